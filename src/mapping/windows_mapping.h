@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "model/flags.h"
+#include "model/keyboard_options.h"
+#include "model/windows_special_action.h"
+#include "model/windows_typing_language.h"
+
+namespace varnel {
+
+// Windows shortcuts as macOS chords, the Ctrl/Command exchange and the built-in typing
+// layouts. Pure functions over constant tables: they run in the event tap for every key,
+// so they allocate nothing.
+namespace WindowsMapping {
+
+inline constexpr std::uint16_t tab = 48;
+inline constexpr std::uint16_t escape = 53;
+inline constexpr std::uint16_t leftControl = 59;
+inline constexpr std::uint16_t leftCommand = 55;
+inline constexpr std::uint16_t leftOption = 58;
+inline constexpr std::uint16_t leftShift = 56;
+
+// The Windows action for a physical key press, decided on physical values.
+WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physicalFlags,
+                                   const KeyboardOptions& options);
+
+// The mask with the Control and Command bits exchanged; every other bit kept.
+constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
+    const std::uint64_t rest = flags & ~(Flags::control | Flags::command);
+    return rest | ((flags & Flags::control) ? Flags::command : 0) |
+           ((flags & Flags::command) ? Flags::control : 0);
+}
+
+// The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.
+std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode);
+
+// The character the Windows English or Russian PC layout types for this key, or nothing
+// (a press with Ctrl, Alt, Windows or Fn, or a key without built-in text).
+std::optional<std::string_view> printableText(std::uint16_t keyCode, std::uint64_t physicalFlags,
+                                              WindowsTypingLanguage language);
+
+}  // namespace WindowsMapping
+
+}  // namespace varnel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varnel {
+
+// Readable names of keys and modifier masks for the diagnostics, after the Windows
+// keyboard: Command is "Windows", Option is "Alt", Control is "Ctrl".
+namespace KeyNames {
+
+// The key's name; a key without one is "Клавиша (код N)".
+std::string name(std::uint16_t keyCode);
+// "Ctrl", "Alt", "Shift", "Windows" for the bits set, in that order, joined by " + ".
+std::string modifiersDescription(std::uint64_t flags);
+// The modifiers, then " + ", then the key name; the key name alone without modifiers.
+std::string physicalDescription(std::uint16_t keyCode, std::uint64_t flags);
+
+// The same texts written into an existing string, reusing its storage: the event tap
+// calls these so that a warmed-up engine allocates nothing for its diagnostics.
+void writeName(std::string& out, std::uint16_t keyCode);
+void writeModifiersDescription(std::string& out, std::uint64_t flags);
+void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags);
+
+// The table entry for a code, or an empty view for a code without one.
+std::string_view tableName(std::uint16_t keyCode);
+
+}  // namespace KeyNames
+
+}  // namespace varnel

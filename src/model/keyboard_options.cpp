@@ -1,0 +1,44 @@
+#include "model/keyboard_options.h"
+
+#include <nlohmann/json.hpp>
+
+namespace varnel {
+
+nlohmann::json KeyboardOptions::toJson() const {
+    nlohmann::json json = nlohmann::json::object();
+    for (const Field& field : fields) {
+        json[std::string(field.name)] = this->*field.member;
+    }
+    return json;
+}
+
+std::string KeyboardOptions::encoded() const { return toJson().dump(); }
+
+Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
+    if (!json.is_object()) {
+        return DecodeError{"keyboard options: expected an object"};
+    }
+    KeyboardOptions options;
+    for (const Field& field : fields) {
+        const auto member = json.find(field.name);
+        if (member == json.end() || member->is_null()) {
+            continue;
+        }
+        if (!member->is_boolean()) {
+            return DecodeError{"keyboard options: \"" + std::string(field.name) +
+                               "\" must be a boolean, not " + member->type_name()};
+        }
+        options.*field.member = member->get<bool>();
+    }
+    return options;
+}
+
+Decoded<KeyboardOptions> KeyboardOptions::decode(std::string_view data) {
+    nlohmann::json json = nlohmann::json::parse(data, nullptr, /*allow_exceptions=*/false);
+    if (json.is_discarded()) {
+        return DecodeError{"keyboard options: the stored data is not JSON"};
+    }
+    return fromJson(json);
+}
+
+}  // namespace varnel

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "mapping/windows_mapping.h"
+#include "model/flags.h"
+
+namespace varnel {
+namespace {
+
+using namespace Flags;
+
+TEST(Swap, ControlAndCommandTradePlaces) {
+    const std::pair<std::uint64_t, std::uint64_t> cases[] = {
+        {control | shift, command | shift},
+        {command, control},
+        {control | command, control | command},
+        {0, 0},
+        {control | leftControl | capsLock | secondaryFn | numericPad | nonCoalesced,
+         command | leftControl | capsLock | secondaryFn | numericPad | nonCoalesced},
+        {option | rightCommand | command, option | rightCommand | control},
+    };
+    for (const auto& [in, out] : cases) {
+        EXPECT_EQ(WindowsMapping::swapControlAndCommand(in), out) << std::hex << in;
+    }
+}
+
+TEST(Swap, OnlyTheFourControlAndCommandKeysMove) {
+    for (std::uint16_t code = 0; code < 200; ++code) {
+        std::uint16_t expected = code;
+        switch (code) {
+            case 54: expected = 62; break;
+            case 55: expected = 59; break;
+            case 59: expected = 55; break;
+            case 62: expected = 54; break;
+        }
+        EXPECT_EQ(WindowsMapping::swappedModifierKeyCode(code), expected) << code;
+    }
+    EXPECT_EQ(WindowsMapping::swappedModifierKeyCode(65535), 65535);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,60 @@
+#include "model/key_names.h"
+
+#include <gtest/gtest.h>
+
+#include "model/flags.h"
+
+namespace varnel {
+namespace {
+
+TEST(KeyNames, NamesFromTheTable) {
+    const std::pair<std::uint16_t, const char*> cases[] = {
+        {0, "A"},           {36, "Enter"},         {76, "Numpad Enter"},
+        {117, "Delete"},    {51, "Backspace"},     {50, "`"},
+        {42, "\\"},         {54, "Right Windows"}, {58, "Left Alt"},
+        {105, "Print Screen / F13"}, {114, "Insert / Help"}, {71, "Num Lock / Clear"},
+        {126, "Up Arrow"},
+    };
+    for (const auto& [code, name] : cases) {
+        EXPECT_EQ(KeyNames::name(code), name) << code;
+    }
+}
+
+TEST(KeyNames, CodesWithoutEntryGetTheFallback) {
+    for (std::uint16_t code : {10, 52, 63, 93, 127, 200, 65535}) {
+        EXPECT_EQ(KeyNames::name(code), "Клавиша (код " + std::to_string(code) + ")");
+    }
+    int named = 0;
+    for (std::uint16_t code = 0; code < 127; ++code) {
+        named += !KeyNames::tableName(code).empty();
+    }
+    EXPECT_EQ(named, 104);
+}
+
+TEST(KeyNames, ModifierWordsInFixedOrder) {
+    using namespace Flags;
+    EXPECT_EQ(KeyNames::modifiersDescription(command | shift | control), "Ctrl + Shift + Windows");
+    EXPECT_EQ(KeyNames::modifiersDescription(command | shift | control | option),
+              "Ctrl + Alt + Shift + Windows");
+    EXPECT_EQ(KeyNames::modifiersDescription(capsLock | secondaryFn | numericPad | leftShift), "");
+}
+
+TEST(KeyNames, PhysicalDescription) {
+    EXPECT_EQ(KeyNames::physicalDescription(0, Flags::option), "Alt + A");
+    EXPECT_EQ(KeyNames::physicalDescription(0, Flags::capsLock), "A");
+    EXPECT_EQ(KeyNames::physicalDescription(56, Flags::shift), "Shift + Left Shift");
+    EXPECT_EQ(KeyNames::physicalDescription(10, Flags::control), "Ctrl + Клавиша (код 10)");
+}
+
+TEST(KeyNames, WritingReusesTheBuffer) {
+    std::string out = "something long enough to hold every name written below";
+    const auto capacity = out.capacity();
+    KeyNames::writePhysicalDescription(out, 8, Flags::control);
+    EXPECT_EQ(out, "Ctrl + C");
+    KeyNames::writeName(out, 300);
+    EXPECT_EQ(out, "Клавиша (код 300)");
+    EXPECT_EQ(out.capacity(), capacity);
+}
+
+}  // namespace
+}  // namespace varnel
