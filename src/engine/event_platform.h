@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace varnel {
+
+// Opaque handles of the platform's objects. On a Mac they are the CoreGraphics and
+// CoreFoundation references themselves (CGEventRef, CFMachPortRef, CFRunLoopSourceRef,
+// CGEventSourceRef), handed through untouched: the engine never copies an event.
+using EventRef = struct OpaqueEvent*;
+using TapRef = struct OpaqueTap*;
+using RunLoopSourceRef = struct OpaqueRunLoopSource*;
+using EventSourceRef = struct OpaqueEventSource*;
+
+// Event types by the platform's numbers.
+namespace EventType {
+inline constexpr std::uint32_t keyDown = 10;
+inline constexpr std::uint32_t keyUp = 11;
+inline constexpr std::uint32_t flagsChanged = 12;
+// Notices sent to a tap's callback when the system has disabled the tap.
+inline constexpr std::uint32_t tapDisabledByTimeout = 0xFFFFFFFE;
+inline constexpr std::uint32_t tapDisabledByUserInput = 0xFFFFFFFF;
+}  // namespace EventType
+
+// Integer fields of an event by the platform's numbers.
+enum class EventField : std::uint32_t {
+    keyboardEventAutorepeat = 8,
+    keyboardEventKeycode = 9,
+    eventSourceUserData = 42,
+};
+
+enum class TapLocation : std::uint32_t { hid = 0, session = 1 };
+enum class TapPlacement : std::uint32_t { headInsert = 0 };
+enum class TapOptions : std::uint32_t { activeFilter = 0 };
+enum class EventSourceState : std::int32_t { combinedSession = 0 };
+
+// Bits of a tap's event mask: key down, key up and flags changed.
+inline constexpr std::uint64_t keyboardEventMask =
+    1ull << EventType::keyDown | 1ull << EventType::keyUp | 1ull << EventType::flagsChanged;
+
+// The tap's callback: returns the event to deliver (changed or not), or null to drop it.
+// The event is the system's: the callback neither retains nor releases what it returns.
+using TapCallback = EventRef (*)(void* proxy, std::uint32_t type, EventRef event, void* userInfo);
+
+// The keyboard events of the user's session: an active filter that sees every key event
+// before applications do, and the means to post synthetic ones. Every call is made on the
+// main thread; none blocks.
+class EventPlatform {
+public:
+    virtual ~EventPlatform() = default;
+
+    // A tap at `location` with `placement` and `options` for the event types in `eventMask`.
+    // Returns null when the system refuses (the permissions are missing). The tap does
+    // nothing until its run-loop source is on the main run loop and it is enabled; then
+    // `callback` runs on the main thread for every matching event, with `userInfo`.
+    // The returned tap is owned by the caller: invalidate it, then releaseTap().
+    virtual TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
+                             std::uint64_t eventMask, TapCallback callback, void* userInfo) = 0;
+    // A run-loop source for the tap (order 0), or null on failure. Owned by the caller.
+    virtual RunLoopSourceRef createRunLoopSource(TapRef tap) = 0;
+    // Adds the source to, or removes it from, the main run loop in the common modes.
+    virtual void addToMainRunLoop(RunLoopSourceRef source) = 0;
+    virtual void removeFromMainRunLoop(RunLoopSourceRef source) = 0;
+    // Enables or disables the tap. A tap the system disables announces itself to its callback
+    // with EventType::tapDisabledByTimeout or tapDisabledByUserInput.
+    virtual void enableTap(TapRef tap, bool enable) = 0;
+    // Ends the tap for good: its callback is never called again.
+    virtual void invalidateTap(TapRef tap) = 0;
+    virtual void releaseTap(TapRef tap) = 0;
+    virtual void releaseRunLoopSource(RunLoopSourceRef source) = 0;
+
+    // An event's integer field; the key code is a 16-bit value in this 64-bit field, and the
+    // user data survives posting and comes back unchanged through the tap.
+    virtual std::int64_t integerField(EventRef event, EventField field) = 0;
+    virtual void setIntegerField(EventRef event, EventField field, std::int64_t value) = 0;
+    // The flags the receiving application sees are those set last.
+    virtual std::uint64_t flags(EventRef event) = 0;
+    virtual void setFlags(EventRef event, std::uint64_t flags) = 0;
+
+    // An event source, or null; events can be created without one. Owned by the caller.
+    virtual EventSourceRef createEventSource(EventSourceState state) = 0;
+    virtual void releaseEventSource(EventSourceRef source) = 0;
+    // A new key-down or key-up event (it keeps that type whatever the key code), or null.
+    // Owned by the caller: releaseEvent() it after posting.
+    virtual EventRef createKeyboardEvent(EventSourceRef source, std::uint16_t keyCode,
+                                         bool keyDown) = 0;
+    // The receiving application types these UTF-16 units instead of the key's own character.
+    virtual void setUnicodeString(EventRef event, const char16_t* units, std::size_t count) = 0;
+    // Posts the event at `location`. At the HID level it enters below every session tap, so
+    // it comes back through the caller's own tap, after the current callback has returned.
+    // Posting does not take ownership.
+    virtual void postEvent(TapLocation location, EventRef event) = 0;
+    virtual void releaseEvent(EventRef event) = 0;
+
+    // The current time in seconds.
+    virtual double currentTime() = 0;
+};
+
+}  // namespace varnel

@@ -1,0 +1,134 @@
+#include "engine/keyboard_engine.h"
+
+#include "mapping/windows_mapping.h"
+#include "model/flags.h"
+#include "model/key_names.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr std::string_view tapRefusedMessage =
+    "macOS не разрешила создать перехват клавиатуры. Проверьте Accessibility и Input Monitoring.";
+constexpr std::string_view noRunLoopSourceMessage =
+    "Не удалось подключить обработчик к системному циклу событий.";
+
+}  // namespace
+
+std::shared_ptr<KeyboardEngine> KeyboardEngine::make(EventPlatform& platform,
+                                                     MainQueue& mainQueue) {
+    return std::make_shared<KeyboardEngine>(platform, mainQueue);
+}
+
+KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
+    : platform_(platform),
+      mainQueue_(mainQueue),
+      emitter_(platform),
+      rateWindowStarted_(platform.currentTime()) {}
+
+KeyboardEngine::~KeyboardEngine() {
+    std::lock_guard guard(lock_);
+    stopLocked();
+    reportState(EngineState::stopped());
+}
+
+void KeyboardEngine::reportState(const EngineState& state) {
+    if (onStateChange) {
+        onStateChange(state);
+    }
+}
+
+bool KeyboardEngine::start() {
+    std::lock_guard guard(lock_);
+    if (enabled_ && eventTap_ != nullptr) {
+        return true;
+    }
+    reportState(EngineState::starting());
+    TapRef tap = platform_.createTap(TapLocation::session, TapPlacement::headInsert,
+                                     TapOptions::activeFilter, keyboardEventMask,
+                                     &KeyboardEngine::callback, this);
+    if (tap == nullptr) {
+        reportState(EngineState::failed(std::string(tapRefusedMessage)));
+        return false;
+    }
+    RunLoopSourceRef source = platform_.createRunLoopSource(tap);
+    if (source == nullptr) {
+        platform_.invalidateTap(tap);
+        platform_.releaseTap(tap);
+        reportState(EngineState::failed(std::string(noRunLoopSourceMessage)));
+        return false;
+    }
+    eventTap_ = tap;
+    runLoopSource_ = source;
+    platform_.addToMainRunLoop(source);
+    platform_.enableTap(tap, true);
+    enabled_ = true;
+    languageChordLatched_ = false;
+    diagnostic_.eventTapActive = true;
+    diagnostic_.typingLanguage = typingLanguage_;
+    publishDiagnostic();
+    reportState(EngineState::running());
+    return true;
+}
+
+void KeyboardEngine::stop() {
+    std::lock_guard guard(lock_);
+    stopLocked();
+    reportState(EngineState::stopped());
+}
+
+void KeyboardEngine::stopLocked() {
+    enabled_ = false;
+    altTabSessionActive_ = false;
+    languageChordLatched_ = false;
+    suppressedKeyCodes_.reset();
+    emitter_.releaseAll();
+    if (runLoopSource_ != nullptr) {
+        platform_.removeFromMainRunLoop(runLoopSource_);
+    }
+    if (eventTap_ != nullptr) {
+        platform_.enableTap(eventTap_, false);
+        platform_.invalidateTap(eventTap_);
+    }
+    if (runLoopSource_ != nullptr) {
+        platform_.releaseRunLoopSource(runLoopSource_);
+        runLoopSource_ = nullptr;
+    }
+    if (eventTap_ != nullptr) {
+        platform_.releaseTap(eventTap_);
+        eventTap_ = nullptr;
+    }
+    diagnostic_.eventTapActive = false;
+    publishDiagnostic();
+}
+
+void KeyboardEngine::enterSafeMode(std::string_view message) {
+    {
+        std::lock_guard guard(lock_);
+        stopLocked();
+    }
+    queue([message = std::string(message)](KeyboardEngine& self) {
+        if (self.onStateChange) {
+            self.onStateChange(EngineState::safeMode(message));
+        }
+        if (self.onEmergencyStop) {
+            self.onEmergencyStop();
+        }
+    });
+}
+
+void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
+    typingLanguage_ = language;
+    diagnostic_.typingLanguage = language;
+    publishDiagnostic();
+}
+
+void KeyboardEngine::publishDiagnostic() {
+    queue([snapshot = diagnostic_](KeyboardEngine& self) {
+        if (self.onDiagnosticChange) {
+            self.onDiagnosticChange(snapshot);
+        }
+    });
+}
+
+}  // namespace varnel

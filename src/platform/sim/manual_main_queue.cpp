@@ -1,0 +1,70 @@
+#include "platform/sim/manual_main_queue.h"
+
+#include <algorithm>
+
+namespace varnel {
+
+void ManualMainQueue::async(Task task) { ready_.push_back(std::move(task)); }
+
+void ManualMainQueue::asyncAfter(double seconds, Task task) {
+    delayed_.push_back({clock_.now() + std::max(seconds, 0.0), nextOrder_++, std::move(task)});
+}
+
+void ManualMainQueue::releaseDue() {
+    // Due tasks join the ready ones in the order of their times, ties in queued order.
+    std::stable_sort(delayed_.begin(), delayed_.end(), [](const Delayed& a, const Delayed& b) {
+        return a.due < b.due || (a.due == b.due && a.order < b.order);
+    });
+    auto firstLater = std::find_if(delayed_.begin(), delayed_.end(),
+                                   [&](const Delayed& d) { return d.due > clock_.now(); });
+    for (auto it = delayed_.begin(); it != firstLater; ++it) {
+        ready_.push_back(std::move(it->task));
+    }
+    delayed_.erase(delayed_.begin(), firstLater);
+}
+
+bool ManualMainQueue::runOne() {
+    releaseDue();
+    if (ready_.empty()) {
+        return false;
+    }
+    Task task = std::move(ready_.front());
+    ready_.pop_front();
+    task();
+    return true;
+}
+
+void ManualMainQueue::drain() {
+    while (runOne()) {
+    }
+}
+
+std::optional<double> ManualMainQueue::nextDueTime() const {
+    if (delayed_.empty()) {
+        return std::nullopt;
+    }
+    return std::min_element(delayed_.begin(), delayed_.end(),
+                            [](const Delayed& a, const Delayed& b) { return a.due < b.due; })
+        ->due;
+}
+
+void ManualMainQueue::advance(double seconds) {
+    const double target = clock_.now() + seconds;
+    drain();
+    while (auto due = nextDueTime()) {
+        if (*due > target) {
+            break;
+        }
+        clock_.advanceTo(*due);
+        drain();
+    }
+    clock_.advanceTo(target);
+    drain();
+}
+
+void ManualMainQueue::clear() {
+    ready_.clear();
+    delayed_.clear();
+}
+
+}  // namespace varnel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "engine/main_queue.h"
+#include "platform/sim/sim_clock.h"
+
+namespace varnel {
+
+// The main queue of the simulated Mac: tasks run only when the test (or varnel-sim) runs
+// them, in the order queued; a delayed task becomes due when the clock reaches its time.
+class ManualMainQueue : public MainQueue {
+public:
+    explicit ManualMainQueue(SimClock& clock) : clock_(clock) {}
+
+    void async(Task task) override;
+    void asyncAfter(double seconds, Task task) override;
+
+    // Runs the first due task; false when none is due.
+    bool runOne();
+    // Runs due tasks until none is left, tasks queued meanwhile included.
+    void drain();
+    // The time at which the earliest delayed task falls due.
+    std::optional<double> nextDueTime() const;
+    // Moves the clock on by `seconds`, running tasks in order as they fall due.
+    void advance(double seconds);
+    std::size_t pendingCount() const { return ready_.size() + delayed_.size(); }
+    // Forgets every task, as when the process that queued them ends.
+    void clear();
+
+private:
+    struct Delayed {
+        double due;
+        std::uint64_t order;
+        Task task;
+    };
+    void releaseDue();
+
+    SimClock& clock_;
+    std::deque<Task> ready_;
+    std::vector<Delayed> delayed_;
+    std::uint64_t nextOrder_ = 0;
+};
+
+}  // namespace varnel

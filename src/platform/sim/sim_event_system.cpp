@@ -1,0 +1,229 @@
+#include "platform/sim/sim_event_system.h"
+
+#include <algorithm>
+
+namespace varnel {
+
+struct SimEventSystem::Tap {
+    TapCallback callback;
+    void* userInfo;
+    std::uint64_t mask;
+    bool enabled = true;  // a new tap is enabled, as on a Mac
+    bool valid = true;
+    bool released = false;
+    bool inRunLoop = false;
+};
+
+struct SimEventSystem::Source {
+    Tap* tap;
+};
+
+namespace {
+
+EventRef toRef(SimEvent* event) { return reinterpret_cast<EventRef>(event); }
+SimEvent& fromRef(EventRef event) { return *reinterpret_cast<SimEvent*>(event); }
+
+struct SimEventSource {};
+
+}  // namespace
+
+SimEventSystem::SimEventSystem(SimClock& clock) : clock_(clock) {}
+
+SimEventSystem::~SimEventSystem() = default;
+
+TapRef SimEventSystem::createTap(TapLocation, TapPlacement, TapOptions, std::uint64_t eventMask,
+                                 TapCallback callback, void* userInfo) {
+    if (tapAllowed && !tapAllowed()) {
+        return nullptr;
+    }
+    collectReleasedTaps();
+    // Head placement: before every tap already there.
+    taps_.insert(taps_.begin(), std::make_unique<Tap>(Tap{callback, userInfo, eventMask}));
+    return reinterpret_cast<TapRef>(taps_.front().get());
+}
+
+RunLoopSourceRef SimEventSystem::createRunLoopSource(TapRef tap) {
+    if (failRunLoopSourceCreation || tap == nullptr) {
+        return nullptr;
+    }
+    sources_.push_back(std::make_unique<Source>(Source{reinterpret_cast<Tap*>(tap)}));
+    return reinterpret_cast<RunLoopSourceRef>(sources_.back().get());
+}
+
+void SimEventSystem::addToMainRunLoop(RunLoopSourceRef source) {
+    reinterpret_cast<Source*>(source)->tap->inRunLoop = true;
+}
+
+void SimEventSystem::removeFromMainRunLoop(RunLoopSourceRef source) {
+    reinterpret_cast<Source*>(source)->tap->inRunLoop = false;
+}
+
+void SimEventSystem::enableTap(TapRef tap, bool enable) { reinterpret_cast<Tap*>(tap)->enabled = enable; }
+
+void SimEventSystem::invalidateTap(TapRef tap) { reinterpret_cast<Tap*>(tap)->valid = false; }
+
+void SimEventSystem::releaseTap(TapRef tap) {
+    // Kept until no delivery walks the list.
+    reinterpret_cast<Tap*>(tap)->released = true;
+}
+
+void SimEventSystem::releaseRunLoopSource(RunLoopSourceRef source) {
+    auto* raw = reinterpret_cast<Source*>(source);
+    std::erase_if(sources_, [raw](const auto& s) { return s.get() == raw; });
+}
+
+void SimEventSystem::collectReleasedTaps() {
+    if (deliveryDepth_ == 0) {
+        std::erase_if(taps_, [](const auto& tap) { return tap->released; });
+    }
+}
+
+bool SimEventSystem::isActive(const Tap& tap) const {
+    return tap.valid && tap.enabled && tap.inRunLoop && !tap.released;
+}
+
+std::size_t SimEventSystem::liveTapCount() const {
+    return static_cast<std::size_t>(
+        std::count_if(taps_.begin(), taps_.end(), [](const auto& tap) { return !tap->released; }));
+}
+
+std::size_t SimEventSystem::activeTapCount() const {
+    return static_cast<std::size_t>(std::count_if(
+        taps_.begin(), taps_.end(), [this](const auto& tap) { return isActive(*tap); }));
+}
+
+std::int64_t SimEventSystem::integerField(EventRef event, EventField field) {
+    const SimEvent& e = fromRef(event);
+    switch (field) {
+        case EventField::keyboardEventAutorepeat: return e.autorepeat;
+        case EventField::keyboardEventKeycode: return e.keyCode;
+        case EventField::eventSourceUserData: return e.userData;
+    }
+    return 0;
+}
+
+void SimEventSystem::setIntegerField(EventRef event, EventField field, std::int64_t value) {
+    SimEvent& e = fromRef(event);
+    switch (field) {
+        case EventField::keyboardEventAutorepeat: e.autorepeat = value; break;
+        case EventField::keyboardEventKeycode: e.keyCode = value; break;
+        case EventField::eventSourceUserData: e.userData = value; break;
+    }
+}
+
+std::uint64_t SimEventSystem::flags(EventRef event) { return fromRef(event).flags; }
+
+void SimEventSystem::setFlags(EventRef event, std::uint64_t flags) { fromRef(event).flags = flags; }
+
+EventSourceRef SimEventSystem::createEventSource(EventSourceState) {
+    if (failEventSourceCreation) {
+        return nullptr;
+    }
+    ++liveSources_;
+    return reinterpret_cast<EventSourceRef>(new SimEventSource);
+}
+
+void SimEventSystem::releaseEventSource(EventSourceRef source) {
+    --liveSources_;
+    delete reinterpret_cast<SimEventSource*>(source);
+}
+
+SimEvent* SimEventSystem::acquireEvent() {
+    if (eventPool_.empty()) {
+        return new SimEvent;
+    }
+    SimEvent* event = eventPool_.back().release();
+    eventPool_.pop_back();
+    return event;
+}
+
+EventRef SimEventSystem::createKeyboardEvent(EventSourceRef, std::uint16_t keyCode, bool keyDown) {
+    if (failKeyboardEventCreation) {
+        return nullptr;
+    }
+    SimEvent* event = acquireEvent();
+    event->type = keyDown ? EventType::keyDown : EventType::keyUp;
+    event->keyCode = keyCode;
+    event->autorepeat = 0;
+    event->userData = 0;
+    event->flags = 0;
+    event->text.clear();
+    ++liveEvents_;
+    return toRef(event);
+}
+
+void SimEventSystem::setUnicodeString(EventRef event, const char16_t* units, std::size_t count) {
+    fromRef(event).text.assign(units, count);
+}
+
+void SimEventSystem::postEvent(TapLocation, EventRef event) {
+    posted_.push_back(fromRef(event));
+    ++postedTotal_;
+}
+
+void SimEventSystem::releaseEvent(EventRef event) {
+    --liveEvents_;
+    eventPool_.emplace_back(&fromRef(event));
+}
+
+void SimEventSystem::deliver(SimEvent& event) {
+    ++deliveryDepth_;
+    bool dropped = false;
+    for (std::size_t i = 0; i < taps_.size() && !dropped; ++i) {
+        Tap& tap = *taps_[i];
+        // A disabled tap lets events pass untouched.
+        if (!isActive(tap) || event.type >= 64 || !(tap.mask >> event.type & 1u)) {
+            continue;
+        }
+        EventRef result = tap.callback(nullptr, event.type, toRef(&event), tap.userInfo);
+        if (result == nullptr) {
+            dropped = true;
+        } else if (result != toRef(&event)) {
+            event = fromRef(result);
+        }
+    }
+    --deliveryDepth_;
+    if (!dropped && onReceive) {
+        onReceive({event.type, static_cast<std::uint16_t>(event.keyCode), event.flags, event.text});
+    }
+}
+
+void SimEventSystem::inject(const SimEvent& event) {
+    collectReleasedTaps();
+    SimEvent physical = event;
+    deliver(physical);
+    deliverPosted();
+}
+
+void SimEventSystem::deliverPosted() {
+    if (deliveryDepth_ > 0) {
+        return;  // the outer delivery goes on with them once the callback has returned
+    }
+    while (postedHead_ < posted_.size()) {
+        SimEvent event = std::move(posted_[postedHead_++]);
+        deliver(event);
+    }
+    posted_.clear();
+    postedHead_ = 0;
+    collectReleasedTaps();
+}
+
+void SimEventSystem::disableTapsBySystem(std::uint32_t notice) {
+    std::vector<Tap*> active;
+    for (const auto& tap : taps_) {
+        if (isActive(*tap)) {
+            active.push_back(tap.get());
+        }
+    }
+    SimEvent noticeEvent;
+    noticeEvent.type = notice;
+    ++deliveryDepth_;
+    for (Tap* tap : active) {
+        tap->enabled = false;
+        tap->callback(nullptr, notice, toRef(&noticeEvent), tap->userInfo);
+    }
+    --deliveryDepth_;
+    deliverPosted();
+}
+
+}  // namespace varnel

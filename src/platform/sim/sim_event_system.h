@@ -1,0 +1,112 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/event_platform.h"
+#include "platform/sim/sim_clock.h"
+
+namespace varnel {
+
+// One keyboard event of the simulated Mac.
+struct SimEvent {
+    std::uint32_t type = 0;
+    std::int64_t keyCode = 0;  // field 9
+    std::int64_t autorepeat = 0;  // field 8
+    std::int64_t userData = 0;  // field 42
+    std::uint64_t flags = 0;
+    std::u16string text;
+};
+
+// What the frontmost application receives.
+struct ReceivedEvent {
+    std::uint32_t type;
+    std::uint16_t keyCode;
+    std::uint64_t flags;
+    std::u16string text;
+};
+
+// The event side of the simulated Mac. An event goes through the session taps in order
+// (each may pass, change or drop it) and then reaches the frontmost application. An event
+// posted at the HID level is queued and travels the same path after the current callback
+// has returned, in the order posted, so it comes back through the poster's own tap.
+class SimEventSystem : public EventPlatform {
+public:
+    explicit SimEventSystem(SimClock& clock);
+    ~SimEventSystem() override;
+
+    // EventPlatform
+    TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
+                     std::uint64_t eventMask, TapCallback callback, void* userInfo) override;
+    RunLoopSourceRef createRunLoopSource(TapRef tap) override;
+    void addToMainRunLoop(RunLoopSourceRef source) override;
+    void removeFromMainRunLoop(RunLoopSourceRef source) override;
+    void enableTap(TapRef tap, bool enable) override;
+    void invalidateTap(TapRef tap) override;
+    void releaseTap(TapRef tap) override;
+    void releaseRunLoopSource(RunLoopSourceRef source) override;
+    std::int64_t integerField(EventRef event, EventField field) override;
+    void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
+    std::uint64_t flags(EventRef event) override;
+    void setFlags(EventRef event, std::uint64_t flags) override;
+    EventSourceRef createEventSource(EventSourceState state) override;
+    void releaseEventSource(EventSourceRef source) override;
+    EventRef createKeyboardEvent(EventSourceRef source, std::uint16_t keyCode,
+                                 bool keyDown) override;
+    void setUnicodeString(EventRef event, const char16_t* units, std::size_t count) override;
+    void postEvent(TapLocation location, EventRef event) override;
+    void releaseEvent(EventRef event) override;
+    double currentTime() override { return clock_.now(); }
+
+    // A physical event enters: it travels the taps now, then everything it caused.
+    void inject(const SimEvent& event);
+    // Delivers the events posted outside a tap callback (by queued work, say).
+    void deliverPosted();
+    bool hasPosted() const { return postedHead_ < posted_.size(); }
+    // The system disables every active tap and sends each the notice
+    // (EventType::tapDisabledByTimeout or tapDisabledByUserInput).
+    void disableTapsBySystem(std::uint32_t notice);
+
+    // The frontmost application.
+    std::function<void(const ReceivedEvent&)> onReceive;
+
+    // Failures on demand: a tap is refused while this answers false (as without the
+    // permissions); run-loop sources, event sources and keyboard events fail while their
+    // flag is set.
+    std::function<bool()> tapAllowed;
+    bool failRunLoopSourceCreation = false;
+    bool failEventSourceCreation = false;
+    bool failKeyboardEventCreation = false;
+
+    // What tests look at.
+    std::size_t liveTapCount() const;  // created and not yet released
+    std::size_t activeTapCount() const;  // in the run loop, enabled and valid
+    std::size_t liveEventCount() const { return liveEvents_; }
+    std::size_t liveEventSourceCount() const { return liveSources_; }
+    std::size_t postedCount() const { return postedTotal_; }
+
+private:
+    struct Tap;
+    struct Source;
+    void deliver(SimEvent& event);
+    bool isActive(const Tap& tap) const;
+    SimEvent* acquireEvent();
+    void collectReleasedTaps();
+
+    SimClock& clock_;
+    std::vector<std::unique_ptr<Tap>> taps_;  // head first
+    std::vector<std::unique_ptr<Source>> sources_;
+    std::vector<std::unique_ptr<SimEvent>> eventPool_;
+    std::vector<SimEvent> posted_;
+    std::size_t postedHead_ = 0;
+    std::size_t postedTotal_ = 0;
+    int deliveryDepth_ = 0;
+    std::size_t liveEvents_ = 0;
+    std::size_t liveSources_ = 0;
+};
+
+}  // namespace varnel

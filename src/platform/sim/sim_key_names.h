@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/sim/sim_event_system.h"
+
+namespace varnel::SimKeyNames {
+
+// The key code of a physical key name ("A", "LeftCtrl", "F5", "#105"), matched without
+// regard to case; Ctrl, Alt, Shift and Win mean the left keys, and Escape, Help, F13, F14
+// and F15 are other names of Esc, Insert, PrintScreen, ScrollLock and Pause.
+std::optional<std::uint16_t> keyCode(std::string_view name);
+// The canonical name of a key code, or "#N" when it has none.
+std::string canonicalName(std::uint16_t keyCode);
+// The bits among Control, Option, Shift, Command, CapsLock, Fn, NumPad, in that order:
+// "[Control+Shift]", or "[]".
+std::string describeFlags(std::uint64_t flags);
+// "down C [Command]", "flags LeftCtrl [Control]", "up A []" followed by the text in quotes.
+std::string describe(const ReceivedEvent& event);
+// Text in double quotes, with \ written \\, " written \" and a line break \n.
+std::string quoted(std::string_view text);
+
+}  // namespace varnel::SimKeyNames

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/keyboard_engine.h"
+#include "platform/sim/manual_main_queue.h"
+#include "platform/sim/sim_event_system.h"
+#include "platform/sim/sim_key_names.h"
+#include "platform/sim/sim_keyboard.h"
+
+namespace varnel {
+
+// An engine on a simulated Mac, with everything the application receives and every report
+// the engine makes recorded as text.
+using Lines = std::vector<std::string>;
+class EngineFixture : public ::testing::Test {
+protected:
+    EngineFixture() {
+        events.onReceive = [this](const ReceivedEvent& event) {
+            received.push_back(SimKeyNames::describe(event));
+        };
+        engine = KeyboardEngine::make(events, queue);
+        engine->onStateChange = [this](const EngineState& state) {
+            std::string text(state.caseName());
+            if (auto detail = state.detail()) {
+                text += " " + *detail;
+            }
+            reports.push_back("state " + text);
+            timeline.push_back(reports.back());
+        };
+        engine->onDiagnosticChange = [this](const DiagnosticSnapshot& snapshot) {
+            snapshots.push_back(snapshot);
+            timeline.push_back("diagnostic " + snapshot.lastTransformedAction);
+        };
+        engine->onEmergencyStop = [this] {
+            reports.push_back("emergency stop");
+            timeline.push_back(reports.back());
+        };
+        engine->onLanguageToggle = [this](WindowsTypingLanguage language) {
+            reports.push_back("language " + std::string(language.rawValue()));
+            timeline.push_back(reports.back());
+        };
+    }
+
+    // Starts the engine and forgets what starting reported.
+    void startEngine() {
+        ASSERT_TRUE(engine->start());
+        clear();
+    }
+    // Delivers whatever was posted and runs the main queue until both are empty.
+    void settle() {
+        do {
+            events.deliverPosted();
+        } while (queue.runOne() || events.hasPosted());
+    }
+    // Settles, then forgets everything recorded so far.
+    void clear() {
+        settle();
+        received.clear();
+        reports.clear();
+        snapshots.clear();
+        timeline.clear();
+    }
+    // Presses the keys in order and releases them in reverse order.
+    void chord(std::initializer_list<std::uint16_t> keys) {
+        for (auto key : keys) {
+            keyboard.press(key);
+        }
+        for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) {
+            keyboard.release(*it);
+        }
+    }
+    const DiagnosticSnapshot& lastSnapshot() {
+        settle();
+        EXPECT_FALSE(snapshots.empty());
+        return snapshots.back();
+    }
+
+    SimClock clock;
+    SimEventSystem events{clock};
+    ManualMainQueue queue{clock};
+    SimKeyboard keyboard{events};
+    std::shared_ptr<KeyboardEngine> engine;
+    std::vector<std::string> received;
+    std::vector<std::string> reports;
+    std::vector<DiagnosticSnapshot> snapshots;
+    std::vector<std::string> timeline;  // reports and diagnostics in the order delivered
+};
+
+// Key codes by their Mac names, for readable tests.
+namespace Key {
+inline constexpr std::uint16_t a = 0, s = 1, c = 8, l = 37, tab = 48, space = 49, esc = 53,
+                               rightWin = 54, leftWin = 55, leftShift = 56, capsLock = 57,
+                               leftAlt = 58, leftCtrl = 59, rightShift = 60, rightAlt = 61,
+                               rightCtrl = 62, fn = 63, f5 = 96, home = 115, end = 119,
+                               left = 123, right = 124, comma = 43, grave = 50, two = 19;
+}
+
+}  // namespace varnel

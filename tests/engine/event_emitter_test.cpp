@@ -1,0 +1,148 @@
+#include "engine/event_emitter.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/keyboard_engine.h"
+#include "model/flags.h"
+#include "platform/sim/sim_event_system.h"
+#include "platform/sim/sim_key_names.h"
+
+namespace varnel {
+namespace {
+
+using Lines = std::vector<std::string>;
+using Modifier = EventEmitter::Modifier;
+
+// A tap of the test's own that records the marker of every event passing it.
+EventRef recordMarker(void*, std::uint32_t, EventRef event, void* userInfo) {
+    auto& self = *static_cast<std::pair<SimEventSystem*, std::vector<std::int64_t>*>*>(userInfo);
+    self.second->push_back(self.first->integerField(event, EventField::eventSourceUserData));
+    return event;
+}
+
+class EmitterTest : public ::testing::Test {
+protected:
+    EmitterTest() {
+        events.onReceive = [this](const ReceivedEvent& e) {
+            received.push_back(SimKeyNames::describe(e));
+        };
+        TapRef tap = events.createTap(TapLocation::session, TapPlacement::headInsert,
+                                      TapOptions::activeFilter, keyboardEventMask,
+                                      &recordMarker, &markerTap);
+        events.addToMainRunLoop(events.createRunLoopSource(tap));
+    }
+    Lines posted() {
+        events.deliverPosted();
+        return std::exchange(received, {});
+    }
+
+    SimClock clock;
+    SimEventSystem events{clock};
+    std::vector<std::int64_t> markers;
+    std::pair<SimEventSystem*, std::vector<std::int64_t>*> markerTap{&events, &markers};
+    std::optional<EventEmitter> emitter{std::in_place, events};
+    Lines received;
+};
+
+TEST_F(EmitterTest, ChordPressesOnlyTheModifiersNotHeld) {
+    emitter->tap(KeyChord(8, Flags::command, "Command + C"));
+    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]", "down C [Command]", "up C [Command]",
+                               "up LeftWin []"}));
+    EXPECT_FALSE(emitter->holdsAnyModifier());
+
+    emitter->tap(KeyChord(48, Flags::control | Flags::shift, "Ctrl + Shift + Tab"));
+    EXPECT_EQ(posted(), (Lines{"down LeftCtrl [Control]", "down LeftShift [Control+Shift]",
+                               "down Tab [Control+Shift]", "up Tab [Control+Shift]",
+                               "up LeftShift [Control]", "up LeftCtrl []"}));
+
+    emitter->hold(Modifier::command);
+    posted();
+    emitter->tap(KeyChord(12, Flags::command, "Command + Q"));
+    EXPECT_EQ(posted(), (Lines{"down Q [Command]", "up Q [Command]"}));
+    EXPECT_TRUE(emitter->isHolding(Modifier::command));
+}
+
+TEST_F(EmitterTest, AllFourModifiersMakeTenEventsWithoutOtherBits) {
+    const std::uint64_t flags = Flags::command | Flags::control | Flags::option | Flags::shift |
+                                Flags::capsLock | Flags::secondaryFn | Flags::numericPad;
+    emitter->tap(KeyChord(0, flags, "all"));
+    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]", "down LeftCtrl [Control+Command]",
+                               "down LeftAlt [Control+Option+Command]",
+                               "down LeftShift [Control+Option+Shift+Command]",
+                               "down A [Control+Option+Shift+Command]",
+                               "up A [Control+Option+Shift+Command]",
+                               "up LeftShift [Control+Option+Command]",
+                               "up LeftAlt [Control+Command]", "up LeftCtrl [Command]",
+                               "up LeftWin []"}));
+}
+
+TEST_F(EmitterTest, HoldAndReleaseAreIdempotent) {
+    emitter->hold(Modifier::command);
+    emitter->hold(Modifier::command);
+    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]"}));
+    emitter->release(Modifier::shift);
+    EXPECT_EQ(posted(), Lines{});
+    emitter->hold(Modifier::shift);
+    emitter->tapKey(48);
+    EXPECT_EQ(posted(), (Lines{"down LeftShift [Shift+Command]", "down Tab [Shift+Command]",
+                               "up Tab [Shift+Command]"}));
+    emitter->releaseAll();
+    EXPECT_EQ(posted(), (Lines{"up LeftShift [Command]", "up LeftWin []"}));
+    emitter->releaseAll();
+    EXPECT_EQ(posted(), Lines{});
+}
+
+TEST_F(EmitterTest, TextIsOnePairWithoutFlags) {
+    emitter->emitText("");
+    EXPECT_EQ(posted(), Lines{});
+    emitter->hold(Modifier::shift);
+    posted();
+    emitter->emitText("ф");
+    EXPECT_EQ(posted(), (Lines{"down A [] \"ф\"", "up A [] \"ф\""}));
+    const std::string longText(100, 'x');
+    emitter->emitText(longText);
+    EXPECT_EQ(posted(), (Lines{"down A [] \"" + longText + "\"", "up A [] \"" + longText + "\""}));
+}
+
+TEST_F(EmitterTest, EveryPostedEventCarriesTheMarker) {
+    emitter->tap(KeyChord(8, Flags::command | Flags::shift, "x"));
+    emitter->hold(Modifier::option);
+    emitter->tapKey(48);
+    emitter->emitText("a");
+    emitter->releaseAll();
+    posted();
+    ASSERT_EQ(markers.size(), 12u);
+    for (auto marker : markers) {
+        EXPECT_EQ(marker, KeyboardEngine::syntheticMarker);
+    }
+    EXPECT_EQ(KeyboardEngine::syntheticMarker, 24278669753404504);
+    EXPECT_EQ(events.liveEventCount(), 0u);
+}
+
+TEST_F(EmitterTest, AnEventThatCannotBeCreatedIsSkippedButCounted) {
+    events.failKeyboardEventCreation = true;
+    emitter->hold(Modifier::command);
+    EXPECT_EQ(posted(), Lines{});
+    EXPECT_TRUE(emitter->isHolding(Modifier::command));
+    events.failKeyboardEventCreation = false;
+    emitter->release(Modifier::command);
+    EXPECT_EQ(posted(), (Lines{"up LeftWin []"}));
+}
+
+TEST_F(EmitterTest, WorksWithoutAnEventSource) {
+    events.failEventSourceCreation = true;
+    emitter.emplace(events);
+    emitter->tapKey(0);
+    EXPECT_EQ(posted(), (Lines{"down A []", "up A []"}));
+}
+
+TEST_F(EmitterTest, DestructionPostsNothingAndReleasesTheSource) {
+    emitter->hold(Modifier::command);
+    posted();
+    emitter.reset();
+    EXPECT_EQ(posted(), Lines{});
+    EXPECT_EQ(events.liveEventSourceCount(), 0u);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,257 @@
+#include "engine_fixture.h"
+
+#include "model/flags.h"
+
+namespace varnel {
+namespace {
+
+class EngineKeys : public EngineFixture {
+protected:
+    void SetUp() override { startEngine(); }
+};
+
+TEST_F(EngineKeys, CtrlCPassesAsCommandC) {
+    keyboard.press(Key::leftCtrl);
+    keyboard.press(Key::c);
+    const DiagnosticSnapshot afterDown = lastSnapshot();
+    EXPECT_EQ(afterDown.lastPhysicalKey, "Ctrl + C");
+    EXPECT_EQ(afterDown.lastTransformedAction, "Windows + C");
+    keyboard.release(Key::c);
+    keyboard.release(Key::leftCtrl);
+    settle();
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Command]", "down C [Command]", "up C [Command]",
+                               "flags LeftWin []"}));
+    EXPECT_EQ(snapshots.back().processedEvents, 4);
+    EXPECT_EQ(snapshots.back().blockedEvents, 0);
+}
+
+TEST_F(EngineKeys, MappedKeyPostsItsChordAndSwallowsBothEvents) {
+    keyboard.press(Key::leftAlt);
+    clear();
+    keyboard.press(118);  // F4
+    keyboard.release(118);
+    settle();
+    EXPECT_EQ(received, (Lines{"down LeftWin [Command]", "down Q [Command]", "up Q [Command]",
+                               "up LeftWin []"}));
+    EXPECT_EQ(snapshots.back().lastTransformedAction, "Alt + F4 → закрыть приложение");
+    EXPECT_EQ(snapshots.back().lastPhysicalKey, "Alt + F4");
+    EXPECT_EQ(snapshots.back().processedEvents, 3);
+    EXPECT_EQ(snapshots.back().blockedEvents, 2);
+}
+
+TEST_F(EngineKeys, ControlShiftChordUnderPhysicalModifiers) {
+    keyboard.press(Key::leftCtrl);
+    keyboard.press(Key::leftShift);
+    keyboard.press(Key::tab);
+    settle();
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Command]", "flags LeftShift [Shift+Command]",
+                               "down LeftCtrl [Control]", "down LeftShift [Control+Shift]",
+                               "down Tab [Control+Shift]", "up Tab [Control+Shift]",
+                               "up LeftShift [Control]", "up LeftCtrl []"}));
+}
+
+TEST_F(EngineKeys, AltTabHoldsCommandAcrossTabsUntilAltGoesUp) {
+    keyboard.press(Key::leftAlt);
+    for (int i = 0; i < 3; ++i) {
+        keyboard.press(Key::tab);
+        keyboard.release(Key::tab);
+    }
+    // A chord during the sequence does not end it and finds Command already held.
+    keyboard.press(118);
+    keyboard.release(118);
+    EXPECT_TRUE(engine->holdsSyntheticModifier());
+    keyboard.release(Key::leftAlt);
+    settle();
+    EXPECT_EQ(received, (Lines{"flags LeftAlt [Option]", "down LeftWin [Command]",
+                               "down Tab [Command]", "up Tab [Command]", "down Tab [Command]",
+                               "up Tab [Command]", "down Tab [Command]", "up Tab [Command]",
+                               "down Q [Command]", "up Q [Command]", "flags LeftAlt []",
+                               "up LeftWin []"}));
+    EXPECT_EQ(snapshots.back().blockedEvents, 8);
+    EXPECT_FALSE(engine->holdsSyntheticModifier());
+}
+
+TEST_F(EngineKeys, AltTabEndsAtAnUnmappedKey) {
+    keyboard.press(Key::leftAlt);
+    keyboard.press(Key::tab);
+    keyboard.release(Key::tab);
+    clear();
+    keyboard.press(Key::space);  // Alt + Space: no rule, no text (Alt is held)
+    settle();
+    // The physical key is answered first; what the engine posted follows it.
+    EXPECT_EQ(received, (Lines{"down Space [Option]", "up LeftWin []"}));
+    EXPECT_FALSE(engine->holdsSyntheticModifier());
+}
+
+TEST_F(EngineKeys, BuiltInTypingInBothLanguages) {
+    struct Step {
+        std::uint16_t modifier;  // held while the key is tapped, 0 for none
+        std::uint16_t key;
+    };
+    auto typed = [&](std::initializer_list<Step> steps) {
+        Lines texts;
+        for (const Step& step : steps) {
+            if (step.modifier) {
+                keyboard.press(step.modifier);
+            }
+            clear();
+            keyboard.press(step.key);
+            keyboard.release(step.key);
+            settle();
+            texts.insert(texts.end(), received.begin(), received.end());
+            if (step.modifier && step.modifier != Key::capsLock) {
+                keyboard.release(step.modifier);
+            }
+        }
+        return texts;
+    };
+    EXPECT_EQ(typed({{0, Key::a}, {Key::leftShift, Key::a}, {0, Key::two}}),
+              (Lines{"down A [] \"a\"", "up A [] \"a\"", "down A [] \"A\"", "up A [] \"A\"",
+                     "down A [] \"2\"", "up A [] \"2\""}));
+    EXPECT_EQ(lastSnapshot().lastTransformedAction, "Windows-текст: 2");
+
+    engine->setTypingLanguage(WindowsTypingLanguage::russian);
+    EXPECT_EQ(lastSnapshot().typingLanguage, WindowsTypingLanguage::russian);
+    keyboard.press(Key::capsLock);  // on
+    keyboard.release(Key::capsLock);
+    EXPECT_EQ(typed({{0, Key::comma}, {Key::leftShift, Key::comma}, {Key::leftShift, Key::two},
+                     {0, Key::grave}}),
+              (Lines{"down A [] \"Б\"", "up A [] \"Б\"", "down A [] \"б\"", "up A [] \"б\"",
+                     "down A [] \"\\\"\"", "up A [] \"\\\"\"", "down A [] \"Ё\"",
+                     "up A [] \"Ё\""}));
+}
+
+TEST_F(EngineKeys, TypingSwitchedOffPassesLetters) {
+    engine->options.fullWindowsTyping = false;
+    keyboard.press(Key::a);
+    keyboard.release(Key::a);
+    settle();
+    EXPECT_EQ(received, (Lines{"down A []", "up A []"}));
+    EXPECT_EQ(snapshots.back().lastTransformedAction, "A");
+    EXPECT_EQ(snapshots.back().blockedEvents, 0);
+}
+
+TEST_F(EngineKeys, EmergencyChordDropsEscapeAndAsksTheOwnerToStop) {
+    for (bool withShift : {false, true}) {
+        SCOPED_TRACE(withShift);
+        keyboard.press(Key::leftCtrl);
+        keyboard.press(Key::leftAlt);
+        keyboard.press(Key::leftWin);
+        if (withShift) {
+            keyboard.press(Key::leftShift);
+        }
+        clear();
+        keyboard.press(Key::esc);
+        EXPECT_EQ(lastSnapshot().lastTransformedAction, "Аварийное отключение");
+        EXPECT_EQ(reports, (Lines{"emergency stop"}));
+        EXPECT_EQ(received, Lines{});
+        // The engine keeps running until its owner stops it; Escape's key-up passes.
+        keyboard.release(Key::esc);
+        settle();
+        EXPECT_EQ(received.size(), 1u);
+        EXPECT_EQ(received[0].substr(0, 6), "up Esc");
+        for (auto key : {Key::leftShift, Key::leftWin, Key::leftAlt, Key::leftCtrl}) {
+            keyboard.release(key);
+        }
+    }
+}
+
+TEST_F(EngineKeys, ControlOptionEscapeWithoutCommandIsAnOrdinaryKey) {
+    keyboard.press(Key::leftCtrl);
+    keyboard.press(Key::leftAlt);
+    clear();
+    keyboard.press(Key::esc);
+    settle();
+    EXPECT_EQ(received, (Lines{"down Esc [Option+Command]"}));
+    EXPECT_EQ(reports, Lines{});
+}
+
+TEST_F(EngineKeys, OwnEventsPassUntouchedAndUncounted) {
+    SimEvent own;
+    own.type = EventType::keyDown;
+    own.keyCode = Key::f5;
+    own.flags = Flags::control;
+    own.userData = KeyboardEngine::syntheticMarker;
+    events.inject(own);
+    settle();
+    EXPECT_EQ(received, (Lines{"down F5 [Control]"}));
+    EXPECT_EQ(snapshots, std::vector<DiagnosticSnapshot>{});
+}
+
+TEST_F(EngineKeys, KeyCodesBeyondSixteenBitsPassUnchanged) {
+    SimEvent strange;
+    strange.type = EventType::keyDown;
+    strange.keyCode = 70000;
+    strange.flags = Flags::control;
+    events.inject(strange);
+    settle();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_NE(received[0].find("[Control]"), std::string::npos);
+}
+
+TEST_F(EngineKeys, RateGuardTripsAtTheFifteenHundredAndFirstEventOfAWindow) {
+    // F6 has no rule and no text: each event passes with Control and Command swapped.
+    constexpr std::uint16_t f6 = 97;
+    keyboard.press(Key::leftCtrl);  // 1
+    keyboard.press(f6);             // 2
+    for (int i = 0; i < 1497; ++i) {
+        keyboard.repeat(f6);  // 3 ... 1499
+    }
+    keyboard.press(Key::left);  // 1500: Ctrl + Left, whose posted chord is not counted
+    settle();
+    EXPECT_EQ(snapshots.back().processedEvents, 1500);
+    EXPECT_TRUE(snapshots.back().eventTapActive);
+    clear();
+
+    clock.advanceTo(0.999);
+    keyboard.repeat(f6);  // 1501 in the window opened at 0
+    settle();
+    EXPECT_EQ(received, (Lines{"down F6 [Control+Fn]"}));  // passed unchanged
+    EXPECT_EQ(reports, (Lines{"state safeMode За одну секунду возникло слишком много событий. "
+                              "Переназначение отключено, чтобы клавиши не зациклились.",
+                              "emergency stop"}));
+    EXPECT_FALSE(snapshots.back().eventTapActive);
+    EXPECT_EQ(events.liveTapCount(), 0u);
+}
+
+TEST_F(EngineKeys, ANewWindowOpensOneSecondAfterThePrevious) {
+    constexpr std::uint16_t f6 = 97;
+    keyboard.press(f6);
+    for (int i = 0; i < 1499; ++i) {
+        keyboard.repeat(f6);
+    }
+    clock.advanceTo(1.0);  // the window opened at 0 covers [0, 1.0)
+    for (int i = 0; i < 1500; ++i) {
+        keyboard.repeat(f6);
+    }
+    settle();
+    EXPECT_EQ(reports, Lines{});
+    EXPECT_EQ(snapshots.back().processedEvents, 3000);
+}
+
+TEST_F(EngineKeys, TapDisabledBySystemIsEnabledAgain) {
+    for (auto notice : {EventType::tapDisabledByTimeout, EventType::tapDisabledByUserInput}) {
+        events.disableTapsBySystem(notice);
+        EXPECT_EQ(events.activeTapCount(), 1u);
+        EXPECT_TRUE(lastSnapshot().eventTapActive);
+        EXPECT_EQ(snapshots.back().processedEvents, 0);
+    }
+    keyboard.press(Key::leftCtrl);
+    settle();
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Command]"}));
+}
+
+TEST_F(EngineKeys, StoppedEngineLetsEverythingThrough) {
+    SimEvent event;
+    event.type = EventType::keyDown;
+    event.keyCode = Key::f5;
+    event.flags = Flags::control;
+    engine->stop();
+    auto ref = reinterpret_cast<EventRef>(&event);
+    EXPECT_EQ(KeyboardEngine::callback(nullptr, EventType::keyDown, ref, engine.get()), ref);
+    EXPECT_EQ(KeyboardEngine::callback(nullptr, EventType::keyDown, ref, nullptr), ref);
+    EXPECT_EQ(event.flags, Flags::control);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,109 @@
+#include "engine_fixture.h"
+
+namespace varnel {
+namespace {
+
+using EngineLifecycle = EngineFixture;
+
+TEST_F(EngineLifecycle, StartInstallsOneTapAndReportsRunning) {
+    EXPECT_TRUE(engine->start());
+    settle();
+    EXPECT_EQ(reports, (Lines{"state starting", "state running"}));
+    EXPECT_TRUE(snapshots.back().eventTapActive);
+    EXPECT_EQ(events.activeTapCount(), 1u);
+    clear();
+    EXPECT_TRUE(engine->start());
+    settle();
+    EXPECT_EQ(reports, Lines{});
+    EXPECT_EQ(events.liveTapCount(), 1u);
+}
+
+TEST_F(EngineLifecycle, StopWhenStoppedStillReports) {
+    engine->stop();
+    settle();
+    EXPECT_EQ(reports, (Lines{"state stopped"}));
+    ASSERT_EQ(snapshots.size(), 1u);
+    EXPECT_FALSE(snapshots[0].eventTapActive);
+    EXPECT_EQ(received, Lines{});
+}
+
+TEST_F(EngineLifecycle, StopDuringAltTabReleasesCommand) {
+    startEngine();
+    keyboard.press(Key::leftAlt);
+    keyboard.press(Key::tab);
+    clear();
+    engine->stop();
+    settle();
+    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_FALSE(engine->holdsSyntheticModifier());
+    // The suppressed Tab is forgotten: its key-up now reaches the application untouched.
+    keyboard.release(Key::tab);
+    keyboard.release(Key::leftAlt);
+    EXPECT_EQ(received, (Lines{"up LeftWin []", "up Tab [Option]", "flags LeftAlt []"}));
+}
+
+TEST_F(EngineLifecycle, StartAfterStopKeepsTheCounters) {
+    startEngine();
+    chord({Key::leftAlt, 118});
+    engine->stop();
+    settle();
+    const auto before = snapshots.back();
+    EXPECT_EQ(before.processedEvents, 4);
+    EXPECT_EQ(before.blockedEvents, 2);
+    EXPECT_TRUE(engine->start());
+    keyboard.press(Key::a);
+    settle();
+    EXPECT_EQ(snapshots.back().processedEvents, 5);
+    EXPECT_EQ(snapshots.back().blockedEvents, 3);
+}
+
+TEST_F(EngineLifecycle, FailedStartLeavesNothingInstalled) {
+    struct Case {
+        bool tapRefused;
+        const char* report;
+    };
+    const Case cases[] = {
+        {true, "state failed macOS не разрешила создать перехват клавиатуры. Проверьте "
+               "Accessibility и Input Monitoring."},
+        {false, "state failed Не удалось подключить обработчик к системному циклу событий."},
+    };
+    for (const Case& c : cases) {
+        clear();
+        events.tapAllowed = [&] { return !c.tapRefused; };
+        events.failRunLoopSourceCreation = !c.tapRefused;
+        EXPECT_FALSE(engine->start());
+        settle();
+        EXPECT_EQ(reports, (Lines{"state starting", c.report}));
+        EXPECT_EQ(events.liveTapCount(), 0u);
+        keyboard.press(Key::leftCtrl);
+        keyboard.release(Key::leftCtrl);
+        EXPECT_EQ(received, (Lines{"flags LeftCtrl [Control]", "flags LeftCtrl []"}));
+    }
+}
+
+TEST_F(EngineLifecycle, DestructionReportsStoppedAndDeliversNothingLater) {
+    startEngine();
+    keyboard.press(Key::leftAlt);
+    keyboard.press(Key::tab);
+    settle();
+    clear();
+    engine.reset();
+    EXPECT_EQ(reports, (Lines{"state stopped"}));
+    settle();
+    EXPECT_EQ(snapshots.size(), 0u);
+    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_EQ(events.liveTapCount(), 0u);
+    EXPECT_EQ(events.liveEventSourceCount(), 0u);
+    EXPECT_EQ(events.liveEventCount(), 0u);
+}
+
+TEST_F(EngineLifecycle, QueuedReportsReadTheCallbackWhenTheyRun) {
+    startEngine();
+    keyboard.press(Key::a);
+    engine->onDiagnosticChange = nullptr;
+    settle();
+    EXPECT_EQ(snapshots.size(), 0u);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,110 @@
+#include "engine_fixture.h"
+
+#include "model/flags.h"
+
+namespace varnel {
+namespace {
+
+class EngineModifiers : public EngineFixture {
+protected:
+    void SetUp() override { startEngine(); }
+};
+
+TEST_F(EngineModifiers, ControlAndCommandKeysTradePlaces) {
+    struct Case {
+        std::uint16_t key;
+        const char* passed;
+        const char* physical;
+        const char* transformed;
+    };
+    const Case cases[] = {
+        {Key::leftCtrl, "flags LeftWin [Command]", "Ctrl + Left Ctrl", "Windows + Left Windows"},
+        {Key::leftWin, "flags LeftCtrl [Control]", "Windows + Left Windows", "Ctrl + Left Ctrl"},
+        {Key::rightWin, "flags RightCtrl [Control]", "Windows + Right Windows",
+         "Ctrl + Right Ctrl"},
+        {Key::rightCtrl, "flags RightWin [Command]", "Ctrl + Right Ctrl",
+         "Windows + Right Windows"},
+        {Key::rightAlt, "flags RightAlt [Option]", "Alt + Right Alt", "Alt + Right Alt"},
+        {Key::fn, "flags Fn [Fn]", "Клавиша (код 63)", "Клавиша (код 63)"},
+        {Key::capsLock, "flags CapsLock [CapsLock]", "Caps Lock", "Caps Lock"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        clear();
+        keyboard.press(c.key);
+        EXPECT_EQ(received, Lines{c.passed});
+        EXPECT_EQ(lastSnapshot().lastPhysicalKey, c.physical);
+        EXPECT_EQ(snapshots.back().lastTransformedAction, c.transformed);
+        keyboard.release(c.key);
+    }
+}
+
+TEST_F(EngineModifiers, ShiftAltTogglesOncePerPress) {
+    keyboard.press(Key::leftShift);
+    clear();
+    keyboard.press(Key::leftAlt);
+    settle();
+    EXPECT_EQ(timeline, (Lines{"diagnostic Shift + Alt → Русская · Windows", "language russian",
+                               "diagnostic Alt + Shift + Left Alt"}));
+    EXPECT_EQ(received, (Lines{"flags LeftAlt [Option+Shift]"}));
+    clear();
+
+    keyboard.press(Key::leftCtrl);  // Shift and Alt still down: no second toggle
+    keyboard.release(Key::leftCtrl);
+    settle();
+    EXPECT_EQ(reports, Lines{});
+
+    keyboard.release(Key::leftAlt);  // Shift stays; Alt again toggles again
+    keyboard.press(Key::leftAlt);
+    settle();
+    EXPECT_EQ(reports, (Lines{"language english"}));
+    EXPECT_EQ(snapshots.back().typingLanguage, WindowsTypingLanguage::english);
+}
+
+TEST_F(EngineModifiers, ShiftAltDoesNothingWhenSwitchedOff) {
+    engine->options.altShiftChangesLanguage = false;
+    keyboard.press(Key::leftShift);
+    keyboard.press(Key::leftAlt);
+    keyboard.release(Key::leftAlt);
+    keyboard.release(Key::leftShift);
+    engine->options.altShiftChangesLanguage = true;  // the latch stayed clear
+    keyboard.press(Key::rightShift);
+    keyboard.press(Key::rightAlt);
+    settle();
+    EXPECT_EQ(reports, (Lines{"language russian"}));
+}
+
+TEST_F(EngineModifiers, ThreeModifiersInOneEventToggle) {
+    SimEvent event;
+    event.type = EventType::flagsChanged;
+    event.keyCode = Key::leftAlt;
+    event.flags = Flags::control | Flags::shift | Flags::option;
+    events.inject(event);
+    settle();
+    EXPECT_EQ(reports, (Lines{"language russian"}));
+    EXPECT_EQ(received, (Lines{"flags LeftAlt [Option+Shift+Command]"}));
+}
+
+TEST_F(EngineModifiers, FlagsChangedEventsAreNeverDropped) {
+    const std::uint16_t modifiers[] = {Key::leftCtrl, Key::leftShift, Key::leftAlt,  Key::leftWin,
+                                       Key::rightCtrl, Key::rightShift, Key::rightAlt,
+                                       Key::rightWin,  Key::capsLock,   Key::fn};
+    for (bool allOn : {true, false}) {
+        for (const auto& field : KeyboardOptions::fields) {
+            engine->options.*field.member = allOn;
+        }
+        clear();
+        for (auto key : modifiers) {
+            keyboard.press(key);
+        }
+        for (auto key : modifiers) {
+            keyboard.release(key);
+        }
+        settle();
+        // Caps Lock sends nothing on release.
+        EXPECT_EQ(received.size(), 19u);
+    }
+}
+
+}  // namespace
+}  // namespace varnel
