@@ -84,11 +84,11 @@ protected:
     SimEventSystem events{clock};
     ManualMainQueue queue{clock};
     SimKeyboard keyboard{events};
-    std::shared_ptr<KeyboardEngine> engine;
     std::vector<std::string> received;
     std::vector<std::string> reports;
     std::vector<DiagnosticSnapshot> snapshots;
     std::vector<std::string> timeline;  // reports and diagnostics in the order delivered
+    std::shared_ptr<KeyboardEngine> engine;  // last: its destruction still reports
 };
 
 // Key codes by their Mac names, for readable tests.
