@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+// One installed input source (keyboard layout): the platform's opaque handle with the two
+// properties Varnel reads, each of which may be absent.
+struct InputSource {
+    std::shared_ptr<const void> handle;
+    std::optional<std::string> identifier;  // "com.apple.keylayout.ABC", say
+    std::optional<std::string> localizedName;  // the name shown to the user
+};
+
+// The system's input sources. Called on the main thread only.
+class InputSourceApi {
+public:
+    virtual ~InputSourceApi() = default;
+
+    // Every installed input source, enabled or not, in the platform's order; empty when the
+    // platform gives no list.
+    virtual std::vector<InputSource> installedSources() = 0;
+    // The current keyboard input source, or none.
+    virtual std::optional<InputSource> currentKeyboardSource() = 0;
+    // Each returns the platform's status code, 0 for success. After a successful select the
+    // source is the current one.
+    virtual int enable(const InputSource& source) = 0;
+    virtual int select(const InputSource& source) = 0;
+};
+
+}  // namespace varnel

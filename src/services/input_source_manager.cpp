@@ -1,0 +1,170 @@
+#include "services/input_source_manager.h"
+
+#include <array>
+#include <string_view>
+
+#include "services/text_case.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> preferredEnglishIdentifiers = {
+    "com.apple.keylayout.ABC", "com.apple.keylayout.US"};
+constexpr std::array<std::string_view, 2> preferredRussianPCIdentifiers = {
+    "com.apple.keylayout.RussianWin", "com.apple.keylayout.RussianPC"};
+
+constexpr std::string_view failedSuffix = ". Встроенная раскладка Varnel продолжит работать.";
+
+std::string lowerIdentifier(const InputSource& source) {
+    return lowercased(source.identifier.value_or(""));
+}
+
+std::string lowerName(const InputSource& source) {
+    return lowercased(source.localizedName.value_or(""));
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+// The first source whose identifier is one of `identifiers`, trying them in order.
+template <std::size_t N>
+std::optional<InputSource> firstWithIdentifier(const std::vector<InputSource>& sources,
+                                               const std::array<std::string_view, N>& identifiers) {
+    for (std::string_view identifier : identifiers) {
+        for (const InputSource& source : sources) {
+            if (source.identifier == identifier) {
+                return source;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string InputSourceManager::SwitchResult::message() const {
+    switch (kind_) {
+        case Case::switched: return "Раскладка переключена: " + text_;
+        case Case::unchanged: return "Используется раскладка: " + text_;
+        case Case::unavailable:
+        case Case::failed: return text_;
+    }
+    return text_;
+}
+
+std::vector<InputSource> InputSourceManager::allSources() const { return api_.installedSources(); }
+
+bool InputSourceManager::isRussianSource(const InputSource& source) {
+    const std::string id = lowerIdentifier(source);
+    const std::string name = lowerName(source);
+    return contains(id, "russian") || contains(name, "russian") || contains(name, "рус");
+}
+
+bool InputSourceManager::isRussianPCSource(const InputSource& source) {
+    const std::string id = lowerIdentifier(source);
+    if (contains(id, "russianwin") || contains(id, "russianpc")) {
+        return true;
+    }
+    // The PC markers are looked for in the name only.
+    const std::string name = lowerName(source);
+    return isRussianSource(source) &&
+           (contains(name, "pc") || contains(name, "пк") || contains(name, "windows"));
+}
+
+std::optional<InputSource> InputSourceManager::preferredEnglishSource() const {
+    const std::vector<InputSource> sources = allSources();
+    if (lastNonRussianSourceID) {
+        for (const InputSource& source : sources) {
+            if (source.identifier == lastNonRussianSourceID && !isRussianSource(source)) {
+                return source;
+            }
+        }
+    }
+    if (auto source = firstWithIdentifier(sources, preferredEnglishIdentifiers)) {
+        return source;
+    }
+    for (const InputSource& source : sources) {
+        const std::string id = lowerIdentifier(source);
+        const std::string name = lowerName(source);
+        if (contains(id, "abc") || id.ends_with(".us") || name == "abc" || name == "u.s." ||
+            name == "us") {
+            return source;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<InputSource> InputSourceManager::russianPCSource() const {
+    const std::vector<InputSource> sources = allSources();
+    if (auto source = firstWithIdentifier(sources, preferredRussianPCIdentifiers)) {
+        return source;
+    }
+    for (const InputSource& source : sources) {
+        if (isRussianPCSource(source)) {
+            return source;
+        }
+    }
+    return std::nullopt;
+}
+
+InputSourceManager::SwitchResult InputSourceManager::selectWindowsLanguage(
+    WindowsTypingLanguage language) {
+    if (language == WindowsTypingLanguage::russian) {
+        if (auto source = russianPCSource()) {
+            return selectIfNeeded(*source);
+        }
+        return SwitchResult::unavailable(
+            "Не найдена системная раскладка «Русская — ПК». Встроенная раскладка Varnel всё равно "
+            "продолжит печатать по Windows.");
+    }
+    if (auto source = preferredEnglishSource()) {
+        return selectIfNeeded(*source);
+    }
+    return SwitchResult::unavailable(
+        "Не найдена английская раскладка ABC или U.S. При этом встроенная раскладка Varnel всё "
+        "равно продолжит печатать правильно.");
+}
+
+InputSourceManager::SwitchResult InputSourceManager::selectIfNeeded(const InputSource& source) {
+    const std::optional<InputSource> current = api_.currentKeyboardSource();
+    if (!current) {
+        return select(source);
+    }
+    if (current->identifier == source.identifier) {
+        return SwitchResult::unchanged(source.localizedName.value_or("текущая"));
+    }
+    return select(source);
+}
+
+// The source is enabled before it is selected, so an installed but disabled layout joins
+// the user's enabled sources.
+InputSourceManager::SwitchResult InputSourceManager::select(const InputSource& source) {
+    if (const int status = api_.enable(source); status != 0) {
+        return SwitchResult::failed("macOS не смогла включить системную раскладку. Код ошибки: " +
+                                    std::to_string(status) + std::string(failedSuffix));
+    }
+    if (const int status = api_.select(source); status != 0) {
+        return SwitchResult::failed(
+            "macOS не смогла переключить системную раскладку. Код ошибки: " +
+            std::to_string(status) + std::string(failedSuffix));
+    }
+    return SwitchResult::switched(source.localizedName.value_or("другая раскладка"));
+}
+
+std::string InputSourceManager::currentDisplayName() const {
+    const std::optional<InputSource> current = api_.currentKeyboardSource();
+    if (!current) {
+        return "Неизвестно";
+    }
+    return current->localizedName.value_or(current->identifier.value_or("Неизвестно"));
+}
+
+WindowsTypingLanguage InputSourceManager::detectedTypingLanguage() const {
+    const std::optional<InputSource> current = api_.currentKeyboardSource();
+    return current && isRussianSource(*current) ? WindowsTypingLanguage::russian
+                                                : WindowsTypingLanguage::english;
+}
+
+}  // namespace varnel
