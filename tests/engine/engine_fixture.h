@@ -11,6 +11,7 @@
 #include "platform/sim/sim_event_system.h"
 #include "platform/sim/sim_key_names.h"
 #include "platform/sim/sim_keyboard.h"
+#include "platform/sim/sim_run_loop.h"
 
 namespace varnel {
 
@@ -52,11 +53,7 @@ protected:
         clear();
     }
     // Delivers whatever was posted and runs the main queue until both are empty.
-    void settle() {
-        do {
-            events.deliverPosted();
-        } while (queue.runOne() || events.hasPosted());
-    }
+    void settle() { runLoop.settle(); }
     // Settles, then forgets everything recorded so far.
     void clear() {
         settle();
@@ -84,6 +81,7 @@ protected:
     SimEventSystem events{clock};
     ManualMainQueue queue{clock};
     SimKeyboard keyboard{events};
+    SimRunLoop runLoop{clock, events, queue};
     std::vector<std::string> received;
     std::vector<std::string> reports;
     std::vector<DiagnosticSnapshot> snapshots;

@@ -34,11 +34,6 @@ bool ManualMainQueue::runOne() {
     return true;
 }
 
-void ManualMainQueue::drain() {
-    while (runOne()) {
-    }
-}
-
 std::optional<double> ManualMainQueue::nextDueTime() const {
     if (delayed_.empty()) {
         return std::nullopt;
@@ -46,20 +41,6 @@ std::optional<double> ManualMainQueue::nextDueTime() const {
     return std::min_element(delayed_.begin(), delayed_.end(),
                             [](const Delayed& a, const Delayed& b) { return a.due < b.due; })
         ->due;
-}
-
-void ManualMainQueue::advance(double seconds) {
-    const double target = clock_.now() + seconds;
-    drain();
-    while (auto due = nextDueTime()) {
-        if (*due > target) {
-            break;
-        }
-        clock_.advanceTo(*due);
-        drain();
-    }
-    clock_.advanceTo(target);
-    drain();
 }
 
 void ManualMainQueue::clear() {

@@ -22,12 +22,8 @@ public:
 
     // Runs the first due task; false when none is due.
     bool runOne();
-    // Runs due tasks until none is left, tasks queued meanwhile included.
-    void drain();
     // The time at which the earliest delayed task falls due.
     std::optional<double> nextDueTime() const;
-    // Moves the clock on by `seconds`, running tasks in order as they fall due.
-    void advance(double seconds);
     std::size_t pendingCount() const { return ready_.size() + delayed_.size(); }
     // Forgets every task, as when the process that queued them ends.
     void clear();

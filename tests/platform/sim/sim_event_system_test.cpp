@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/manual_main_queue.h"
+#include "platform/sim/sim_run_loop.h"
 
 namespace varnel {
 namespace {
@@ -94,9 +94,11 @@ TEST_F(SimEventSystemTest, ConstructedEventsKeepTheirTypeWhateverTheKey) {
     EXPECT_EQ(events.liveEventCount(), 0u);
 }
 
-TEST(ManualMainQueue, RunsTasksInOrderAndDelayedOnesWhenDue) {
+TEST(SimRunLoop, RunsTasksInOrderAndDelayedOnesWhenDue) {
     SimClock clock;
+    SimEventSystem events(clock);
     ManualMainQueue queue(clock);
+    SimRunLoop loop(clock, events, queue);
     std::vector<std::string> ran;
     queue.asyncAfter(0.7, [&] { ran.push_back("late"); });
     queue.asyncAfter(0.5, [&] { ran.push_back("early"); });
@@ -104,12 +106,12 @@ TEST(ManualMainQueue, RunsTasksInOrderAndDelayedOnesWhenDue) {
         ran.push_back("first");
         queue.async([&] { ran.push_back("queued meanwhile"); });
     });
-    queue.drain();
+    loop.settle();
     EXPECT_EQ(ran, (std::vector<std::string>{"first", "queued meanwhile"}));
-    queue.advance(0.6);
+    loop.wait(0.6);
     EXPECT_EQ(ran.back(), "early");
     EXPECT_DOUBLE_EQ(clock.now(), 0.6);
-    queue.advance(0.1);
+    loop.wait(0.1);
     EXPECT_EQ(ran.back(), "late");
     EXPECT_EQ(queue.pendingCount(), 0u);
 }

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/application_control.h"
+#include "app/settings_store.h"
+#include "app/system_notifications.h"
+#include "engine/event_platform.h"
+#include "engine/keyboard_engine.h"
+#include "engine/main_queue.h"
+#include "model/diagnostic_snapshot.h"
+#include "model/engine_state.h"
+#include "model/keyboard_options.h"
+#include "model/windows_typing_language.h"
+#include "services/input_source_manager.h"
+#include "services/launch_at_login_manager.h"
+#include "services/login_item_api.h"
+#include "services/permission_manager.h"
+
+namespace varnel {
+
+// Everything the controller reaches the system through. `inputSources` is the
+// application's one InputSourceManager, owned by whoever wires the application.
+struct AppPlatform {
+    EventPlatform& events;
+    MainQueue& mainQueue;
+    SettingsStore& settings;
+    SystemNotifications& notifications;
+    ApplicationControl& application;
+    PermissionApi& permissions;
+    InputSourceManager& inputSources;
+    LoginItemApi& loginItems;
+};
+
+// The one controller of the running application and the one object the interface
+// observes. It owns the keyboard engine, keeps the settings, turns the Windows mode on and
+// off and carries what the engine reports over to the interface. Main thread only.
+//
+// Every assignment of a published property is announced to the observers before the value
+// is stored, even when it does not change; observers coalesce announcements into one
+// refresh. Deferred work holds the controller weakly and does nothing once it is gone.
+class AppState : public std::enable_shared_from_this<AppState> {
+public:
+    static constexpr std::string_view optionsKey = "keyboardOptions.v3";
+    static constexpr std::string_view typingLanguageKey = "typingLanguage.v3";
+    static constexpr std::string_view modeEnabledKey = "modeEnabled";
+    static constexpr double restoreDelaySeconds = 0.7;
+
+    // Creates the controller and runs its start-up: settings loaded, engine bound,
+    // permissions read, notifications observed, the mode restored 0.7 s later if it was on.
+    // The application makes one and hands it to every view.
+    static std::shared_ptr<AppState> make(const AppPlatform& platform);
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // Published properties.
+    bool isModeEnabled() const { return isModeEnabled_; }
+    const EngineState& engineState() const { return engineState_; }
+    const PermissionStatus& permissions() const { return permissions_; }
+    const std::string& currentInputSource() const { return currentInputSource_; }
+    WindowsTypingLanguage typingLanguage() const { return typingLanguage_; }
+    const KeyboardOptions& options() const { return options_; }
+    bool launchAtLogin() const { return launchAtLogin_; }
+    const DiagnosticSnapshot& diagnostic() const { return diagnostic_; }
+    const std::optional<std::string>& bannerMessage() const { return bannerMessage_; }
+
+    // The feature switches: stored, handed to the engine, and the input source followed.
+    void setOptions(const KeyboardOptions& options);
+    // Views dismiss the banner by setting it absent.
+    void setBannerMessage(std::optional<std::string> message);
+
+    void toggleMode();
+    void enableMode();
+    void requestPermissions();
+    void refreshPermissions();
+    void setLaunchAtLogin(bool wanted, bool silently = false);
+    void hideMainWindow();
+    void activateApplication();
+    void openAccessibilitySettings();
+    void openInputMonitoringSettings();
+
+    // Observers are told before every assignment of a published property.
+    using ObserverId = std::uint64_t;
+    ObserverId addObserver(std::function<void()> willChange);
+    void removeObserver(ObserverId id);
+
+    // Whether the engine holds a synthetic modifier down right now (for invariant checks).
+    bool engineHoldsModifier() const { return engine_->holdsSyntheticModifier(); }
+
+private:
+    explicit AppState(const AppPlatform& platform);
+    void initialise();
+    void bindEngine();
+    void observeSystem();
+    void optionsChanged();
+    void updateInputSourceDescription();
+    void storeModeEnabled(bool enabled);
+    void stopMode();
+    void handleEmergencyStop();
+    void handleLanguageToggle(WindowsTypingLanguage language);
+    void handleWake();
+    // Runs `work` on the main queue with the controller, if it still exists then.
+    template <class Work>
+    static void dispatch(std::weak_ptr<AppState> weak, MainQueue& queue, Work work);
+
+    template <class T, class V>
+    void publish(T& property, V&& value) {
+        announceChange();
+        property = std::forward<V>(value);
+    }
+    void announceChange();
+
+    bool isModeEnabled_ = false;
+    EngineState engineState_ = EngineState::stopped();
+    PermissionStatus permissions_;
+    std::string currentInputSource_ = "Неизвестно";
+    WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
+    KeyboardOptions options_ = KeyboardOptions::windowsDefaults;
+    bool launchAtLogin_ = false;
+    DiagnosticSnapshot diagnostic_;
+    std::optional<std::string> bannerMessage_;
+
+    AppPlatform platform_;
+    PermissionManager permissionManager_;
+    LaunchAtLoginManager launchAtLoginManager_;
+    std::vector<ObserverToken> observers_;  // system notifications, kept for life
+    std::vector<std::pair<ObserverId, std::function<void()>>> changeObservers_;
+    ObserverId nextObserverId_ = 1;
+    std::shared_ptr<KeyboardEngine> engine_;  // last: its destruction still reports
+};
+
+}  // namespace varnel

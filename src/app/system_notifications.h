@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+namespace varnel {
+
+enum class SystemNotification { applicationWillTerminate, systemDidWake };
+
+// Keeps an observation alive; the observer is never removed while the token lives.
+using ObserverToken = std::shared_ptr<void>;
+
+// The system's application and workspace notifications. Handlers run on the main thread.
+class SystemNotifications {
+public:
+    virtual ~SystemNotifications() = default;
+    virtual ObserverToken addObserver(SystemNotification notification,
+                                      std::function<void()> handler) = 0;
+};
+
+}  // namespace varnel

@@ -1,0 +1,26 @@
+#include "platform/sim/sim_mac.h"
+
+namespace varnel {
+
+SimMac::SimMac() {
+    permissions.accessibility = true;
+    permissions.inputMonitoring = true;
+    inputSources.add("com.apple.keylayout.ABC", "ABC");
+    inputSources.add("com.apple.keylayout.RussianWin", "Russian – PC");
+    inputSources.add("com.apple.keylayout.US", "U.S.");
+    inputSources.add("com.apple.keylayout.Russian", "Russian");
+    inputSources.makeCurrent("com.apple.keylayout.ABC");
+    events.tapAllowed = [this] { return permissions.allGranted(); };
+}
+
+AppPlatform SimMac::platform() {
+    return {events,      mainQueue,   settings,           notifications,
+            application, permissions, inputSourceManager, loginItems};
+}
+
+void SimMac::forgetProcess() {
+    mainQueue.clear();
+    notifications.removeAllObservers();
+}
+
+}  // namespace varnel

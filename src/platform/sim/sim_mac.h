@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/app_state.h"
+#include "platform/sim/manual_main_queue.h"
+#include "platform/sim/memory_settings_store.h"
+#include "platform/sim/sim_application_control.h"
+#include "platform/sim/sim_clock.h"
+#include "platform/sim/sim_event_system.h"
+#include "platform/sim/sim_input_sources.h"
+#include "platform/sim/sim_keyboard.h"
+#include "platform/sim/sim_login_items.h"
+#include "platform/sim/sim_permissions.h"
+#include "platform/sim/sim_run_loop.h"
+#include "platform/sim/sim_system_notifications.h"
+
+namespace varnel {
+
+// A whole simulated Mac: every port in memory, and the wiring an application needs.
+// A fresh one is the Mac varnel-sim starts from: both permissions granted; ABC (current),
+// Russian – PC, U.S. and Russian installed; the login item not registered; empty defaults;
+// the clock at 0. Creating a tap fails while either permission is denied.
+class SimMac {
+public:
+    SimMac();
+    SimMac(const SimMac&) = delete;
+    SimMac& operator=(const SimMac&) = delete;
+
+    AppPlatform platform();
+
+    void settle() { runLoop.settle(); }
+    void wait(double seconds) { runLoop.wait(seconds); }
+    // The process ends: its queued work and its observers go with it.
+    void forgetProcess();
+
+    SimClock clock;
+    ManualMainQueue mainQueue{clock};
+    SimEventSystem events{clock};
+    SimKeyboard keyboard{events};
+    SimPermissions permissions;
+    SimInputSources inputSources;
+    SimLoginItems loginItems;
+    MemorySettingsStore settings;
+    SimSystemNotifications notifications;
+    SimApplicationControl application;
+    InputSourceManager inputSourceManager{inputSources};
+    SimRunLoop runLoop{clock, events, mainQueue};
+};
+
+}  // namespace varnel
