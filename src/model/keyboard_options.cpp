@@ -12,7 +12,14 @@ nlohmann::json KeyboardOptions::toJson() const {
     return json;
 }
 
-std::string KeyboardOptions::encoded() const { return toJson().dump(); }
+std::string KeyboardOptions::encoded() const {
+    // In field order, so that the stored text reads like the record.
+    nlohmann::ordered_json json = nlohmann::ordered_json::object();
+    for (const Field& field : fields) {
+        json[std::string(field.name)] = this->*field.member;
+    }
+    return json.dump();
+}
 
 Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
     if (!json.is_object()) {

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "script_runner.h"
+
+namespace varnel::sim {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string errors;
+    std::string updated;
+};
+
+Outcome run(std::string_view script, RunMode mode = RunMode::print) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    const ScriptResult result = runScript("test.vks", script, mode, out, errors);
+    return {result.status, out.str(), errors.str(), result.updatedText};
+}
+
+TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
+    struct Case {
+        const char* line;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"jump", "unknown command \"jump\""},
+        {"\"tap\" A", "unknown command \"tap\""},
+        {"tap Hyper", "unknown key name \"Hyper\""},
+        {"tap #65536", "unknown key name \"#65536\""},
+        {"tap", "tap: missing KEY"},
+        {"tap A B", "unexpected argument \"B\" after tap"},
+        {"release A", "A is not down"},
+        {"repeat A 1", "A is not held"},
+        {"repeat Shift 1", "LeftShift is a modifier key and does not repeat"},
+        {"repeat A 0", "repeat: N must be a whole number from 1 to 100000, not \"0\""},
+        {"chord A+A", "the chord names A twice"},
+        {"chord A++B", "chord: expected KEY+KEY+..., not \"A++B\""},
+        {"wait -1", "wait: SECONDS must be a decimal number, not \"-1\""},
+        {"wait 1e3", "wait: SECONDS must be a decimal number, not \"1e3\""},
+        {"permission camera granted", "permission: expected accessibility or inputMonitoring, not \"camera\""},
+        {"permission accessibility maybe", "permission: expected granted or denied, not \"maybe\""},
+        {"inputsource add x Name", "inputsource: NAME must be one double-quoted string"},
+        {"inputsource current missing", "no input source \"missing\" is installed"},
+        {"inputsource fail enable x", "inputsource: CODE must be a decimal integer, not \"x\""},
+        {"loginitem status 4", "loginitem: status must be 0, 1, 2 or 3, not \"4\""},
+        {"defaults set k data text", "defaults: TEXT must be one double-quoted string"},
+        {"defaults set k bool yes", "defaults: expected true or false, not \"yes\""},
+        {"option fastTyping on", "option: unknown option \"fastTyping\""},
+        {"show everything", "show: expected one of state, mode, banner, diagnostic, language, "
+                            "inputsource, options, login, permissions, defaults, not \"everything\""},
+        {"login \"on", "a double-quoted argument is not closed"},
+        {"loginitem fail \"a\\b\"", "only \\\" and \\\\ may follow a backslash in quotes"},
+        {"loginitem fail \"a\"b", "a space must follow a double-quoted argument"},
+        {"tap A\"", "a double quote inside a word"},
+    };
+    for (const Case& c : cases) {
+        const Outcome result = run(std::string("# a story\n\ntap B\n") + c.line + "\ntap C\n");
+        EXPECT_EQ(result.status, statusBadLine) << c.line;
+        EXPECT_EQ(result.errors, std::string("varnel-sim: test.vks:4: ") + c.message + "\n");
+        // What came before ran; nothing after the bad line did.
+        EXPECT_EQ(result.out, "app: down B []\napp: up B []\n") << c.line;
+    }
+}
+
+TEST(VarnelSim, CommentsQuotesAndRawKeyCodes) {
+    const Outcome result = run(
+        "  # indented comment\n"
+        "tap #105 # Print Screen by its code\n"
+        "tap A #\n"
+        "loginitem fail \"say \\\"no\\\" \\\\ # not a comment\"\n"
+        "login on\n"
+        "show banner\r\n");
+    EXPECT_EQ(result.status, statusOk) << result.errors;
+    EXPECT_EQ(result.out,
+              "app: down PrintScreen [Fn]\napp: up PrintScreen [Fn]\n"
+              "app: down A []\napp: up A []\n"
+              "banner: \"Не удалось изменить автозапуск: say \\\"no\\\" \\\\ # not a comment\"\n");
+}
+
+TEST(VarnelSim, CheckReportsEveryDifferenceAgainstItsCommand) {
+    const char* script =
+        "> app: before any command\n"
+        "tap A\n"
+        "> app: down A []\n"
+        "> app: up B []\n"
+        "show mode\n"
+        "show login\n"
+        "> login: off\n"
+        "> login: on\n";
+    const Outcome result = run(script, RunMode::check);
+    EXPECT_EQ(result.status, statusDifferent);
+    EXPECT_EQ(result.out,
+              "test.vks:1: expected app: before any command, got nothing\n"
+              "test.vks:4: expected app: up B [], got app: up A []\n"
+              "test.vks:5: expected nothing more, got mode: off\n"
+              "test.vks:8: expected login: on, got nothing\n");
+
+    const Outcome same = run("tap A\n> app: down A []\n> app: up A []\n", RunMode::check);
+    EXPECT_EQ(same.status, statusOk);
+    EXPECT_EQ(same.out, "");
+}
+
+TEST(VarnelSim, UpdateWritesTheOutputBelowEachCommand) {
+    const Outcome result = run("# keep\ntap A\n> stale\n\nshow mode\n", RunMode::update);
+    EXPECT_EQ(result.status, statusOk);
+    EXPECT_EQ(result.updated,
+              "# keep\ntap A\n> app: down A []\n> app: up A []\n\nshow mode\n> mode: off\n");
+    EXPECT_EQ(run(result.updated, RunMode::check).status, statusOk);
+}
+
+TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
+    // The stored options are written at launch: before it, nothing is there.
+    const Outcome result = run(
+        "defaults set modeEnabled bool true\n"
+        "permission accessibility denied\n"
+        "quit\n"
+        "show defaults\n");
+    EXPECT_EQ(result.out,
+              "defaults: keyboardOptions.v3=\"{\\\"altShiftChangesLanguage\\\":true,"
+              "\\\"fullWindowsTyping\\\":true,\\\"windowsPCLayouts\\\":true,"
+              "\\\"windowsEditingShortcuts\\\":true,\\\"printScreenCopiesSelection\\\":true,"
+              "\\\"altF4QuitsApplication\\\":true,\\\"windowsHomeAndEnd\\\":true,"
+              "\\\"windowsLockShortcut\\\":true,\\\"windowsRecoveryShortcuts\\\":true}\"\n"
+              "defaults: typingLanguage.v3=absent\n"
+              "defaults: modeEnabled=true\n");
+}
+
+// Random lines never crash the simulator; each run ends with a status.
+TEST(VarnelSim, RandomLinesNeverCrash) {
+    const std::vector<std::string> pieces = {
+        "tap", "press", "release", "chord", "repeat", "wait", "toggle", "option", "login",
+        "show", "state", "diagnostic", "defaults", "set", "delete", "data", "string", "bool",
+        "inputsource", "add", "remove", "current", "fail", "enable", "select", "loginitem",
+        "status", "permission", "accessibility", "inputMonitoring", "granted", "denied",
+        "launch", "quit", "wake", "tapdisable", "timeout", "user", "request", "refresh",
+        "dismiss", "A", "Ctrl", "Alt+Tab", "Win+L", "#65535", "#", "\"", "\\", "\"x y\"", "0",
+        "-1", "1500", "0.7", "on", "off", "true", "fullWindowsTyping", "keyboardOptions.v3",
+        "\"{}\"", "\"[\"", "> app: x", "+", "Shift", "Esc", "F6", "\xff\xfe", "\t", "\"\\\"\""};
+    std::mt19937 random(20261210);
+    for (int script = 0; script < 300; ++script) {
+        std::string text;
+        for (int line = 0; line < 12; ++line) {
+            const int words = static_cast<int>(random() % 5);
+            for (int w = 0; w < words; ++w) {
+                text += pieces[random() % pieces.size()];
+                text += (random() % 4 == 0) ? "" : " ";
+            }
+            text += "\n";
+        }
+        for (RunMode mode : {RunMode::print, RunMode::check, RunMode::update}) {
+            const Outcome result = run(text, mode);
+            EXPECT_GE(result.status, statusOk);
+            EXPECT_LE(result.status, statusBadLine);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace varnel::sim

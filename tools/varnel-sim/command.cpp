@@ -1,0 +1,427 @@
+#include "command.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "model/keyboard_options.h"
+#include "platform/sim/sim_key_names.h"
+
+namespace varnel::sim {
+
+namespace {
+
+using Verb = Command::Verb;
+using Result = std::variant<Command, std::string>;
+
+constexpr std::int64_t maxRepeat = 100000;
+constexpr double maxWaitSeconds = 1e9;
+
+std::string quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+// A part of a command that could not be read, and why.
+struct Error {
+    std::string message;
+};
+template <class T>
+using Parsed = std::variant<T, Error>;
+
+template <class T>
+const Error* errorOf(const Parsed<T>& parsed) {
+    return std::get_if<Error>(&parsed);
+}
+
+// Reads the words of one command in order, with the reasons for a bad line.
+class Reader {
+public:
+    explicit Reader(const std::vector<Word>& words) : words_(words) {}
+
+    bool done() const { return next_ == words_.size(); }
+    const Word* take() { return done() ? nullptr : &words_[next_++]; }
+    std::string_view command() const { return words_[0].text; }
+
+    std::optional<std::string> expectEnd() const {
+        if (!done()) {
+            return "unexpected argument " + quote(words_[next_].text) + " after " +
+                   std::string(command());
+        }
+        return std::nullopt;
+    }
+    std::string missing(std::string_view what) const {
+        return std::string(command()) + ": missing " + std::string(what);
+    }
+
+private:
+    const std::vector<Word>& words_;
+    std::size_t next_ = 1;
+};
+
+std::optional<std::int64_t> integer(std::string_view text, std::int64_t min, std::int64_t max) {
+    std::int64_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A decimal number: digits with an optional fraction.
+std::optional<double> decimal(std::string_view text) {
+    bool digits = false;
+    bool point = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    const double value = std::strtod(std::string(text).c_str(), nullptr);
+    if (!std::isfinite(value) || value > maxWaitSeconds) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+Parsed<std::uint16_t> key(const Word& word) {
+    if (auto code = SimKeyNames::keyCode(word.text)) {
+        return *code;
+    }
+    return Error{"unknown key name " + quote(word.text)};
+}
+
+// One of two words, answering which.
+Parsed<bool> choice(Reader& reader, std::string_view yes, std::string_view no) {
+    const Word* word = reader.take();
+    if (!word) {
+        return Error{reader.missing(std::string(yes) + " or " + std::string(no))};
+    }
+    if (word->text == yes || word->text == no) {
+        return word->text == yes;
+    }
+    return Error{std::string(reader.command()) + ": expected " + std::string(yes) + " or " +
+                 std::string(no) + ", not " + quote(word->text)};
+}
+
+Parsed<std::string> quotedText(Reader& reader, std::string_view what) {
+    const Word* word = reader.take();
+    if (!word) {
+        return Error{reader.missing(what)};
+    }
+    if (!word->quoted) {
+        return Error{std::string(reader.command()) + ": " + std::string(what) +
+                     " must be one double-quoted string"};
+    }
+    return word->text;
+}
+
+// Finishes a command: no words may follow.
+Result finish(Reader& reader, Command command) {
+    if (auto error = reader.expectEnd()) {
+        return *error;
+    }
+    return command;
+}
+
+Result permission(Reader& reader) {
+    const Word* which = reader.take();
+    if (!which) {
+        return reader.missing("accessibility or inputMonitoring");
+    }
+    if (which->text != "accessibility" && which->text != "inputMonitoring") {
+        return "permission: expected accessibility or inputMonitoring, not " + quote(which->text);
+    }
+    auto granted = choice(reader, "granted", "denied");
+    if (auto* error = errorOf(granted)) {
+        return error->message;
+    }
+    Command command{Verb::permission};
+    command.name = which->text;
+    command.on = std::get<bool>(granted);
+    return finish(reader, command);
+}
+
+Result inputSource(Reader& reader) {
+    const Word* action = reader.take();
+    if (!action) {
+        return reader.missing("add, remove, current or fail");
+    }
+    if (action->text == "fail") {
+        auto enable = choice(reader, "enable", "select");
+        if (auto* error = errorOf(enable)) {
+            return error->message;
+        }
+        const Word* code = reader.take();
+        if (!code) {
+            return reader.missing("CODE");
+        }
+        auto value = integer(code->text, INT32_MIN, INT32_MAX);
+        if (!value) {
+            return "inputsource: CODE must be a decimal integer, not " + quote(code->text);
+        }
+        Command command{std::get<bool>(enable) ? Verb::inputSourceFailEnable
+                                               : Verb::inputSourceFailSelect};
+        command.number = *value;
+        return finish(reader, command);
+    }
+    const Word* id = nullptr;
+    Command command{Verb::inputSourceAdd};
+    if (action->text == "add") {
+        command.verb = Verb::inputSourceAdd;
+    } else if (action->text == "remove") {
+        command.verb = Verb::inputSourceRemove;
+    } else if (action->text == "current") {
+        command.verb = Verb::inputSourceCurrent;
+    } else {
+        return "inputsource: expected add, remove, current or fail, not " + quote(action->text);
+    }
+    if (!(id = reader.take())) {
+        return reader.missing("ID");
+    }
+    command.name = id->text;
+    if (command.verb == Verb::inputSourceAdd && !reader.done()) {
+        auto name = quotedText(reader, "NAME");
+        if (auto* error = errorOf(name)) {
+            return error->message;
+        }
+        command.text = std::get<std::string>(name);
+        command.hasText = true;
+    }
+    return finish(reader, command);
+}
+
+Result loginItem(Reader& reader) {
+    const Word* action = reader.take();
+    if (!action) {
+        return reader.missing("status or fail");
+    }
+    if (action->text == "status") {
+        const Word* status = reader.take();
+        if (!status) {
+            return reader.missing("N");
+        }
+        auto value = integer(status->text, 0, 3);
+        if (!value) {
+            return "loginitem: status must be 0, 1, 2 or 3, not " + quote(status->text);
+        }
+        Command command{Verb::loginItemStatus};
+        command.number = *value;
+        return finish(reader, command);
+    }
+    if (action->text == "fail") {
+        auto message = quotedText(reader, "MESSAGE");
+        if (auto* error = errorOf(message)) {
+            return error->message;
+        }
+        Command command{Verb::loginItemFail};
+        command.text = std::get<std::string>(message);
+        command.hasText = true;
+        return finish(reader, command);
+    }
+    return "loginitem: expected status or fail, not " + quote(action->text);
+}
+
+Result defaults(Reader& reader) {
+    const Word* action = reader.take();
+    if (!action) {
+        return reader.missing("set or delete");
+    }
+    const bool set = action->text == "set";
+    if (!set && action->text != "delete") {
+        return "defaults: expected set or delete, not " + quote(action->text);
+    }
+    const Word* key = reader.take();
+    if (!key) {
+        return reader.missing("KEY");
+    }
+    Command command{Verb::defaultsDelete};
+    command.name = key->text;
+    if (!set) {
+        return finish(reader, command);
+    }
+    const Word* type = reader.take();
+    if (!type) {
+        return reader.missing("data, string or bool");
+    }
+    if (type->text == "bool") {
+        auto value = choice(reader, "true", "false");
+        if (auto* error = errorOf(value)) {
+            return error->message;
+        }
+        command.verb = Verb::defaultsSetBool;
+        command.on = std::get<bool>(value);
+        return finish(reader, command);
+    }
+    if (type->text != "data" && type->text != "string") {
+        return "defaults: expected data, string or bool, not " + quote(type->text);
+    }
+    auto text = quotedText(reader, "TEXT");
+    if (auto* error = errorOf(text)) {
+        return error->message;
+    }
+    command.verb = type->text == "data" ? Verb::defaultsSetData : Verb::defaultsSetString;
+    command.text = std::get<std::string>(text);
+    command.hasText = true;
+    return finish(reader, command);
+}
+
+Result keyCommand(Reader& reader, Verb verb) {
+    const Word* word = reader.take();
+    if (!word) {
+        return reader.missing(verb == Verb::chord ? "KEY+KEY+..." : "KEY");
+    }
+    Command command{verb};
+    if (verb == Verb::chord) {
+        std::string_view rest = word->text;
+        while (true) {
+            const auto plus = rest.find('+');
+            const std::string_view part = rest.substr(0, plus);
+            if (part.empty()) {
+                return "chord: expected KEY+KEY+..., not " + quote(word->text);
+            }
+            auto code = key(Word{std::string(part)});
+            if (auto* error = errorOf(code)) {
+                return error->message;
+            }
+            command.keys.push_back(std::get<std::uint16_t>(code));
+            if (plus == std::string_view::npos) {
+                break;
+            }
+            rest.remove_prefix(plus + 1);
+        }
+    } else {
+        auto code = key(*word);
+        if (auto* error = errorOf(code)) {
+            return error->message;
+        }
+        command.keys.push_back(std::get<std::uint16_t>(code));
+    }
+    if (verb == Verb::repeat) {
+        const Word* count = reader.take();
+        if (!count) {
+            return reader.missing("N");
+        }
+        auto value = integer(count->text, 1, maxRepeat);
+        if (!value) {
+            return "repeat: N must be a whole number from 1 to " + std::to_string(maxRepeat) +
+                   ", not " + quote(count->text);
+        }
+        command.number = *value;
+    }
+    return finish(reader, command);
+}
+
+Result option(Reader& reader) {
+    const Word* name = reader.take();
+    if (!name) {
+        return reader.missing("NAME");
+    }
+    bool known = false;
+    for (const auto& field : KeyboardOptions::fields) {
+        known = known || field.name == name->text;
+    }
+    if (!known) {
+        return "option: unknown option " + quote(name->text);
+    }
+    auto on = choice(reader, "on", "off");
+    if (auto* error = errorOf(on)) {
+        return error->message;
+    }
+    Command command{Verb::option};
+    command.name = name->text;
+    command.on = std::get<bool>(on);
+    return finish(reader, command);
+}
+
+Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_view> allowed) {
+    const Word* word = reader.take();
+    std::string list;
+    for (std::string_view each : allowed) {
+        list += (list.empty() ? "" : ", ") + std::string(each);
+    }
+    if (!word) {
+        return reader.missing(list);
+    }
+    for (std::string_view each : allowed) {
+        if (word->text == each) {
+            Command command{verb};
+            command.name = word->text;
+            return finish(reader, command);
+        }
+    }
+    return std::string(reader.command()) + ": expected one of " + list + ", not " +
+           quote(word->text);
+}
+
+}  // namespace
+
+Result parseCommand(const std::vector<Word>& words) {
+    if (words.empty()) {
+        return std::string("empty command");
+    }
+    Reader reader(words);
+    const std::string& verb = words[0].text;
+    if (words[0].quoted) {
+        return "unknown command " + quote(verb);
+    }
+    if (verb == "permission") return permission(reader);
+    if (verb == "inputsource") return inputSource(reader);
+    if (verb == "loginitem") return loginItem(reader);
+    if (verb == "defaults") return defaults(reader);
+    if (verb == "press") return keyCommand(reader, Verb::press);
+    if (verb == "release") return keyCommand(reader, Verb::release);
+    if (verb == "tap") return keyCommand(reader, Verb::tap);
+    if (verb == "chord") return keyCommand(reader, Verb::chord);
+    if (verb == "repeat") return keyCommand(reader, Verb::repeat);
+    if (verb == "option") return option(reader);
+    if (verb == "tapdisable") return oneWordOf(reader, Verb::tapDisable, {"timeout", "user"});
+    if (verb == "show") {
+        return oneWordOf(reader, Verb::show,
+                         {"state", "mode", "banner", "diagnostic", "language", "inputsource",
+                          "options", "login", "permissions", "defaults"});
+    }
+    if (verb == "login") {
+        auto on = choice(reader, "on", "off");
+        if (auto* error = errorOf(on)) {
+            return error->message;
+        }
+        Command command{Verb::login};
+        command.on = std::get<bool>(on);
+        return finish(reader, command);
+    }
+    if (verb == "wait") {
+        const Word* word = reader.take();
+        if (!word) {
+            return reader.missing("SECONDS");
+        }
+        auto seconds = decimal(word->text);
+        if (!seconds) {
+            return "wait: SECONDS must be a decimal number, not " + quote(word->text);
+        }
+        Command command{Verb::wait};
+        command.seconds = *seconds;
+        return finish(reader, command);
+    }
+    struct Plain {
+        std::string_view word;
+        Verb verb;
+    };
+    constexpr Plain plain[] = {
+        {"launch", Verb::launch},   {"quit", Verb::quit},       {"toggle", Verb::toggle},
+        {"request", Verb::request}, {"refresh", Verb::refresh}, {"dismiss", Verb::dismiss},
+        {"wake", Verb::wake},
+    };
+    for (const Plain& each : plain) {
+        if (verb == each.word) {
+            return finish(reader, Command{each.verb});
+        }
+    }
+    return "unknown command " + quote(verb);
+}
+
+}  // namespace varnel::sim

@@ -1,0 +1,111 @@
+// varnel-sim: Varnel headless on a simulated Mac. It prints what the frontmost application
+// receives; with --check it compares that with the expected lines written in the script.
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "script_runner.h"
+
+namespace {
+
+constexpr const char* usage = R"(usage: varnel-sim [--check | --update] [FILE ...]
+
+Runs each FILE (or standard input, for none or "-") against a fresh simulated Mac with a
+fresh Varnel, and prints one line for every event the frontmost application receives.
+
+  --check   compare the output with the file's "> " lines; print each difference
+  --update  rewrite the file's "> " lines with the output
+  --help    print this text
+
+Set-up (allowed before and after launch):
+  permission accessibility|inputMonitoring granted|denied
+  inputsource add ID ["NAME"] | remove ID | current ID | fail enable|select CODE
+  loginitem status N | fail "MESSAGE"
+  defaults set KEY data|string "TEXT" | set KEY bool true|false | delete KEY
+  launch | quit
+Keyboard (launches Varnel first if needed):
+  press KEY | release KEY | tap KEY | chord KEY+KEY+... | repeat KEY N
+Time, person and system:
+  wait SECONDS | toggle | option NAME on|off | login on|off
+  request | refresh | dismiss | wake | tapdisable timeout|user
+  show state|mode|banner|diagnostic|language|inputsource|options|login|permissions|defaults
+
+KEY is a key name (A, LeftCtrl, F5, Left, PrintScreen, ...; Ctrl, Alt, Shift and Win are the
+left keys) or #N for a raw key code. Exit status: 0 all well, 1 output differs (--check),
+2 a bad line or an unreadable file.
+)";
+
+bool readFile(const std::string& path, std::string& text) {
+    if (path == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        return !std::cin.bad();
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    text = buffer.str();
+    return !file.bad();
+}
+
+bool writeFile(const std::string& path, const std::string& text) {
+    if (path == "-") {
+        std::cout << text;
+        return true;
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    return static_cast<bool>(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace varnel::sim;
+    RunMode mode = RunMode::print;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << usage;
+            return statusOk;
+        }
+        if (arg == "--check") {
+            mode = RunMode::check;
+        } else if (arg == "--update") {
+            mode = RunMode::update;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::cerr << "varnel-sim: unknown option " << arg << "\n" << usage;
+            return statusBadLine;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty()) {
+        files.push_back("-");
+    }
+
+    int status = statusOk;
+    for (const std::string& path : files) {
+        std::string text;
+        if (!readFile(path, text)) {
+            std::cerr << "varnel-sim: " << path << ":0: cannot read the file\n";
+            status = statusBadLine;
+            continue;
+        }
+        const ScriptResult result = runScript(path, text, mode, std::cout, std::cerr);
+        if (mode == RunMode::update && result.status == statusOk && result.updatedText != text &&
+            !writeFile(path, result.updatedText)) {
+            std::cerr << "varnel-sim: " << path << ":0: cannot write the file\n";
+            status = statusBadLine;
+        }
+        status = std::max(status, result.status);
+    }
+    return status;
+}

@@ -1,0 +1,300 @@
+#include "simulator.h"
+
+#include <algorithm>
+
+#include "platform/sim/sim_key_names.h"
+
+namespace varnel::sim {
+
+namespace {
+
+using Verb = Command::Verb;
+
+std::string onOff(bool on) { return on ? "on" : "off"; }
+
+std::string storedValue(const std::optional<MemorySettingsStore::Value>& value) {
+    if (!value) {
+        return "absent";
+    }
+    if (auto* data = std::get_if<MemorySettingsStore::Data>(&*value)) {
+        return SimKeyNames::quoted(data->bytes);
+    }
+    if (auto* text = std::get_if<std::string>(&*value)) {
+        return SimKeyNames::quoted(*text);
+    }
+    return std::get<bool>(*value) ? "true" : "false";
+}
+
+}  // namespace
+
+Simulator::Simulator(std::function<void(const std::string&)> output) : output_(std::move(output)) {
+    mac_.events.onReceive = [this](const ReceivedEvent& event) {
+        print("app: " + SimKeyNames::describe(event));
+    };
+}
+
+Simulator::~Simulator() {
+    app_.reset();
+    mac_.forgetProcess();
+}
+
+void Simulator::launch() {
+    if (!app_) {
+        app_ = AppState::make(mac_.platform());
+        mac_.settle();
+    }
+}
+
+void Simulator::quit() {
+    if (!app_) {
+        return;
+    }
+    mac_.notifications.post(SystemNotification::applicationWillTerminate);
+    mac_.settle();
+    app_.reset();
+    mac_.forgetProcess();
+    mac_.settle();
+}
+
+std::optional<std::string> Simulator::run(const Command& command) {
+    if (!command.isSetUp()) {
+        launch();
+    }
+    std::optional<std::string> error;
+    switch (command.verb) {
+        case Verb::press:
+        case Verb::release:
+        case Verb::tap:
+        case Verb::chord:
+        case Verb::repeat:
+            error = runKeys(command);
+            break;
+        default:
+            if (command.isSetUp()) {
+                error = runSetUp(command);
+            } else {
+                runPerson(command);
+            }
+    }
+    mac_.settle();
+    return error;
+}
+
+std::optional<std::string> Simulator::runSetUp(const Command& command) {
+    auto& sources = mac_.inputSources;
+    switch (command.verb) {
+        case Verb::permission:
+            (command.name == "accessibility" ? mac_.permissions.accessibility
+                                             : mac_.permissions.inputMonitoring) = command.on;
+            break;
+        case Verb::inputSourceAdd:
+            sources.add(command.name, command.hasText ? std::optional(command.text) : std::nullopt);
+            break;
+        case Verb::inputSourceRemove:
+        case Verb::inputSourceCurrent: {
+            const bool found = command.verb == Verb::inputSourceRemove
+                                   ? sources.remove(command.name)
+                                   : sources.makeCurrent(command.name);
+            if (!found) {
+                return "no input source \"" + command.name + "\" is installed";
+            }
+            break;
+        }
+        case Verb::inputSourceFailEnable:
+            sources.enableResults = {static_cast<int>(command.number)};
+            break;
+        case Verb::inputSourceFailSelect:
+            sources.selectResults = {static_cast<int>(command.number)};
+            break;
+        case Verb::loginItemStatus:
+            mac_.loginItems.currentStatus = static_cast<int>(command.number);
+            break;
+        case Verb::loginItemFail:
+            mac_.loginItems.nextFailure = command.text;
+            break;
+        case Verb::defaultsSetData:
+            mac_.settings.setData(command.name, command.text);
+            break;
+        case Verb::defaultsSetString:
+            mac_.settings.setString(command.name, command.text);
+            break;
+        case Verb::defaultsSetBool:
+            mac_.settings.setBool(command.name, command.on);
+            break;
+        case Verb::defaultsDelete:
+            mac_.settings.remove(command.name);
+            break;
+        case Verb::launch:
+            launch();
+            break;
+        case Verb::quit:
+            quit();
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Simulator::runKeys(const Command& command) {
+    SimKeyboard& keyboard = mac_.keyboard;
+    const auto name = [](std::uint16_t key) { return SimKeyNames::canonicalName(key); };
+    // Each physical event, and everything it caused, reaches the application before the
+    // main queue runs.
+    const auto press = [&](std::uint16_t key) {
+        keyboard.press(key);
+        mac_.settle();
+    };
+    const auto release = [&](std::uint16_t key) {
+        keyboard.release(key);
+        mac_.settle();
+    };
+    const std::uint16_t first = command.keys.front();
+    switch (command.verb) {
+        case Verb::press:
+        case Verb::tap:
+            if (keyboard.isDown(first)) {
+                return name(first) + " is already down";
+            }
+            press(first);
+            if (command.verb == Verb::tap) {
+                release(first);
+            }
+            break;
+        case Verb::release:
+            if (!keyboard.isDown(first)) {
+                return name(first) + " is not down";
+            }
+            release(first);
+            break;
+        case Verb::repeat:
+            if (SimKeyboard::isModifierKey(first)) {
+                return name(first) + " is a modifier key and does not repeat";
+            }
+            if (!keyboard.isDown(first)) {
+                return name(first) + " is not held";
+            }
+            for (std::int64_t i = 0; i < command.number; ++i) {
+                keyboard.repeat(first);
+                mac_.settle();
+            }
+            break;
+        case Verb::chord:
+            for (std::size_t i = 0; i < command.keys.size(); ++i) {
+                const std::uint16_t key = command.keys[i];
+                if (keyboard.isDown(key)) {
+                    return name(key) + " is already down";
+                }
+                if (std::find(command.keys.begin(), command.keys.begin() + i, key) !=
+                    command.keys.begin() + i) {
+                    return "the chord names " + name(key) + " twice";
+                }
+            }
+            for (std::uint16_t key : command.keys) {
+                press(key);
+            }
+            for (auto it = command.keys.rbegin(); it != command.keys.rend(); ++it) {
+                release(*it);
+            }
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+void Simulator::runPerson(const Command& command) {
+    switch (command.verb) {
+        case Verb::wait:
+            mac_.wait(command.seconds);
+            break;
+        case Verb::toggle:
+            app_->toggleMode();
+            break;
+        case Verb::option: {
+            KeyboardOptions options = app_->options();
+            for (const auto& field : KeyboardOptions::fields) {
+                if (field.name == command.name) {
+                    options.*field.member = command.on;
+                }
+            }
+            app_->setOptions(options);
+            break;
+        }
+        case Verb::login:
+            app_->setLaunchAtLogin(command.on);
+            break;
+        case Verb::request:
+            app_->requestPermissions();
+            break;
+        case Verb::refresh:
+            app_->refreshPermissions();
+            break;
+        case Verb::dismiss:
+            app_->setBannerMessage(std::nullopt);
+            break;
+        case Verb::wake:
+            mac_.notifications.post(SystemNotification::systemDidWake);
+            break;
+        case Verb::tapDisable:
+            mac_.events.disableTapsBySystem(command.name == "timeout"
+                                                ? EventType::tapDisabledByTimeout
+                                                : EventType::tapDisabledByUserInput);
+            break;
+        case Verb::show:
+            show(command.name);
+            break;
+        default:
+            break;
+    }
+}
+
+void Simulator::show(const std::string& what) {
+    const AppState& app = *app_;
+    if (what == "state") {
+        const EngineState& state = app.engineState();
+        std::string line = "state: " + std::string(state.caseName());
+        if (auto detail = state.detail()) {
+            line += " " + SimKeyNames::quoted(*detail);
+        }
+        print(line);
+    } else if (what == "mode") {
+        print("mode: " + onOff(app.isModeEnabled()));
+    } else if (what == "banner") {
+        const auto& banner = app.bannerMessage();
+        print("banner: " + (banner ? SimKeyNames::quoted(*banner) : std::string("none")));
+    } else if (what == "diagnostic") {
+        const DiagnosticSnapshot& d = app.diagnostic();
+        print("diagnostic: tap=" + std::string(d.eventTapActive ? "active" : "inactive") +
+              " physical=" + SimKeyNames::quoted(d.lastPhysicalKey) +
+              " result=" + SimKeyNames::quoted(d.lastTransformedAction) +
+              " processed=" + std::to_string(d.processedEvents) +
+              " blocked=" + std::to_string(d.blockedEvents) +
+              " language=" + std::string(d.typingLanguage.rawValue()));
+    } else if (what == "language") {
+        print("language: " + std::string(app.typingLanguage().rawValue()));
+    } else if (what == "inputsource") {
+        const auto current = mac_.inputSources.currentIdentifier();
+        print("inputsource: " + SimKeyNames::quoted(app.currentInputSource()) +
+              " system=" + current.value_or("none"));
+    } else if (what == "options") {
+        std::string line = "options:";
+        for (const auto& field : KeyboardOptions::fields) {
+            line += " " + std::string(field.name) + "=" + onOff(app.options().*field.member);
+        }
+        print(line);
+    } else if (what == "login") {
+        print("login: " + onOff(app.launchAtLogin()));
+    } else if (what == "permissions") {
+        const auto granted = [](bool on) { return on ? "granted" : "denied"; };
+        print(std::string("permissions: accessibility=") + granted(app.permissions().accessibility) +
+              " inputMonitoring=" + granted(app.permissions().inputMonitoring));
+    } else if (what == "defaults") {
+        for (std::string_view key :
+             {AppState::optionsKey, AppState::typingLanguageKey, AppState::modeEnabledKey}) {
+            print("defaults: " + std::string(key) + "=" + storedValue(mac_.settings.value(key)));
+        }
+    }
+}
+
+}  // namespace varnel::sim
