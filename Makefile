@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run clean format
+.PHONY: all deps build test run screenshots clean format
 
 all: build
 
@@ -20,9 +20,24 @@ build: deps
 test: build
 	ctest --preset $(PRESET) --parallel $(JOBS)
 
-# Starts Varnel. Until the window exists, a guided tour on the simulated Mac.
+# Starts Varnel: on a Mac the application bundle, elsewhere the application over the
+# simulated Mac. Without a display, the guided tour of varnel-sim instead.
 run: build
-	build/$(PRESET)/tools/varnel-sim/varnel-sim examples/tour.vks
+ifeq ($(shell uname -s),Darwin)
+	open build/$(PRESET)/Varnel.app
+else
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		build/$(PRESET)/varnel; \
+	else \
+		echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): running the guided tour"; \
+		echo "of varnel-sim instead, examples/tour.vks."; \
+		build/$(PRESET)/tools/varnel-sim/varnel-sim examples/tour.vks; \
+	fi
+endif
+
+# Pictures of the window and the menu, for docs/screenshots.
+screenshots: build
+	build/$(PRESET)/tools/varnel-screenshot/varnel-screenshot docs/screenshots
 
 format:
 	git ls-files '*.h' '*.cpp' '*.mm' | xargs clang-format -i

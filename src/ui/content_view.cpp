@@ -1,0 +1,219 @@
+#include "ui/content_view.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "ui/collapsible_group.h"
+#include "ui/diagnostics_panel.h"
+#include "ui/feature_row.h"
+#include "ui/icon_tile.h"
+#include "ui/mode_card.h"
+#include "ui/options_panel.h"
+#include "ui/permission_card.h"
+#include "ui/state_observer.h"
+#include "ui/texts.h"
+#include "ui/widget_style.h"
+
+namespace varnel {
+
+using Theme::TextStyle;
+
+namespace {
+
+QString prominentStyle() {
+    return QStringLiteral("QPushButton { color: white; background: %1; border: none; "
+                          "border-radius: 6px; padding: 5px 12px; }"
+                          "QPushButton:pressed { background: %2; }")
+        .arg(Theme::css(Theme::blue()), Theme::css(Theme::blue().darker(115)));
+}
+
+}  // namespace
+
+ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll);
+
+    auto* page = new QWidget(scroll);
+    page->setObjectName(QStringLiteral("page"));
+    page->setAutoFillBackground(true);
+    page->setBackgroundRole(QPalette::Window);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(24, 24, 24, 24);
+    column->setSpacing(20);
+
+    column->addWidget(makeHeader());
+    modeCard_ = new ModeCard(state_, page);
+    column->addWidget(modeCard_);
+    column->addWidget(makePermissionsSection());
+    column->addWidget(makeFeaturesSection());
+
+    advancedGroup_ = new CollapsibleGroup(Theme::qt(Texts::advancedTitle), page);
+    advancedGroup_->setObjectName(QStringLiteral("advancedSection"));
+    optionsPanel_ = new OptionsPanel(state_, advancedGroup_);
+    advancedGroup_->contentLayout()->addWidget(optionsPanel_);
+    column->addWidget(advancedGroup_);
+
+    diagnosticsGroup_ = new CollapsibleGroup(Theme::qt(Texts::diagnosticsTitle), page);
+    diagnosticsGroup_->setObjectName(QStringLiteral("diagnosticsSection"));
+    diagnosticsPanel_ = new DiagnosticsPanel(state_, diagnosticsGroup_);
+    diagnosticsGroup_->contentLayout()->addWidget(diagnosticsPanel_);
+    column->addWidget(diagnosticsGroup_);
+
+    auto* footer = WidgetStyle::label(Theme::qt(Texts::footer), TextStyle::caption, QFont::Normal,
+                                      page);
+    footer->setObjectName(QStringLiteral("footer"));
+    footer->setAlignment(Qt::AlignHCenter);
+    footer->setContentsMargins(8, 0, 8, 0);
+    WidgetStyle::setTextColor(footer, Theme::tertiaryText(this));
+    column->addWidget(footer);
+    column->addStretch(1);
+    scroll->setWidget(page);
+
+    observer_ = new StateObserver(state_, [this] { refresh(); }, this);
+    refresh();
+}
+
+QWidget* ContentView::makeHeader() {
+    auto* header = new QWidget(this);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(15);
+    row->addWidget(new IconTile(header), 0, Qt::AlignVCenter);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addWidget(WidgetStyle::label(Theme::qt(Texts::appName), TextStyle::title2,
+                                        QFont::DemiBold, header));
+    auto* subtitle = WidgetStyle::label(Theme::qt(Texts::subtitle), TextStyle::body,
+                                        QFont::Normal, header);
+    WidgetStyle::setTextColor(subtitle, Theme::secondaryText(this));
+    texts->addWidget(subtitle);
+    row->addLayout(texts, 1);
+    return header;
+}
+
+QWidget* ContentView::makePermissionsSection() {
+    permissionsSection_ = new QWidget(this);
+    permissionsSection_->setObjectName(QStringLiteral("permissionsSection"));
+    auto* column = new QVBoxLayout(permissionsSection_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    column->addWidget(WidgetStyle::label(Theme::qt(Texts::permissionsTitle), TextStyle::headline,
+                                         QFont::DemiBold, permissionsSection_));
+    accessibilityCard_ = new PermissionCard(
+        Theme::qt(Texts::accessibilityTitle), Theme::qt(Texts::accessibilitySubtitle),
+        state_.permissions().accessibility, Theme::qt(Texts::openSettings),
+        [this] { state_.openAccessibilitySettings(); }, permissionsSection_);
+    accessibilityCard_->setObjectName(QStringLiteral("accessibilityCard"));
+    inputMonitoringCard_ = new PermissionCard(
+        Theme::qt(Texts::inputMonitoringTitle), Theme::qt(Texts::inputMonitoringSubtitle),
+        state_.permissions().inputMonitoring, Theme::qt(Texts::openSettings),
+        [this] { state_.openInputMonitoringSettings(); }, permissionsSection_);
+    inputMonitoringCard_->setObjectName(QStringLiteral("inputMonitoringCard"));
+    column->addWidget(accessibilityCard_);
+    column->addWidget(inputMonitoringCard_);
+
+    auto* buttons = new QHBoxLayout;
+    auto* request = new QPushButton(Theme::qt(Texts::requestPermissions), permissionsSection_);
+    request->setObjectName(QStringLiteral("requestPermissions"));
+    request->setStyleSheet(prominentStyle());
+    connect(request, &QPushButton::clicked, this, [this] { state_.requestPermissions(); });
+    auto* check = new QPushButton(Theme::qt(Texts::checkAgain), permissionsSection_);
+    check->setObjectName(QStringLiteral("checkAgain"));
+    connect(check, &QPushButton::clicked, this, [this] { state_.refreshPermissions(); });
+    buttons->addWidget(request);
+    buttons->addWidget(check);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    return permissionsSection_;
+}
+
+QWidget* ContentView::makeFeaturesSection() {
+    auto* section = new QWidget(this);
+    auto* column = new QVBoxLayout(section);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    column->addWidget(WidgetStyle::label(Theme::qt(Texts::featuresTitle), TextStyle::headline,
+                                         QFont::DemiBold, section));
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    for (std::size_t i = 0; i < Texts::features.size(); ++i) {
+        const auto& feature = Texts::features[i];
+        auto* tile = new FeatureRow(Theme::qt(feature.before), Theme::qt(feature.after), section);
+        grid->addWidget(tile, static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+    column->addLayout(grid);
+    return section;
+}
+
+void ContentView::refreshNow() { observer_->flush(); }
+
+void ContentView::refresh() {
+    modeCard_->refresh();
+    const PermissionStatus& permissions = state_.permissions();
+    permissionsSection_->setVisible(!permissions.allGranted());
+    accessibilityCard_->setGranted(permissions.accessibility);
+    inputMonitoringCard_->setGranted(permissions.inputMonitoring);
+    optionsPanel_->refresh();
+    diagnosticsPanel_->refresh();
+    presentBannerIfAny();
+}
+
+void ContentView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    state_.refreshPermissions();
+    refreshNow();
+}
+
+void ContentView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A banner that arrives while the window is away waits in AppState for the next showing.
+    if (alert_) {
+        alert_->hide();
+    }
+}
+
+void ContentView::presentBannerIfAny() {
+    const std::optional<std::string>& banner = state_.bannerMessage();
+    if (!banner) {
+        if (alert_ && alert_->isVisible()) {
+            alert_->hide();
+        }
+        return;
+    }
+    if (!isVisible()) {
+        return;
+    }
+    if (!alert_) {
+        alert_ = new QMessageBox(QMessageBox::NoIcon, Theme::qt(Texts::appName), QString(),
+                                 QMessageBox::NoButton, window());
+        alert_->setObjectName(QStringLiteral("bannerAlert"));
+        alert_->setTextFormat(Qt::PlainText);
+        alert_->setWindowModality(Qt::WindowModal);
+        alert_->addButton(Theme::qt(Texts::alertButton), QMessageBox::AcceptRole);
+        // "Хорошо", Escape or the close button: every dismissal clears the banner.
+        connect(alert_, &QMessageBox::finished, this, [this] {
+            if (isVisible()) {
+                state_.setBannerMessage(std::nullopt);
+            }
+        });
+    }
+    alert_->setText(QString::fromStdString(*banner));
+    if (!alert_->isVisible()) {
+        alert_->open();
+    }
+}
+
+}  // namespace varnel

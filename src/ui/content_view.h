@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/app_state.h"
+
+class QMessageBox;
+class QScrollArea;
+
+namespace varnel {
+
+class CollapsibleGroup;
+class DiagnosticsPanel;
+class ModeCard;
+class OptionsPanel;
+class PermissionCard;
+class StateObserver;
+
+// The main window's content: one scrolling column of cards. It reads AppState and calls its
+// operations only; AppState's announcements are coalesced into one refresh.
+class ContentView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ContentView(AppState& state, QWidget* parent = nullptr);
+
+    // Brings every part up to date with AppState now, instead of on the next turn.
+    void refreshNow();
+    QMessageBox* alert() const { return alert_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QWidget* makeHeader();
+    QWidget* makePermissionsSection();
+    QWidget* makeFeaturesSection();
+    void refresh();
+    void presentBannerIfAny();
+
+    AppState& state_;
+    StateObserver* observer_;
+    ModeCard* modeCard_;
+    QWidget* permissionsSection_;
+    PermissionCard* accessibilityCard_;
+    PermissionCard* inputMonitoringCard_;
+    CollapsibleGroup* advancedGroup_;
+    OptionsPanel* optionsPanel_;
+    CollapsibleGroup* diagnosticsGroup_;
+    DiagnosticsPanel* diagnosticsPanel_;
+    QMessageBox* alert_ = nullptr;
+};
+
+}  // namespace varnel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "app/app_state.h"
+
+class QLabel;
+
+namespace varnel {
+
+// The content of "Диагностика": what the engine last saw and did, live.
+class DiagnosticsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    DiagnosticsPanel(AppState& state, QWidget* parent = nullptr);
+    void refresh();
+
+private:
+    QLabel* addRow(const QString& label, const QString& name, bool selectable);
+
+    AppState& state_;
+    int rows_ = 0;
+    QLabel* tap_;
+    QLabel* language_;
+    QLabel* inputSource_;
+    QLabel* lastKey_;
+    QLabel* result_;
+    QLabel* processed_;
+    QLabel* blocked_;
+};
+
+}  // namespace varnel

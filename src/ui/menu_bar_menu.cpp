@@ -1,0 +1,53 @@
+#include "ui/menu_bar_menu.h"
+
+#include "ui/state_observer.h"
+#include "ui/texts.h"
+#include "ui/theme.h"
+
+namespace varnel {
+
+MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow, QWidget* parent)
+    : QMenu(parent), state_(state) {
+    setObjectName(QStringLiteral("menuBarMenu"));
+    language_ = addCommand({}, nullptr);
+    language_->setEnabled(false);
+    toggleMode_ = addCommand({}, [this] { state_.toggleMode(); });
+    addSeparator()->setMenuRole(QAction::NoRole);
+    addCommand(Theme::qt(Texts::menuOpen), [this, openWindow = std::move(openWindow)] {
+        if (openWindow) {
+            openWindow();
+        }
+        state_.activateApplication();
+    });
+    addCommand(Theme::qt(Texts::menuHide), [this] { state_.hideMainWindow(); });
+    launchAtLogin_ = addCommand(Theme::qt(Texts::menuLaunchAtLogin), nullptr);
+    launchAtLogin_->setCheckable(true);
+    connect(launchAtLogin_, &QAction::triggered, this,
+            [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
+    addSeparator()->setMenuRole(QAction::NoRole);
+    addCommand(Theme::qt(Texts::menuStopHint), nullptr)->setEnabled(false);
+
+    observer_ = new StateObserver(state_, [this] { refresh(); }, this);
+    connect(this, &QMenu::aboutToShow, this, [this] { refresh(); });
+    refresh();
+}
+
+QAction* MenuBarMenu::addCommand(const QString& text, std::function<void()> action) {
+    QAction* item = addAction(text);
+    // Otherwise Qt moves an item that looks like Quit, About or Preferences into the
+    // application menu on a Mac.
+    item->setMenuRole(QAction::NoRole);
+    if (action) {
+        connect(item, &QAction::triggered, this, [action = std::move(action)] { action(); });
+    }
+    return item;
+}
+
+void MenuBarMenu::refresh() {
+    language_->setText(Theme::qt(state_.typingLanguage().displayName()));
+    toggleMode_->setText(
+        Theme::qt(state_.isModeEnabled() ? Texts::menuModeOn : Texts::menuModeOff));
+    launchAtLogin_->setChecked(state_.launchAtLogin());
+}
+
+}  // namespace varnel

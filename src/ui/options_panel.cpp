@@ -1,0 +1,66 @@
+#include "ui/options_panel.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/icons.h"
+#include "ui/texts.h"
+#include "ui/widget_style.h"
+
+namespace varnel {
+
+OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+
+    for (std::size_t i = 0; i < optionSwitches_.size(); ++i) {
+        const auto& field = KeyboardOptions::fields[i];
+        auto* box = new QCheckBox(Theme::qt(Texts::optionSwitches[i]), this);
+        box->setObjectName(QStringLiteral("option.") + Theme::qt(field.name));
+        // A switch writes a copy of the options with its one field changed.
+        connect(box, &QCheckBox::clicked, this, [this, member = field.member](bool checked) {
+            KeyboardOptions options = state_.options();
+            options.*member = checked;
+            state_.setOptions(options);
+        });
+        column->addWidget(box);
+        optionSwitches_[i] = box;
+    }
+    launchAtLogin_ = new QCheckBox(Theme::qt(Texts::launchAtLoginSwitch), this);
+    launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
+    connect(launchAtLogin_, &QCheckBox::clicked, this,
+            [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
+    column->addWidget(launchAtLogin_);
+
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    column->addWidget(divider);
+
+    auto* emergency = new QHBoxLayout;
+    emergency->setSpacing(6);
+    const QFont calloutMedium = Theme::font(Theme::TextStyle::callout, QFont::Medium);
+    auto* shield = new QLabel(this);
+    shield->setPixmap(Icons::pixmap("shield.lefthalf.filled", Theme::primaryText(this),
+                                    calloutMedium.pixelSize() + 2));
+    emergency->addWidget(shield);
+    auto* text = WidgetStyle::label(Theme::qt(Texts::emergencyHint), Theme::TextStyle::callout,
+                                    QFont::Medium, this);
+    emergency->addWidget(text, 1);
+    column->addLayout(emergency);
+
+    refresh();
+}
+
+void OptionsPanel::refresh() {
+    for (std::size_t i = 0; i < optionSwitches_.size(); ++i) {
+        optionSwitches_[i]->setChecked(state_.options().*KeyboardOptions::fields[i].member);
+    }
+    launchAtLogin_->setChecked(state_.launchAtLogin());
+}
+
+}  // namespace varnel

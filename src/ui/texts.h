@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace varnel::Texts {
+
+// Every text the interface shows, exactly as the user reads it.
+inline constexpr std::string_view appName = "Varnel";
+inline constexpr std::string_view hideWindowCommand = "Скрыть окно Varnel";
+inline constexpr std::string_view menuBarEnabled = "Varnel включён";
+inline constexpr std::string_view menuBarDisabled = "Varnel выключен";
+inline constexpr std::string_view subtitle = "Одна кнопка превращает Mac-клавиатуру в полноценную Windows-клавиатуру.";
+inline constexpr std::string_view activeBadge = "АКТИВНО";
+inline constexpr std::string_view modeOnButton = "Выключить и вернуть управление macOS";
+inline constexpr std::string_view modeOffButton = "Сделать клавиатуру как в Windows";
+inline constexpr std::string_view modeOnHint = "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно закроется, а Varnel продолжит работать в фоне.";
+inline constexpr std::string_view modeOffHint = "Нажмите один раз. Никакие сочетания вручную создавать не нужно.";
+inline constexpr std::string_view permissionsTitle = "Разрешения macOS";
+inline constexpr std::string_view accessibilityTitle = "Универсальный доступ";
+inline constexpr std::string_view accessibilitySubtitle = "Нужен для отправки заменённых сочетаний.";
+inline constexpr std::string_view inputMonitoringTitle = "Мониторинг ввода";
+inline constexpr std::string_view inputMonitoringSubtitle = "Нужен для чтения нажатий клавиатуры.";
+inline constexpr std::string_view openSettings = "Открыть настройки";
+inline constexpr std::string_view requestPermissions = "Запросить разрешения";
+inline constexpr std::string_view checkAgain = "Проверить снова";
+inline constexpr std::string_view granted = "Разрешено";
+inline constexpr std::string_view featuresTitle = "Что изменится автоматически";
+inline constexpr std::string_view advancedTitle = "Дополнительные настройки";
+inline constexpr std::string_view emergencyHint = "Аварийное отключение: Ctrl + Alt + Windows + Esc";
+inline constexpr std::string_view launchAtLoginSwitch = "Запускать Varnel при входе";
+inline constexpr std::string_view diagnosticsTitle = "Диагностика";
+inline constexpr std::string_view diagTap = "Перехват событий";
+inline constexpr std::string_view diagTapActive = "Работает";
+inline constexpr std::string_view diagTapInactive = "Неактивен";
+inline constexpr std::string_view diagLanguage = "Язык Varnel";
+inline constexpr std::string_view diagInputSource = "Текущая раскладка";
+inline constexpr std::string_view diagLastKey = "Последнее нажатие";
+inline constexpr std::string_view diagResult = "Результат";
+inline constexpr std::string_view diagProcessed = "Обработано";
+inline constexpr std::string_view diagBlocked = "Заменено";
+inline constexpr std::string_view footer = "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». Из-за ограничений macOS переназначение не действует до входа в систему и в защищённых полях пароля.";
+inline constexpr std::string_view alertButton = "Хорошо";
+inline constexpr std::string_view menuModeOn = "Выключить Windows-режим";
+inline constexpr std::string_view menuModeOff = "Включить Windows-режим";
+inline constexpr std::string_view menuOpen = "Открыть Varnel";
+inline constexpr std::string_view menuHide = "Скрыть окно, оставить работать";
+inline constexpr std::string_view menuLaunchAtLogin = "Запускать при входе";
+inline constexpr std::string_view menuStopHint = "Чтобы остановить переназначение, нажмите «Выключить Windows-режим».";
+
+struct Feature {
+    std::string_view before;
+    std::string_view after;
+};
+
+// The tiles of "Что изменится автоматически", in order.
+inline constexpr std::array<Feature, 15> features{{
+    {"Все буквы и знаки", "Печатаются самим Varnel по Windows"},
+    {"Shift + Alt", "Мгновенно English ↔ Русская"},
+    {"Ctrl + C / V / X", "Копировать / вставить / вырезать"},
+    {"Ctrl + ← / →", "Переход по словам"},
+    {"Ctrl + Backspace", "Удалить предыдущее слово"},
+    {"Ctrl + Tab", "Переключение вкладок"},
+    {"Windows-клавиша", "Настоящий Control для терминала"},
+    {"Alt + Tab", "Переключение приложений"},
+    {"Alt + F4", "Закрытие приложения"},
+    {"Home / End", "Начало / конец строки"},
+    {"Ctrl + Home / End", "Начало / конец документа"},
+    {"Print Screen", "Выбор области в буфер"},
+    {"Windows + Shift + S", "Снимок области в буфер"},
+    {"Windows + L", "Блокировка Mac"},
+    {"Ctrl + Shift + Esc", "Принудительное завершение"},
+}};
+
+// The switch text of each field of KeyboardOptions, in field order.
+inline constexpr std::array<std::string_view, 9> optionSwitches{
+    "Shift + Alt мгновенно меняет язык",
+    "Полная встроенная Windows-раскладка букв и знаков",
+    "Синхронизировать системный индикатор языка macOS",
+    "Windows-навигация и редактирование текста",
+    "Print Screen копирует выбранную область",
+    "Alt + F4 закрывает приложение",
+    "Home и End работают как в Windows",
+    "Windows + L блокирует Mac",
+    "Windows-сочетания восстановления",
+};
+
+}  // namespace varnel::Texts

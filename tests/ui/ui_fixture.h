@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "app/app_state.h"
+#include "platform/sim/sim_mac.h"
+
+namespace varnel {
+
+// AppState on a simulated Mac, for widgets under test.
+struct UiFixture {
+    SimMac mac;
+    std::shared_ptr<AppState> state;
+
+    void launch() {
+        state = AppState::make(mac.platform());
+        mac.settle();
+    }
+    // Runs the simulated Mac's queue, then Qt's, so that views have caught up.
+    void settle() {
+        mac.settle();
+        QApplication::processEvents();
+        mac.settle();
+        QApplication::processEvents();
+    }
+};
+
+}  // namespace varnel

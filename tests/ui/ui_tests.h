@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+namespace varnel {
+
+class ContentViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void permissionsSectionComesAndGoesWithThePermissions();
+    void showingTheWindowReadsThePermissionsAgain();
+    void modeCardFollowsTheMode();
+    void featureSwitchesWriteTheirField();
+    void launchAtLoginSwitchReportsFailures();
+    void alertShowsTheBannerAndOkClearsIt();
+    void featureGridAndGroups();
+};
+
+class MenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void itemsInOrder();
+    void itemsActOnTheState();
+    void menuBarIconFollowsTheMode();
+};
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oneWindowWithItsSizes();
+    void hideCommandHidesAndTheProcessGoesOn();
+};
+
+}  // namespace varnel
