@@ -20,10 +20,14 @@ int main(int argc, char** argv) {
     varnel::QtMainQueue mainQueue;
     varnel::QSettingsStore settings;
     varnel::QtApplicationControl applicationControl;
-    const varnel::AppPlatform platform{mac.events,          mainQueue,
-                                       settings,            mac.notifications,
-                                       applicationControl,  mac.permissions,
-                                       mac.inputSourceManager, mac.loginItems};
+    const varnel::AppPlatform platform{mac.events,
+                                       mainQueue,
+                                       settings,
+                                       mac.notifications,
+                                       applicationControl,
+                                       mac.permissions,
+                                       mac.inputSourceManager,
+                                       mac.loginItems};
 
     auto state = varnel::AppState::make(platform);
     varnel::VarnelApp shell(*state);

@@ -92,8 +92,7 @@ void AppState::bindEngine() {
         dispatch(weak, queue, [](AppState& self) { self.handleEmergencyStop(); });
     };
     engine_->onLanguageToggle = [weak, &queue](WindowsTypingLanguage language) {
-        dispatch(weak, queue,
-                 [language](AppState& self) { self.handleLanguageToggle(language); });
+        dispatch(weak, queue, [language](AppState& self) { self.handleLanguageToggle(language); });
     };
 }
 
@@ -104,12 +103,12 @@ void AppState::observeSystem() {
                 self->engine_->stop();  // the stored mode stays: it comes back at next launch
             }
         }));
-    observers_.push_back(platform_.notifications.addObserver(
-        SystemNotification::systemDidWake, [weak = weak_from_this()] {
-            if (auto self = weak.lock()) {
-                self->handleWake();
-            }
-        }));
+    observers_.push_back(platform_.notifications.addObserver(SystemNotification::systemDidWake,
+                                                             [weak = weak_from_this()] {
+                                                                 if (auto self = weak.lock()) {
+                                                                     self->handleWake();
+                                                                 }
+                                                             }));
 }
 
 void AppState::setOptions(const KeyboardOptions& options) {
@@ -133,9 +132,8 @@ void AppState::setBannerMessage(std::optional<std::string> message) {
 void AppState::updateInputSourceDescription() {
     std::string name = platform_.inputSources.currentDisplayName();
     if (options_.fullWindowsTyping) {
-        name = std::string(typingLanguage_.displayName())
-                   .append(systemSourceSeparator)
-                   .append(name);
+        name =
+            std::string(typingLanguage_.displayName()).append(systemSourceSeparator).append(name);
     }
     publish(currentInputSource_, std::move(name));
 }
@@ -220,11 +218,17 @@ void AppState::hideMainWindow() {
     platform_.application.hideApplication();
 }
 
-void AppState::activateApplication() { platform_.application.activateIgnoringOtherApps(); }
+void AppState::activateApplication() {
+    platform_.application.activateIgnoringOtherApps();
+}
 
-void AppState::openAccessibilitySettings() { permissionManager_.openAccessibilitySettings(); }
+void AppState::openAccessibilitySettings() {
+    permissionManager_.openAccessibilitySettings();
+}
 
-void AppState::openInputMonitoringSettings() { permissionManager_.openInputMonitoringSettings(); }
+void AppState::openInputMonitoringSettings() {
+    permissionManager_.openInputMonitoringSettings();
+}
 
 void AppState::handleEmergencyStop() {
     stopMode();

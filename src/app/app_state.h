@@ -46,7 +46,7 @@ struct AppPlatform {
 // is stored, even when it does not change; observers coalesce announcements into one
 // refresh. Deferred work holds the controller weakly and does nothing once it is gone.
 class AppState : public std::enable_shared_from_this<AppState> {
-public:
+  public:
     static constexpr std::string_view optionsKey = "keyboardOptions.v3";
     static constexpr std::string_view typingLanguageKey = "typingLanguage.v3";
     static constexpr std::string_view modeEnabledKey = "modeEnabled";
@@ -94,7 +94,7 @@ public:
     // Whether the engine holds a synthetic modifier down right now (for invariant checks).
     bool engineHoldsModifier() const { return engine_->holdsSyntheticModifier(); }
 
-private:
+  private:
     explicit AppState(const AppPlatform& platform);
     void initialise();
     void bindEngine();

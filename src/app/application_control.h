@@ -4,7 +4,7 @@ namespace varnel {
 
 // The running application as the system sees it.
 class ApplicationControl {
-public:
+  public:
     virtual ~ApplicationControl() = default;
     // Closes the key window, if there is one.
     virtual void closeKeyWindow() = 0;

@@ -10,7 +10,7 @@ namespace varnel {
 // A missing key, or a value stored with another type than the one asked for, reads as
 // absent; a Bool that cannot be read reads as false.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
 
     // Data is raw bytes, held in a std::string.

@@ -12,7 +12,7 @@ using ObserverToken = std::shared_ptr<void>;
 
 // The system's application and workspace notifications. Handlers run on the main thread.
 class SystemNotifications {
-public:
+  public:
     virtual ~SystemNotifications() = default;
     virtual ObserverToken addObserver(SystemNotification notification,
                                       std::function<void()> handler) = 0;

@@ -78,7 +78,8 @@ void EventEmitter::post(std::uint16_t keyCode, bool keyDown, std::uint64_t flags
     if (!text.empty()) {
         platform_.setUnicodeString(event, text.data(), text.size());
     }
-    platform_.setIntegerField(event, EventField::eventSourceUserData, KeyboardEngine::syntheticMarker);
+    platform_.setIntegerField(event, EventField::eventSourceUserData,
+                              KeyboardEngine::syntheticMarker);
     platform_.postEvent(TapLocation::hid, event);
     platform_.releaseEvent(event);
 }

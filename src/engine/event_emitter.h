@@ -14,7 +14,7 @@ namespace varnel {
 // down, so that every posted event carries consistent flags and every modifier it pressed
 // is released again. Every event it posts carries the engine's marker.
 class EventEmitter {
-public:
+  public:
     enum class Modifier : std::uint8_t { command, control, option, shift };
     static constexpr std::array<Modifier, 4> allModifiers{Modifier::command, Modifier::control,
                                                           Modifier::option, Modifier::shift};
@@ -45,7 +45,7 @@ public:
     static std::uint64_t flag(Modifier modifier);
     static std::uint16_t keyCode(Modifier modifier);
 
-private:
+  private:
     std::uint64_t activeFlags() const;
     void postModifier(Modifier modifier, bool keyDown);
     void post(std::uint16_t keyCode, bool keyDown, std::uint64_t flags,

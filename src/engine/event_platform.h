@@ -47,7 +47,7 @@ using TapCallback = EventRef (*)(void* proxy, std::uint32_t type, EventRef event
 // before applications do, and the means to post synthetic ones. Every call is made on the
 // main thread; none blocks.
 class EventPlatform {
-public:
+  public:
     virtual ~EventPlatform() = default;
 
     // A tap at `location` with `placement` and `options` for the event types in `eventMask`.

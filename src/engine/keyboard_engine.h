@@ -26,7 +26,7 @@ namespace varnel {
 // onStateChange is called with it held (from start(), stop() and destruction), so a
 // handler must not start or stop the engine synchronously.
 class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
-public:
+  public:
     // Field 42 of every event the emitter posts: a zero byte, then "VARNELX" in ASCII.
     static constexpr std::int64_t syntheticMarker = 0x0056'4152'4E45'4C58;
     // The rate guard: at most this many physical events in one fixed window.
@@ -62,7 +62,7 @@ public:
     // Whether a synthetic modifier (the Command of Alt + Tab) is held down right now.
     bool holdsSyntheticModifier() const { return emitter_.holdsAnyModifier(); }
 
-private:
+  private:
     EventRef process(std::uint32_t type, EventRef event);
     EventRef processKeyDown(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,

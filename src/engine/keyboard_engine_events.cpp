@@ -68,8 +68,7 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     KeyNames::writePhysicalDescription(diagnostic_.lastPhysicalKey, keyCode, physicalFlags);
 
     switch (type) {
-        case EventType::flagsChanged:
-            return processFlagsChanged(event, keyCode, physicalFlags);
+        case EventType::flagsChanged: return processFlagsChanged(event, keyCode, physicalFlags);
         case EventType::keyUp:
             if (suppressedKeyCodes_.test(keyCode)) {
                 suppressedKeyCodes_.reset(keyCode);
@@ -78,10 +77,8 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
                 return nullptr;
             }
             return passThrough(event, keyCode, physicalFlags);
-        case EventType::keyDown:
-            return processKeyDown(event, keyCode, physicalFlags);
-        default:
-            return passThrough(event, keyCode, physicalFlags);
+        case EventType::keyDown: return processKeyDown(event, keyCode, physicalFlags);
+        default: return passThrough(event, keyCode, physicalFlags);
     }
 }
 
@@ -115,8 +112,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
             emitter_.tapKey(WindowsMapping::tab);
             diagnostic_.lastTransformedAction.assign(altTabAction);
             return dropReplaced(keyCode);
-        case WindowsSpecialAction::Case::none:
-            break;
+        case WindowsSpecialAction::Case::none: break;
     }
 
     if (altTabSessionActive_) {

@@ -8,7 +8,7 @@ namespace varnel {
 // they were queued, after the code that queued them has returned; a delayed task runs once
 // its delay has passed. Tasks hold their targets weakly and do nothing once they are gone.
 class MainQueue {
-public:
+  public:
     using Task = std::function<void()>;
 
     virtual ~MainQueue() = default;

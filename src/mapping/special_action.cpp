@@ -47,7 +47,8 @@ std::optional<WindowsSpecialAction> editingShortcut(std::uint16_t keyCode, bool 
     const std::uint64_t shiftIfHeld = shift ? Flags::shift : 0;
     const bool shiftAlone = shift && !ctrl && !alt && !win;
     if (keyCode == tab && ctrl) {
-        return shift ? emit(tab, Flags::control | Flags::shift, "Ctrl + Shift + Tab → предыдущая вкладка")
+        return shift ? emit(tab, Flags::control | Flags::shift,
+                            "Ctrl + Shift + Tab → предыдущая вкладка")
                      : emit(tab, Flags::control, "Ctrl + Tab → следующая вкладка");
     }
     if (keyCode == Key::y && ctrl) {
@@ -60,17 +61,20 @@ std::optional<WindowsSpecialAction> editingShortcut(std::uint16_t keyCode, bool 
         return emit(Key::w, Flags::command, "Ctrl + F4 → закрыть вкладку или документ");
     }
     if (keyCode >= Key::leftArrow && keyCode <= Key::upArrow && ctrl) {
-        return shift ? emit(keyCode, Flags::option | Flags::shift, "Выделение по словам или абзацам")
-                     : emit(keyCode, Flags::option, "Переход по словам или абзацам");
+        return shift
+                   ? emit(keyCode, Flags::option | Flags::shift, "Выделение по словам или абзацам")
+                   : emit(keyCode, Flags::option, "Переход по словам или абзацам");
     }
     if (keyCode == Key::forwardDelete && ctrl) {
-        return emit(Key::forwardDelete, Flags::option | shiftIfHeld, "Ctrl + Delete → удалить следующее слово");
+        return emit(Key::forwardDelete, Flags::option | shiftIfHeld,
+                    "Ctrl + Delete → удалить следующее слово");
     }
     if (keyCode == Key::insert && ctrl) {
         return emit(Key::c, Flags::command, "Ctrl + Insert → копировать");
     }
     if (keyCode == Key::backspace && ctrl) {
-        return emit(Key::backspace, Flags::option | shiftIfHeld, "Ctrl + Backspace → удалить предыдущее слово");
+        return emit(Key::backspace, Flags::option | shiftIfHeld,
+                    "Ctrl + Backspace → удалить предыдущее слово");
     }
     if (keyCode == Key::insert && shiftAlone) {
         return emit(Key::v, Flags::command, "Shift + Insert → вставить");

@@ -22,6 +22,7 @@ struct LayoutKey {
 };
 
 // Windows US QWERTY.
+// clang-format off
 constexpr LayoutKey englishKeys[] = {
     {0, "a", "A", true},
     {1, "s", "S", true},
@@ -74,8 +75,10 @@ constexpr LayoutKey englishKeys[] = {
     {50, "`", "~", false},
     {93, "\\", "|", false},
 };
+// clang-format on
 
 // Windows Russian ЙЦУКЕН; every letter is Cyrillic.
+// clang-format off
 constexpr LayoutKey russianKeys[] = {
     {0, "ф", "Ф", true},
     {1, "ы", "Ы", true},
@@ -128,6 +131,7 @@ constexpr LayoutKey russianKeys[] = {
     {50, "ё", "Ё", true},
     {93, "\\", "/", false},
 };
+// clang-format on
 
 // Every layout key has a code below 94; the table is indexed by key code so that a lookup
 // is one bounds check and one load.
@@ -151,8 +155,8 @@ constexpr Layout russianPrintable = buildLayout(russianKeys);
 std::optional<std::string_view> printableText(std::uint16_t keyCode, std::uint64_t physicalFlags,
                                               WindowsTypingLanguage language) {
     // A press with Ctrl, Alt, Windows or Fn is a shortcut, never typed text.
-    if (Flags::hasAny(physicalFlags, Flags::control | Flags::option | Flags::command |
-                                         Flags::secondaryFn)) {
+    if (Flags::hasAny(physicalFlags,
+                      Flags::control | Flags::option | Flags::command | Flags::secondaryFn)) {
         return std::nullopt;
     }
     if (keyCode >= tableSize) {

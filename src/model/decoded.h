@@ -15,7 +15,7 @@ struct DecodeError {
 // Decoders return this instead of letting an exception escape.
 template <class T>
 class Decoded {
-public:
+  public:
     Decoded(T value) : result_(std::move(value)) {}
     Decoded(DecodeError error) : result_(std::move(error)) {}
 
@@ -25,7 +25,7 @@ public:
     const DecodeError& error() const { return std::get<DecodeError>(result_); }
     T valueOr(T fallback) const { return ok() ? value() : std::move(fallback); }
 
-private:
+  private:
     std::variant<T, DecodeError> result_;
 };
 

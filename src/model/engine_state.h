@@ -8,7 +8,7 @@ namespace varnel {
 
 // The engine's state as the user sees it: a status line, a symbol and an optional detail.
 class EngineState {
-public:
+  public:
     enum class Case { stopped, starting, running, missingPermissions, safeMode, failed };
 
     static EngineState stopped() { return EngineState(Case::stopped); }
@@ -34,7 +34,7 @@ public:
         return a.kind_ == b.kind_ && a.message_ == b.message_;
     }
 
-private:
+  private:
     explicit EngineState(Case kind, std::string message = {})
         : kind_(kind), message_(std::move(message)) {}
 

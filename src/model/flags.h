@@ -27,8 +27,12 @@ inline constexpr std::uint64_t leftOption = 0x20;
 inline constexpr std::uint64_t rightOption = 0x40;
 inline constexpr std::uint64_t rightControl = 0x2000;
 
-constexpr bool has(std::uint64_t flags, std::uint64_t bits) { return (flags & bits) == bits; }
-constexpr bool hasAny(std::uint64_t flags, std::uint64_t bits) { return (flags & bits) != 0; }
+constexpr bool has(std::uint64_t flags, std::uint64_t bits) {
+    return (flags & bits) == bits;
+}
+constexpr bool hasAny(std::uint64_t flags, std::uint64_t bits) {
+    return (flags & bits) != 0;
+}
 
 }  // namespace Flags
 

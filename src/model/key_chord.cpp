@@ -18,7 +18,8 @@ Decoded<KeyChord> KeyChord::fromJson(const nlohmann::json& json) {
     const auto flags = json.find("flagsRawValue");
     const auto name = json.find("displayName");
     if (keyCode == json.end() || flags == json.end() || name == json.end()) {
-        return DecodeError{"key chord: \"keyCode\", \"flagsRawValue\" and \"displayName\" are required"};
+        return DecodeError{
+            "key chord: \"keyCode\", \"flagsRawValue\" and \"displayName\" are required"};
     }
     // Only unsigned integers fit; nlohmann keeps non-negative integers as unsigned.
     if (!keyCode->is_number_unsigned() || keyCode->get<std::uint64_t>() > UINT16_MAX) {

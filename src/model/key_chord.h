@@ -17,25 +17,26 @@ namespace varnel {
 // Text known at compile time (a literal or a constant array). Holding it costs nothing,
 // which keeps the mapping's answers free of heap allocation.
 class StaticText {
-public:
+  public:
     consteval StaticText(const char* text) : view_(text) {}
     constexpr std::string_view view() const { return view_; }
 
-private:
+  private:
     std::string_view view_;
 };
 
 // One key with its modifier mask, as the mapping wants it posted.
 class KeyChord {
-public:
+  public:
     // A chord named by constant text: no allocation.
     KeyChord(std::uint16_t keyCode, std::uint64_t flags, StaticText displayName)
         : keyCode(keyCode), flagsRawValue(flags), displayName_(displayName.view()) {}
     // A chord whose name comes from elsewhere (decoding, tests): the chord keeps the text.
     // Only a std::string is taken here, so that a literal always picks the constant form.
     template <class Text>
-        requires std::same_as<std::remove_cvref_t<Text>, std::string>
-    KeyChord(std::uint16_t keyCode, std::uint64_t flags, Text&& displayName)
+    requires std::same_as<std::remove_cvref_t<Text>, std::string> KeyChord(std::uint16_t keyCode,
+                                                                           std::uint64_t flags,
+                                                                           Text&& displayName)
         : keyCode(keyCode),
           flagsRawValue(flags),
           ownedName_(std::make_shared<const std::string>(std::forward<Text>(displayName))),
@@ -56,7 +57,7 @@ public:
     std::uint16_t keyCode;
     std::uint64_t flagsRawValue;
 
-private:
+  private:
     std::shared_ptr<const std::string> ownedName_;  // set only when the chord owns its text
     std::string_view displayName_;
 };

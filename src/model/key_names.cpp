@@ -14,6 +14,7 @@ struct NamedKey {
     std::string_view name;
 };
 
+// clang-format off
 constexpr NamedKey namedKeys[] = {
     {0, "A"}, {1, "S"}, {2, "D"}, {3, "F"},
     {4, "H"}, {5, "G"}, {6, "Z"}, {7, "X"},
@@ -42,6 +43,7 @@ constexpr NamedKey namedKeys[] = {
     {119, "End"}, {120, "F2"}, {121, "Page Down"}, {122, "F1"},
     {123, "Left Arrow"}, {124, "Right Arrow"}, {125, "Down Arrow"}, {126, "Up Arrow"},
 };
+// clang-format on
 
 constexpr std::array<std::string_view, 127> names = [] {
     std::array<std::string_view, 127> table{};

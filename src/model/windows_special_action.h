@@ -8,7 +8,7 @@ namespace varnel {
 
 // The mapping's answer for one key press.
 class WindowsSpecialAction {
-public:
+  public:
     enum class Case { emit, none, altTab };
 
     // Swallow the physical key and post this chord instead.
@@ -28,7 +28,7 @@ public:
         return a.kind_ == b.kind_ && a.chord_ == b.chord_;
     }
 
-private:
+  private:
     explicit WindowsSpecialAction(Case kind, std::optional<KeyChord> chord = std::nullopt)
         : kind_(kind), chord_(std::move(chord)) {}
 

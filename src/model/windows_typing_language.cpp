@@ -4,7 +4,8 @@
 
 namespace varnel {
 
-std::optional<WindowsTypingLanguage> WindowsTypingLanguage::fromRawValue(std::string_view rawValue) {
+std::optional<WindowsTypingLanguage> WindowsTypingLanguage::fromRawValue(
+    std::string_view rawValue) {
     for (WindowsTypingLanguage language : allCases()) {
         if (language.rawValue() == rawValue) {
             return language;
@@ -21,7 +22,9 @@ std::string_view WindowsTypingLanguage::displayName() const {
     return value_ == english ? "English · Windows" : "Русская · Windows";
 }
 
-nlohmann::json WindowsTypingLanguage::toJson() const { return std::string(rawValue()); }
+nlohmann::json WindowsTypingLanguage::toJson() const {
+    return std::string(rawValue());
+}
 
 Decoded<WindowsTypingLanguage> WindowsTypingLanguage::fromJson(const nlohmann::json& json) {
     if (!json.is_string()) {

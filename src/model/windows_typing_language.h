@@ -14,7 +14,7 @@ namespace varnel {
 
 // The language of the built-in Windows typing layouts.
 class WindowsTypingLanguage {
-public:
+  public:
     enum Value : unsigned char { english, russian };
 
     constexpr WindowsTypingLanguage(Value value) : value_(value) {}
@@ -33,7 +33,7 @@ public:
     nlohmann::json toJson() const;
     static Decoded<WindowsTypingLanguage> fromJson(const nlohmann::json& json);
 
-private:
+  private:
     Value value_;
 };
 

@@ -11,13 +11,13 @@ namespace varnel {
 // properties Varnel reads, each of which may be absent.
 struct InputSource {
     std::shared_ptr<const void> handle;
-    std::optional<std::string> identifier;  // "com.apple.keylayout.ABC", say
+    std::optional<std::string> identifier;     // "com.apple.keylayout.ABC", say
     std::optional<std::string> localizedName;  // the name shown to the user
 };
 
 // The system's input sources. Called on the main thread only.
 class InputSourceApi {
-public:
+  public:
     virtual ~InputSourceApi() = default;
 
     // Every installed input source, enabled or not, in the platform's order; empty when the

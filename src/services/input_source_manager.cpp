@@ -9,8 +9,8 @@ namespace varnel {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> preferredEnglishIdentifiers = {
-    "com.apple.keylayout.ABC", "com.apple.keylayout.US"};
+constexpr std::array<std::string_view, 2> preferredEnglishIdentifiers = {"com.apple.keylayout.ABC",
+                                                                         "com.apple.keylayout.US"};
 constexpr std::array<std::string_view, 2> preferredRussianPCIdentifiers = {
     "com.apple.keylayout.RussianWin", "com.apple.keylayout.RussianPC"};
 
@@ -54,7 +54,9 @@ std::string InputSourceManager::SwitchResult::message() const {
     return text_;
 }
 
-std::vector<InputSource> InputSourceManager::allSources() const { return api_.installedSources(); }
+std::vector<InputSource> InputSourceManager::allSources() const {
+    return api_.installedSources();
+}
 
 bool InputSourceManager::isRussianSource(const InputSource& source) {
     const std::string id = lowerIdentifier(source);

@@ -12,9 +12,9 @@ namespace varnel {
 // layout for Russian, ABC or U.S. for English. Outcomes are worded for the user.
 // One instance for the application, used on the main thread only.
 class InputSourceManager {
-public:
+  public:
     class SwitchResult {
-    public:
+      public:
         enum class Case { switched, unchanged, unavailable, failed };
 
         // The localized name of the source now selected.
@@ -27,7 +27,9 @@ public:
         static SwitchResult unavailable(std::string message) {
             return {Case::unavailable, std::move(message)};
         }
-        static SwitchResult failed(std::string message) { return {Case::failed, std::move(message)}; }
+        static SwitchResult failed(std::string message) {
+            return {Case::failed, std::move(message)};
+        }
 
         Case kind() const { return kind_; }
         const std::string& text() const { return text_; }
@@ -36,7 +38,7 @@ public:
 
         friend bool operator==(const SwitchResult&, const SwitchResult&) = default;
 
-    private:
+      private:
         SwitchResult(Case kind, std::string text) : kind_(kind), text_(std::move(text)) {}
         Case kind_;
         std::string text_;
@@ -54,7 +56,7 @@ public:
     // Nothing records one yet.
     std::optional<std::string> lastNonRussianSourceID;
 
-private:
+  private:
     std::vector<InputSource> allSources() const;
     std::optional<InputSource> preferredEnglishSource() const;
     std::optional<InputSource> russianPCSource() const;

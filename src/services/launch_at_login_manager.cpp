@@ -2,7 +2,9 @@
 
 namespace varnel {
 
-bool LaunchAtLoginManager::isEnabled() const { return api_.status() == LoginItemApi::enabled; }
+bool LaunchAtLoginManager::isEnabled() const {
+    return api_.status() == LoginItemApi::enabled;
+}
 
 std::optional<LoginItemError> LaunchAtLoginManager::setEnabled(bool wanted) {
     const bool enabled = api_.status() == LoginItemApi::enabled;

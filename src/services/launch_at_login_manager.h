@@ -8,7 +8,7 @@ namespace varnel {
 
 // Start at login for the application itself. Only the enabled status counts as on.
 class LaunchAtLoginManager {
-public:
+  public:
     explicit LaunchAtLoginManager(LoginItemApi& api) : api_(api) {}
 
     bool isEnabled() const;
@@ -16,7 +16,7 @@ public:
     // unchanged, when it refuses. Callers read isEnabled() afterwards.
     std::optional<LoginItemError> setEnabled(bool wanted);
 
-private:
+  private:
     LoginItemApi& api_;
 };
 

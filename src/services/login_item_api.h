@@ -12,7 +12,7 @@ struct LoginItemError {
 
 // The login item of the application itself (its main app service).
 class LoginItemApi {
-public:
+  public:
     // Status values as the platform reports them.
     static constexpr int notRegistered = 0;
     static constexpr int enabled = 1;

@@ -7,7 +7,7 @@ namespace varnel {
 // The two privacy permissions Varnel's tap needs, and the system settings that grant them.
 // Calls are made on the main thread; none waits for the user.
 class PermissionApi {
-public:
+  public:
     virtual ~PermissionApi() = default;
 
     // Whether the process is trusted for Accessibility (posting events).

@@ -8,15 +8,21 @@ PermissionStatus PermissionManager::currentStatus() const {
     return {api_.isAccessibilityTrusted(), api_.mayListenToEvents()};
 }
 
-void PermissionManager::requestAccessibility() { api_.promptForAccessibility(); }
+void PermissionManager::requestAccessibility() {
+    api_.promptForAccessibility();
+}
 
-void PermissionManager::requestInputMonitoring() { api_.requestListenToEvents(); }
+void PermissionManager::requestInputMonitoring() {
+    api_.requestListenToEvents();
+}
 
 void PermissionManager::openAccessibilitySettings() {
     openSystemSettings("Privacy_Accessibility");
 }
 
-void PermissionManager::openInputMonitoringSettings() { openSystemSettings("Privacy_ListenEvent"); }
+void PermissionManager::openInputMonitoringSettings() {
+    openSystemSettings("Privacy_ListenEvent");
+}
 
 void PermissionManager::openSystemSettings(std::string_view anchor) {
     // The older System Preferences address first, then the System Settings one.

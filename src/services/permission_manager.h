@@ -17,7 +17,7 @@ struct PermissionStatus {
 // Reads and requests the two permissions and opens their panes of the system settings.
 // Keeps no state: every answer is read again from the system.
 class PermissionManager {
-public:
+  public:
     explicit PermissionManager(PermissionApi& api) : api_(api) {}
 
     PermissionStatus currentStatus() const;
@@ -27,7 +27,7 @@ public:
     void openAccessibilitySettings();
     void openInputMonitoringSettings();
 
-private:
+  private:
     // Tries the settings pane's URLs in order until one opens; silent when none does.
     void openSystemSettings(std::string_view anchor);
 

@@ -36,7 +36,9 @@ CollapsibleGroup::CollapsibleGroup(const QString& title, QWidget* parent) : QFra
     setExpanded(false);
 }
 
-bool CollapsibleGroup::isExpanded() const { return header_->isChecked(); }
+bool CollapsibleGroup::isExpanded() const {
+    return header_->isChecked();
+}
 
 void CollapsibleGroup::setExpanded(bool expanded) {
     header_->setChecked(expanded);

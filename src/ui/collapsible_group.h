@@ -12,7 +12,7 @@ namespace varnel {
 class CollapsibleGroup : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     CollapsibleGroup(const QString& title, QWidget* parent = nullptr);
 
     // Where the content goes.
@@ -20,7 +20,7 @@ public:
     bool isExpanded() const;
     void setExpanded(bool expanded);
 
-private:
+  private:
     QToolButton* header_;
     QWidget* content_;
     QVBoxLayout* contentLayout_;

@@ -26,9 +26,10 @@ using Theme::TextStyle;
 namespace {
 
 QString prominentStyle() {
-    return QStringLiteral("QPushButton { color: white; background: %1; border: none; "
-                          "border-radius: 6px; padding: 5px 12px; }"
-                          "QPushButton:pressed { background: %2; }")
+    return QStringLiteral(
+               "QPushButton { color: white; background: %1; border: none; "
+               "border-radius: 6px; padding: 5px 12px; }"
+               "QPushButton:pressed { background: %2; }")
         .arg(Theme::css(Theme::blue()), Theme::css(Theme::blue().darker(115)));
 }
 
@@ -70,8 +71,8 @@ ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), st
     diagnosticsGroup_->contentLayout()->addWidget(diagnosticsPanel_);
     column->addWidget(diagnosticsGroup_);
 
-    auto* footer = WidgetStyle::label(Theme::qt(Texts::footer), TextStyle::caption, QFont::Normal,
-                                      page);
+    auto* footer =
+        WidgetStyle::label(Theme::qt(Texts::footer), TextStyle::caption, QFont::Normal, page);
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAlignment(Qt::AlignHCenter);
     footer->setContentsMargins(8, 0, 8, 0);
@@ -80,7 +81,8 @@ ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), st
     column->addStretch(1);
     scroll->setWidget(page);
 
-    observer_ = new StateObserver(state_, [this] { refresh(); }, this);
+    observer_ = new StateObserver(
+        state_, [this] { refresh(); }, this);
     refresh();
 }
 
@@ -92,10 +94,10 @@ QWidget* ContentView::makeHeader() {
     row->addWidget(new IconTile(header), 0, Qt::AlignVCenter);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(WidgetStyle::label(Theme::qt(Texts::appName), TextStyle::title2,
-                                        QFont::DemiBold, header));
-    auto* subtitle = WidgetStyle::label(Theme::qt(Texts::subtitle), TextStyle::body,
-                                        QFont::Normal, header);
+    texts->addWidget(
+        WidgetStyle::label(Theme::qt(Texts::appName), TextStyle::title2, QFont::DemiBold, header));
+    auto* subtitle =
+        WidgetStyle::label(Theme::qt(Texts::subtitle), TextStyle::body, QFont::Normal, header);
     WidgetStyle::setTextColor(subtitle, Theme::secondaryText(this));
     texts->addWidget(subtitle);
     row->addLayout(texts, 1);
@@ -158,7 +160,9 @@ QWidget* ContentView::makeFeaturesSection() {
     return section;
 }
 
-void ContentView::refreshNow() { observer_->flush(); }
+void ContentView::refreshNow() {
+    observer_->flush();
+}
 
 void ContentView::refresh() {
     modeCard_->refresh();

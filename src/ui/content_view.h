@@ -21,18 +21,18 @@ class StateObserver;
 class ContentView : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ContentView(AppState& state, QWidget* parent = nullptr);
 
     // Brings every part up to date with AppState now, instead of on the next turn.
     void refreshNow();
     QMessageBox* alert() const { return alert_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+  private:
     QWidget* makeHeader();
     QWidget* makePermissionsSection();
     QWidget* makeFeaturesSection();

@@ -12,11 +12,11 @@ namespace varnel {
 class DiagnosticsPanel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     DiagnosticsPanel(AppState& state, QWidget* parent = nullptr);
     void refresh();
 
-private:
+  private:
     QLabel* addRow(const QString& label, const QString& name, bool selectable);
 
     AppState& state_;

@@ -8,7 +8,7 @@ namespace varnel {
 class FeatureRow : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int minimumTileHeight = 66;
 
     FeatureRow(const QString& before, const QString& after, QWidget* parent = nullptr);

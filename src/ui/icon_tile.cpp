@@ -9,7 +9,9 @@
 
 namespace varnel {
 
-IconTile::IconTile(QWidget* parent) : QWidget(parent) { setFixedSize(side, side); }
+IconTile::IconTile(QWidget* parent) : QWidget(parent) {
+    setFixedSize(side, side);
+}
 
 void IconTile::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -8,13 +8,13 @@ namespace varnel {
 class IconTile : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int side = 58;
 
     explicit IconTile(QWidget* parent = nullptr);
     QSize sizeHint() const override { return {side, side}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -7,7 +7,9 @@
 #include <QSvgRenderer>
 
 // Resources of a static library have to be registered by hand.
-static void registerIconResources() { Q_INIT_RESOURCE(icons); }
+static void registerIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace varnel::Icons {
 
@@ -23,7 +25,9 @@ QString resourcePath(std::string_view symbol) {
 
 }  // namespace
 
-bool exists(std::string_view symbol) { return QFile::exists(resourcePath(symbol)); }
+bool exists(std::string_view symbol) {
+    return QFile::exists(resourcePath(symbol));
+}
 
 QPixmap pixmap(std::string_view symbol, const QColor& color, int size) {
     QSvgRenderer renderer(resourcePath(symbol));

@@ -23,14 +23,16 @@ MenuBarItem::MenuBarItem(AppState& state, MenuBarMenu* menu, QObject* parent)
                 }
             });
 #endif
-    observer_ = new StateObserver(state_, [this] { refresh(); }, this);
+    observer_ = new StateObserver(
+        state_, [this] { refresh(); }, this);
     refresh();
     tray_->show();
 }
 
 void MenuBarItem::refresh() {
     const bool on = state_.isModeEnabled();
-    const QString symbol = on ? QStringLiteral("keyboard.badge.ellipsis") : QStringLiteral("keyboard");
+    const QString symbol =
+        on ? QStringLiteral("keyboard.badge.ellipsis") : QStringLiteral("keyboard");
     const QString name = Theme::qt(on ? Texts::menuBarEnabled : Texts::menuBarDisabled);
     if (symbol != symbol_) {
         symbol_ = symbol;

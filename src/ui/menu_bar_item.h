@@ -16,7 +16,7 @@ class StateObserver;
 class MenuBarItem : public QObject {
     Q_OBJECT
 
-public:
+  public:
     MenuBarItem(AppState& state, MenuBarMenu* menu, QObject* parent = nullptr);
 
     // The symbol shown and the name that assistive technology reads for it.
@@ -25,7 +25,7 @@ public:
     QSystemTrayIcon* trayIcon() const { return tray_; }
     void refresh();
 
-private:
+  private:
     AppState& state_;
     QSystemTrayIcon* tray_;
     StateObserver* observer_;

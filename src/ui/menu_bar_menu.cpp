@@ -27,7 +27,8 @@ MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow, QWid
     addSeparator()->setMenuRole(QAction::NoRole);
     addCommand(Theme::qt(Texts::menuStopHint), nullptr)->setEnabled(false);
 
-    observer_ = new StateObserver(state_, [this] { refresh(); }, this);
+    observer_ = new StateObserver(
+        state_, [this] { refresh(); }, this);
     connect(this, &QMenu::aboutToShow, this, [this] { refresh(); });
     refresh();
 }

@@ -15,13 +15,13 @@ class StateObserver;
 class MenuBarMenu : public QMenu {
     Q_OBJECT
 
-public:
+  public:
     // `openWindow` brings the main window back, creating it if it was closed.
     MenuBarMenu(AppState& state, std::function<void()> openWindow, QWidget* parent = nullptr);
 
     void refresh();
 
-private:
+  private:
     QAction* addCommand(const QString& text, std::function<void()> action);
 
     AppState& state_;

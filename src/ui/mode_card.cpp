@@ -32,7 +32,8 @@ ModeCard::ModeCard(AppState& state, QWidget* parent) : QFrame(parent), state_(st
     status->addWidget(statusTitle_);
     status->addWidget(statusSymbol_);
     status->addStretch(1);
-    badge_ = WidgetStyle::label(Theme::qt(Texts::activeBadge), TextStyle::caption, QFont::Bold, this);
+    badge_ =
+        WidgetStyle::label(Theme::qt(Texts::activeBadge), TextStyle::caption, QFont::Bold, this);
     badge_->setObjectName(QStringLiteral("activeBadge"));
     badge_->setWordWrap(false);
     QColor capsule = Theme::green();

@@ -13,11 +13,11 @@ namespace varnel {
 class ModeCard : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     ModeCard(AppState& state, QWidget* parent = nullptr);
     void refresh();
 
-private:
+  private:
     AppState& state_;
     QLabel* statusSymbol_;
     QLabel* statusTitle_;

@@ -14,11 +14,11 @@ namespace varnel {
 class OptionsPanel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     OptionsPanel(AppState& state, QWidget* parent = nullptr);
     void refresh();
 
-private:
+  private:
     AppState& state_;
     std::array<QCheckBox*, 9> optionSwitches_{};
     QCheckBox* launchAtLogin_;

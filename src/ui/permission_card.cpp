@@ -36,8 +36,8 @@ PermissionCard::PermissionCard(const QString& title, const QString& subtitle, bo
     row->addLayout(texts);
     row->addStretch(1);
 
-    grantedLabel_ = WidgetStyle::label(Theme::qt(Texts::granted), TextStyle::caption,
-                                       QFont::DemiBold, this);
+    grantedLabel_ =
+        WidgetStyle::label(Theme::qt(Texts::granted), TextStyle::caption, QFont::DemiBold, this);
     grantedLabel_->setObjectName(QStringLiteral("grantedLabel"));
     WidgetStyle::setTextColor(grantedLabel_, Theme::green());
     row->addWidget(grantedLabel_, 0, Qt::AlignVCenter);
@@ -60,9 +60,11 @@ void PermissionCard::setGranted(bool granted) {
     }
     granted_ = granted;
     const int size = Theme::font(TextStyle::title3).pixelSize() + 3;
-    symbol_->setPixmap(granted ? Icons::pixmap("checkmark.circle.fill", Theme::green(), size)
-                               : Icons::pixmap("exclamationmark.circle.fill", Theme::orange(), size));
-    symbol_->setProperty("symbol", granted ? "checkmark.circle.fill" : "exclamationmark.circle.fill");
+    symbol_->setPixmap(granted
+                           ? Icons::pixmap("checkmark.circle.fill", Theme::green(), size)
+                           : Icons::pixmap("exclamationmark.circle.fill", Theme::orange(), size));
+    symbol_->setProperty("symbol",
+                         granted ? "checkmark.circle.fill" : "exclamationmark.circle.fill");
     grantedLabel_->setVisible(granted);
     button_->setVisible(!granted);
 }

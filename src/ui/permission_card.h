@@ -12,7 +12,7 @@ namespace varnel {
 class PermissionCard : public QFrame {
     Q_OBJECT
 
-public:
+  public:
     PermissionCard(const QString& title, const QString& subtitle, bool granted,
                    const QString& actionTitle, std::function<void()> action,
                    QWidget* parent = nullptr);
@@ -20,7 +20,7 @@ public:
     void setGranted(bool granted);
     bool granted() const { return granted_; }
 
-private:
+  private:
     bool granted_;
     QLabel* symbol_;
     QLabel* grantedLabel_;

@@ -14,7 +14,9 @@ StateObserver::StateObserver(AppState& state, std::function<void()> refresh, QOb
     });
 }
 
-StateObserver::~StateObserver() { state_.removeObserver(id_); }
+StateObserver::~StateObserver() {
+    state_.removeObserver(id_);
+}
 
 void StateObserver::flush() {
     pending_ = false;

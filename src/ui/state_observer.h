@@ -12,14 +12,14 @@ namespace varnel {
 class StateObserver : public QObject {
     Q_OBJECT
 
-public:
+  public:
     StateObserver(AppState& state, std::function<void()> refresh, QObject* parent = nullptr);
     ~StateObserver() override;
 
     // Runs a pending refresh now.
     void flush();
 
-private:
+  private:
     AppState& state_;
     std::function<void()> refresh_;
     AppState::ObserverId id_;

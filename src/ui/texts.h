@@ -10,15 +10,20 @@ inline constexpr std::string_view appName = "Varnel";
 inline constexpr std::string_view hideWindowCommand = "Скрыть окно Varnel";
 inline constexpr std::string_view menuBarEnabled = "Varnel включён";
 inline constexpr std::string_view menuBarDisabled = "Varnel выключен";
-inline constexpr std::string_view subtitle = "Одна кнопка превращает Mac-клавиатуру в полноценную Windows-клавиатуру.";
+inline constexpr std::string_view subtitle =
+    "Одна кнопка превращает Mac-клавиатуру в полноценную Windows-клавиатуру.";
 inline constexpr std::string_view activeBadge = "АКТИВНО";
 inline constexpr std::string_view modeOnButton = "Выключить и вернуть управление macOS";
 inline constexpr std::string_view modeOffButton = "Сделать клавиатуру как в Windows";
-inline constexpr std::string_view modeOnHint = "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно закроется, а Varnel продолжит работать в фоне.";
-inline constexpr std::string_view modeOffHint = "Нажмите один раз. Никакие сочетания вручную создавать не нужно.";
+inline constexpr std::string_view modeOnHint =
+    "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно закроется, а "
+    "Varnel продолжит работать в фоне.";
+inline constexpr std::string_view modeOffHint =
+    "Нажмите один раз. Никакие сочетания вручную создавать не нужно.";
 inline constexpr std::string_view permissionsTitle = "Разрешения macOS";
 inline constexpr std::string_view accessibilityTitle = "Универсальный доступ";
-inline constexpr std::string_view accessibilitySubtitle = "Нужен для отправки заменённых сочетаний.";
+inline constexpr std::string_view accessibilitySubtitle =
+    "Нужен для отправки заменённых сочетаний.";
 inline constexpr std::string_view inputMonitoringTitle = "Мониторинг ввода";
 inline constexpr std::string_view inputMonitoringSubtitle = "Нужен для чтения нажатий клавиатуры.";
 inline constexpr std::string_view openSettings = "Открыть настройки";
@@ -27,7 +32,8 @@ inline constexpr std::string_view checkAgain = "Проверить снова";
 inline constexpr std::string_view granted = "Разрешено";
 inline constexpr std::string_view featuresTitle = "Что изменится автоматически";
 inline constexpr std::string_view advancedTitle = "Дополнительные настройки";
-inline constexpr std::string_view emergencyHint = "Аварийное отключение: Ctrl + Alt + Windows + Esc";
+inline constexpr std::string_view emergencyHint =
+    "Аварийное отключение: Ctrl + Alt + Windows + Esc";
 inline constexpr std::string_view launchAtLoginSwitch = "Запускать Varnel при входе";
 inline constexpr std::string_view diagnosticsTitle = "Диагностика";
 inline constexpr std::string_view diagTap = "Перехват событий";
@@ -39,14 +45,19 @@ inline constexpr std::string_view diagLastKey = "Последнее нажати
 inline constexpr std::string_view diagResult = "Результат";
 inline constexpr std::string_view diagProcessed = "Обработано";
 inline constexpr std::string_view diagBlocked = "Заменено";
-inline constexpr std::string_view footer = "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». Из-за ограничений macOS переназначение не действует до входа в систему и в защищённых полях пароля.";
+inline constexpr std::string_view footer =
+    "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки "
+    "меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». "
+    "Из-за ограничений macOS переназначение не действует до входа в систему и в защищённых полях "
+    "пароля.";
 inline constexpr std::string_view alertButton = "Хорошо";
 inline constexpr std::string_view menuModeOn = "Выключить Windows-режим";
 inline constexpr std::string_view menuModeOff = "Включить Windows-режим";
 inline constexpr std::string_view menuOpen = "Открыть Varnel";
 inline constexpr std::string_view menuHide = "Скрыть окно, оставить работать";
 inline constexpr std::string_view menuLaunchAtLogin = "Запускать при входе";
-inline constexpr std::string_view menuStopHint = "Чтобы остановить переназначение, нажмите «Выключить Windows-режим».";
+inline constexpr std::string_view menuStopHint =
+    "Чтобы остановить переназначение, нажмите «Выключить Windows-режим».";
 
 struct Feature {
     std::string_view before;

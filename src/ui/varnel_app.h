@@ -21,7 +21,7 @@ class MenuBarMenu;
 class VarnelApp : public QObject {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int minimumWidth = 660;
     static constexpr int minimumHeight = 650;
     static constexpr int defaultWidth = 720;
@@ -39,7 +39,7 @@ public:
     MenuBarMenu* menu() const { return menu_; }
     MenuBarItem* menuBarItem() const { return menuBarItem_; }
 
-private:
+  private:
     AppState& state_;
     QMainWindow* window_;
     ContentView* content_;

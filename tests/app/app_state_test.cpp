@@ -8,12 +8,14 @@ namespace varnel {
 namespace {
 
 class AppStateTest : public ::testing::Test {
-protected:
+  protected:
     void launch() {
         state = AppState::make(mac.platform());
         mac.settle();
     }
-    std::optional<std::string> storedString(std::string_view key) { return mac.settings.string(key); }
+    std::optional<std::string> storedString(std::string_view key) {
+        return mac.settings.string(key);
+    }
 
     SimMac mac;
     std::shared_ptr<AppState> state;

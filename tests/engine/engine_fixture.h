@@ -19,7 +19,7 @@ namespace varnel {
 // the engine makes recorded as text.
 using Lines = std::vector<std::string>;
 class EngineFixture : public ::testing::Test {
-protected:
+  protected:
     EngineFixture() {
         events.onReceive = [this](const ReceivedEvent& event) {
             received.push_back(SimKeyNames::describe(event));
@@ -85,7 +85,7 @@ protected:
     std::vector<std::string> received;
     std::vector<std::string> reports;
     std::vector<DiagnosticSnapshot> snapshots;
-    std::vector<std::string> timeline;  // reports and diagnostics in the order delivered
+    std::vector<std::string> timeline;       // reports and diagnostics in the order delivered
     std::shared_ptr<KeyboardEngine> engine;  // last: its destruction still reports
 };
 
@@ -94,8 +94,8 @@ namespace Key {
 inline constexpr std::uint16_t a = 0, s = 1, c = 8, l = 37, tab = 48, space = 49, esc = 53,
                                rightWin = 54, leftWin = 55, leftShift = 56, capsLock = 57,
                                leftAlt = 58, leftCtrl = 59, rightShift = 60, rightAlt = 61,
-                               rightCtrl = 62, fn = 63, f5 = 96, home = 115, end = 119,
-                               left = 123, right = 124, comma = 43, grave = 50, two = 19;
+                               rightCtrl = 62, fn = 63, f5 = 96, home = 115, end = 119, left = 123,
+                               right = 124, comma = 43, grave = 50, two = 19;
 }
 
 }  // namespace varnel

@@ -21,14 +21,14 @@ EventRef recordMarker(void*, std::uint32_t, EventRef event, void* userInfo) {
 }
 
 class EmitterTest : public ::testing::Test {
-protected:
+  protected:
     EmitterTest() {
         events.onReceive = [this](const ReceivedEvent& e) {
             received.push_back(SimKeyNames::describe(e));
         };
         TapRef tap = events.createTap(TapLocation::session, TapPlacement::headInsert,
-                                      TapOptions::activeFilter, keyboardEventMask,
-                                      &recordMarker, &markerTap);
+                                      TapOptions::activeFilter, keyboardEventMask, &recordMarker,
+                                      &markerTap);
         events.addToMainRunLoop(events.createRunLoopSource(tap));
     }
     Lines posted() {
@@ -66,14 +66,13 @@ TEST_F(EmitterTest, AllFourModifiersMakeTenEventsWithoutOtherBits) {
     const std::uint64_t flags = Flags::command | Flags::control | Flags::option | Flags::shift |
                                 Flags::capsLock | Flags::secondaryFn | Flags::numericPad;
     emitter->tap(KeyChord(0, flags, "all"));
-    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]", "down LeftCtrl [Control+Command]",
-                               "down LeftAlt [Control+Option+Command]",
-                               "down LeftShift [Control+Option+Shift+Command]",
-                               "down A [Control+Option+Shift+Command]",
-                               "up A [Control+Option+Shift+Command]",
-                               "up LeftShift [Control+Option+Command]",
-                               "up LeftAlt [Control+Command]", "up LeftCtrl [Command]",
-                               "up LeftWin []"}));
+    EXPECT_EQ(posted(),
+              (Lines{"down LeftWin [Command]", "down LeftCtrl [Control+Command]",
+                     "down LeftAlt [Control+Option+Command]",
+                     "down LeftShift [Control+Option+Shift+Command]",
+                     "down A [Control+Option+Shift+Command]", "up A [Control+Option+Shift+Command]",
+                     "up LeftShift [Control+Option+Command]", "up LeftAlt [Control+Command]",
+                     "up LeftCtrl [Command]", "up LeftWin []"}));
 }
 
 TEST_F(EmitterTest, HoldAndReleaseAreIdempotent) {

@@ -6,7 +6,7 @@ namespace varnel {
 namespace {
 
 class EngineKeys : public EngineFixture {
-protected:
+  protected:
     void SetUp() override { startEngine(); }
 };
 
@@ -62,11 +62,11 @@ TEST_F(EngineKeys, AltTabHoldsCommandAcrossTabsUntilAltGoesUp) {
     EXPECT_TRUE(engine->holdsSyntheticModifier());
     keyboard.release(Key::leftAlt);
     settle();
-    EXPECT_EQ(received, (Lines{"flags LeftAlt [Option]", "down LeftWin [Command]",
-                               "down Tab [Command]", "up Tab [Command]", "down Tab [Command]",
-                               "up Tab [Command]", "down Tab [Command]", "up Tab [Command]",
-                               "down Q [Command]", "up Q [Command]", "flags LeftAlt []",
-                               "up LeftWin []"}));
+    EXPECT_EQ(received,
+              (Lines{"flags LeftAlt [Option]", "down LeftWin [Command]", "down Tab [Command]",
+                     "up Tab [Command]", "down Tab [Command]", "up Tab [Command]",
+                     "down Tab [Command]", "up Tab [Command]", "down Q [Command]", "up Q [Command]",
+                     "flags LeftAlt []", "up LeftWin []"}));
     EXPECT_EQ(snapshots.back().blockedEvents, 8);
     EXPECT_FALSE(engine->holdsSyntheticModifier());
 }
@@ -114,11 +114,13 @@ TEST_F(EngineKeys, BuiltInTypingInBothLanguages) {
     EXPECT_EQ(lastSnapshot().typingLanguage, WindowsTypingLanguage::russian);
     keyboard.press(Key::capsLock);  // on
     keyboard.release(Key::capsLock);
-    EXPECT_EQ(typed({{0, Key::comma}, {Key::leftShift, Key::comma}, {Key::leftShift, Key::two},
-                     {0, Key::grave}}),
-              (Lines{"down A [] \"Б\"", "up A [] \"Б\"", "down A [] \"б\"", "up A [] \"б\"",
-                     "down A [] \"\\\"\"", "up A [] \"\\\"\"", "down A [] \"Ё\"",
-                     "up A [] \"Ё\""}));
+    EXPECT_EQ(
+        typed({{0, Key::comma},
+               {Key::leftShift, Key::comma},
+               {Key::leftShift, Key::two},
+               {0, Key::grave}}),
+        (Lines{"down A [] \"Б\"", "up A [] \"Б\"", "down A [] \"б\"", "up A [] \"б\"",
+               "down A [] \"\\\"\"", "up A [] \"\\\"\"", "down A [] \"Ё\"", "up A [] \"Ё\""}));
 }
 
 TEST_F(EngineKeys, TypingSwitchedOffPassesLetters) {

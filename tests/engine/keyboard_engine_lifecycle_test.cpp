@@ -63,8 +63,9 @@ TEST_F(EngineLifecycle, FailedStartLeavesNothingInstalled) {
         const char* report;
     };
     const Case cases[] = {
-        {true, "state failed macOS не разрешила создать перехват клавиатуры. Проверьте "
-               "Accessibility и Input Monitoring."},
+        {true,
+         "state failed macOS не разрешила создать перехват клавиатуры. Проверьте "
+         "Accessibility и Input Monitoring."},
         {false, "state failed Не удалось подключить обработчик к системному циклу событий."},
     };
     for (const Case& c : cases) {

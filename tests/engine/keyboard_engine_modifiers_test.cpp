@@ -6,7 +6,7 @@ namespace varnel {
 namespace {
 
 class EngineModifiers : public EngineFixture {
-protected:
+  protected:
     void SetUp() override { startEngine(); }
 };
 
@@ -86,9 +86,9 @@ TEST_F(EngineModifiers, ThreeModifiersInOneEventToggle) {
 }
 
 TEST_F(EngineModifiers, FlagsChangedEventsAreNeverDropped) {
-    const std::uint16_t modifiers[] = {Key::leftCtrl, Key::leftShift, Key::leftAlt,  Key::leftWin,
-                                       Key::rightCtrl, Key::rightShift, Key::rightAlt,
-                                       Key::rightWin,  Key::capsLock,   Key::fn};
+    const std::uint16_t modifiers[] = {
+        Key::leftCtrl,   Key::leftShift, Key::leftAlt,  Key::leftWin,  Key::rightCtrl,
+        Key::rightShift, Key::rightAlt,  Key::rightWin, Key::capsLock, Key::fn};
     for (bool allOn : {true, false}) {
         for (const auto& field : KeyboardOptions::fields) {
             engine->options.*field.member = allOn;

@@ -61,8 +61,7 @@ TEST(SpecialAction, RulesInOrderWithTheirGates) {
         {"Ctrl+Alt+F4 without Alt+F4 closes the tab", f4, control | option,
          without(&KeyboardOptions::altF4QuitsApplication),
          chord(13, command, "Ctrl + F4 → закрыть вкладку или документ")},
-        {"Alt+F4 switched off", f4, option, without(&KeyboardOptions::altF4QuitsApplication),
-         none},
+        {"Alt+F4 switched off", f4, option, without(&KeyboardOptions::altF4QuitsApplication), none},
         {"Print Screen ignores every modifier", printScreen,
          control | option | shift | command | capsLock | secondaryFn, on,
          chord(21, shift | control | command, "Print Screen → снимок области в буфер")},
@@ -130,8 +129,7 @@ TEST(SpecialAction, RulesInOrderWithTheirGates) {
         {"Windows+Alt+Shift+L", l, command | option | shift, on,
          chord(12, control | command, "Windows + L → заблокировать Mac")},
         {"Ctrl+L", l, control, on, none},
-        {"Windows+L, lock off", l, command, without(&KeyboardOptions::windowsLockShortcut),
-         none},
+        {"Windows+L, lock off", l, command, without(&KeyboardOptions::windowsLockShortcut), none},
         {"a key code beyond the table", 300, control | option | shift | command, on, none},
     };
     for (const Case& c : cases) {
@@ -139,14 +137,15 @@ TEST(SpecialAction, RulesInOrderWithTheirGates) {
         const auto action = WindowsMapping::specialAction(c.key, c.flags, c.options);
         ASSERT_EQ(action.kind(), c.expect.kind);
         if (c.expect.kind == WindowsSpecialAction::Case::emit) {
-            EXPECT_EQ(*action.chord(), KeyChord(c.expect.key, c.expect.flags, std::string(c.expect.name)));
+            EXPECT_EQ(*action.chord(),
+                      KeyChord(c.expect.key, c.expect.flags, std::string(c.expect.name)));
         }
     }
 }
 
 TEST(SpecialAction, EmittedChordsCarryOnlyTheFourModifiers) {
-    const std::uint64_t bits[] = {shift, control, option, command, capsLock, secondaryFn,
-                                  numericPad, leftShift | rightCommand};
+    const std::uint64_t bits[] = {shift,    control,     option,     command,
+                                  capsLock, secondaryFn, numericPad, leftShift | rightCommand};
     for (std::uint16_t key = 0; key < 130; ++key) {
         for (unsigned combo = 0; combo < 256; ++combo) {
             std::uint64_t flags = 0;

@@ -19,6 +19,7 @@ struct Row {
 };
 
 // The Windows English and Russian PC layouts.
+// clang-format off
 const Row layouts[] = {
     {0, "a", "A", true, "ф", "Ф", true},
     {1, "s", "S", true, "ы", "Ы", true},
@@ -71,6 +72,7 @@ const Row layouts[] = {
     {50, "`", "~", false, "ё", "Ё", true},
     {93, "\\", "|", false, "\\", "/", false},
 };
+// clang-format on
 
 std::optional<std::string_view> text(std::uint16_t code, std::uint64_t flags,
                                      WindowsTypingLanguage language) {

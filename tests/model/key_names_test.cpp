@@ -9,10 +9,18 @@ namespace {
 
 TEST(KeyNames, NamesFromTheTable) {
     const std::pair<std::uint16_t, const char*> cases[] = {
-        {0, "A"},           {36, "Enter"},         {76, "Numpad Enter"},
-        {117, "Delete"},    {51, "Backspace"},     {50, "`"},
-        {42, "\\"},         {54, "Right Windows"}, {58, "Left Alt"},
-        {105, "Print Screen / F13"}, {114, "Insert / Help"}, {71, "Num Lock / Clear"},
+        {0, "A"},
+        {36, "Enter"},
+        {76, "Numpad Enter"},
+        {117, "Delete"},
+        {51, "Backspace"},
+        {50, "`"},
+        {42, "\\"},
+        {54, "Right Windows"},
+        {58, "Left Alt"},
+        {105, "Print Screen / F13"},
+        {114, "Insert / Help"},
+        {71, "Num Lock / Clear"},
         {126, "Up Arrow"},
     };
     for (const auto& [code, name] : cases) {

@@ -29,10 +29,10 @@ TEST(KeyboardOptions, EncodesEveryFieldUnderItsName) {
     KeyboardOptions options = KeyboardOptions::windowsDefaults;
     options.fullWindowsTyping = false;
     const nlohmann::json expected = {
-        {"altShiftChangesLanguage", true}, {"fullWindowsTyping", false},
-        {"windowsPCLayouts", true},        {"windowsEditingShortcuts", true},
+        {"altShiftChangesLanguage", true},    {"fullWindowsTyping", false},
+        {"windowsPCLayouts", true},           {"windowsEditingShortcuts", true},
         {"printScreenCopiesSelection", true}, {"altF4QuitsApplication", true},
-        {"windowsHomeAndEnd", true},       {"windowsLockShortcut", true},
+        {"windowsHomeAndEnd", true},          {"windowsLockShortcut", true},
         {"windowsRecoveryShortcuts", true},
     };
     EXPECT_EQ(options.toJson(), expected);

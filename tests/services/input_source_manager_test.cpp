@@ -22,7 +22,7 @@ constexpr const char* noRussian =
     "продолжит печатать по Windows.";
 
 class InputSourceTest : public ::testing::Test {
-protected:
+  protected:
     void install(std::initializer_list<Source> list, const char* current = nullptr) {
         sources.clear();
         for (const Source& s : list) {
@@ -50,39 +50,58 @@ TEST_F(InputSourceTest, ChoosesTheLayoutForEachLanguage) {
     const auto russian = WindowsTypingLanguage::russian;
     const Choice choices[] = {
         {"ABC before U.S. whatever the order",
-         {{"com.apple.keylayout.US", "U.S."}, {"com.apple.keylayout.ABC", "ABC"}}, english,
+         {{"com.apple.keylayout.US", "U.S."}, {"com.apple.keylayout.ABC", "ABC"}},
+         english,
          "com.apple.keylayout.ABC"},
         {"U.S. by identifier",
-         {{"x.dvorak", "Dvorak"}, {"com.apple.keylayout.US", "U.S."}}, english,
+         {{"x.dvorak", "Dvorak"}, {"com.apple.keylayout.US", "U.S."}},
+         english,
          "com.apple.keylayout.US"},
         {"a name that is U.S. in any case",
-         {{"x.dvorak", "Dvorak"}, {"x.custom", "u.S."}}, english, "x.custom"},
-        {"a longer name beginning with U.S.", {{"x.intl", "U.S. International"}}, english,
+         {{"x.dvorak", "Dvorak"}, {"x.custom", "u.S."}},
+         english,
+         "x.custom"},
+        {"a longer name beginning with U.S.",
+         {{"x.intl", "U.S. International"}},
+         english,
          std::nullopt},
-        {"an identifier ending in .us", {{"x.dvorak", "Dvorak"}, {"org.sil.US", "Mine"}},
-         english, "org.sil.US"},
-        {"an identifier containing abc", {{"x.dvorak", "Dvorak"}, {"x.ABC-QWERTZ", "Q"}},
-         english, "x.ABC-QWERTZ"},
-        {"Russian sources are not passed over for English", {{"x.russian.abc", "Рус"}}, english,
+        {"an identifier ending in .us",
+         {{"x.dvorak", "Dvorak"}, {"org.sil.US", "Mine"}},
+         english,
+         "org.sil.US"},
+        {"an identifier containing abc",
+         {{"x.dvorak", "Dvorak"}, {"x.ABC-QWERTZ", "Q"}},
+         english,
+         "x.ABC-QWERTZ"},
+        {"Russian sources are not passed over for English",
+         {{"x.russian.abc", "Рус"}},
+         english,
          "x.russian.abc"},
         {"nothing English", {{"com.apple.keylayout.Russian", "Russian"}}, english, std::nullopt},
         {"RussianWin before RussianPC",
          {{"com.apple.keylayout.RussianPC", "Russian – PC"},
           {"com.apple.keylayout.RussianWin", "Russian – PC"}},
-         russian, "com.apple.keylayout.RussianWin"},
+         russian,
+         "com.apple.keylayout.RussianWin"},
         {"only RussianPC",
          {{"com.apple.keylayout.Russian", "Russian"},
           {"com.apple.keylayout.RussianPC", "Russian – PC"}},
-         russian, "com.apple.keylayout.RussianPC"},
-        {"an identifier marker in any case", {{"x.RUSSIANWIN.v2", std::nullopt}}, russian,
+         russian,
+         "com.apple.keylayout.RussianPC"},
+        {"an identifier marker in any case",
+         {{"x.RUSSIANWIN.v2", std::nullopt}},
+         russian,
          "x.RUSSIANWIN.v2"},
         {"Cyrillic name with ПК", {{"x.layout", "Русская – ПК"}}, russian, "x.layout"},
-        {"capital Cyrillic with Windows", {{"x.layout", "РУССКАЯ (WINDOWS)"}}, russian,
-         "x.layout"},
-        {"Russian without a PC marker", {{"com.apple.keylayout.Russian", "Russian"}}, russian,
+        {"capital Cyrillic with Windows", {{"x.layout", "РУССКАЯ (WINDOWS)"}}, russian, "x.layout"},
+        {"Russian without a PC marker",
+         {{"com.apple.keylayout.Russian", "Russian"}},
+         russian,
          std::nullopt},
         {"a PC marker in the identifier only counts as russianpc",
-         {{"x.russian-pc", "Russian"}}, russian, std::nullopt},
+         {{"x.russian-pc", "Russian"}},
+         russian,
+         std::nullopt},
         {"no list at all", {}, russian, std::nullopt},
     };
     for (const Choice& c : choices) {
@@ -105,14 +124,13 @@ TEST_F(InputSourceTest, ChoosesTheLayoutForEachLanguage) {
 }
 
 TEST_F(InputSourceTest, RemembersAnEnglishSourceButNeverARussianOne) {
-    install({{"com.apple.keylayout.ABC", "ABC"}, {"x.colemak", "Colemak"},
-             {"x.russian", "Russian"}});
+    install(
+        {{"com.apple.keylayout.ABC", "ABC"}, {"x.colemak", "Colemak"}, {"x.russian", "Russian"}});
     manager.lastNonRussianSourceID = "x.russian";
     manager.selectWindowsLanguage(WindowsTypingLanguage::english);
     manager.lastNonRussianSourceID = "x.colemak";
     manager.selectWindowsLanguage(WindowsTypingLanguage::english);
-    EXPECT_EQ(sources.selected,
-              (std::vector<std::string>{"com.apple.keylayout.ABC", "x.colemak"}));
+    EXPECT_EQ(sources.selected, (std::vector<std::string>{"com.apple.keylayout.ABC", "x.colemak"}));
 }
 
 TEST_F(InputSourceTest, TheCurrentLayoutIsLeftAlone) {
@@ -135,23 +153,25 @@ TEST_F(InputSourceTest, TheCurrentLayoutIsLeftAlone) {
 }
 
 TEST_F(InputSourceTest, RefusalsCarryTheStatusCode) {
-    install({{"com.apple.keylayout.RussianWin", "Russian – PC"},
-             {"com.apple.keylayout.ABC", "ABC"}},
-            "com.apple.keylayout.ABC");
+    install(
+        {{"com.apple.keylayout.RussianWin", "Russian – PC"}, {"com.apple.keylayout.ABC", "ABC"}},
+        "com.apple.keylayout.ABC");
     sources.enableResults = {-50};
     EXPECT_EQ(manager.selectWindowsLanguage(WindowsTypingLanguage::russian),
               Result::failed("macOS не смогла включить системную раскладку. Код ошибки: -50. "
                              "Встроенная раскладка Varnel продолжит работать."));
     sources.selectResults = {-50};
     const Result failed = manager.selectWindowsLanguage(WindowsTypingLanguage::russian);
-    EXPECT_EQ(failed, Result::failed("macOS не смогла переключить системную раскладку. Код "
-                                     "ошибки: -50. Встроенная раскладка Varnel продолжит работать."));
+    EXPECT_EQ(failed,
+              Result::failed("macOS не смогла переключить системную раскладку. Код "
+                             "ошибки: -50. Встроенная раскладка Varnel продолжит работать."));
     EXPECT_FALSE(failed.isSuccess());
     EXPECT_EQ(failed.message(), failed.text());
     EXPECT_EQ(sources.currentIdentifier(), "com.apple.keylayout.ABC");
     sources.selectResults = {25};
-    EXPECT_NE(manager.selectWindowsLanguage(WindowsTypingLanguage::russian).text().find(
-                  "Код ошибки: 25."),
+    EXPECT_NE(manager.selectWindowsLanguage(WindowsTypingLanguage::russian)
+                  .text()
+                  .find("Код ошибки: 25."),
               std::string::npos);
 }
 

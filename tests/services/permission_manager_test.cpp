@@ -50,8 +50,10 @@ TEST(PermissionManager, SettingsPanesTryTheSecondAddressOnlyWhenTheFirstIsRefuse
     };
     for (const Case& c : cases) {
         SimPermissions permissions;
-        permissions.urlAnswers = {{first + ax, c.firstOpens}, {first + im, c.firstOpens},
-                                  {second + ax, c.secondOpens}, {second + im, c.secondOpens}};
+        permissions.urlAnswers = {{first + ax, c.firstOpens},
+                                  {first + im, c.firstOpens},
+                                  {second + ax, c.secondOpens},
+                                  {second + im, c.secondOpens}};
         PermissionManager manager(permissions);
         if (c.accessibility) {
             manager.openAccessibilitySettings();

@@ -42,7 +42,8 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"chord A++B", "chord: expected KEY+KEY+..., not \"A++B\""},
         {"wait -1", "wait: SECONDS must be a decimal number, not \"-1\""},
         {"wait 1e3", "wait: SECONDS must be a decimal number, not \"1e3\""},
-        {"permission camera granted", "permission: expected accessibility or inputMonitoring, not \"camera\""},
+        {"permission camera granted",
+         "permission: expected accessibility or inputMonitoring, not \"camera\""},
         {"permission accessibility maybe", "permission: expected granted or denied, not \"maybe\""},
         {"inputsource add x Name", "inputsource: NAME must be one double-quoted string"},
         {"inputsource current missing", "no input source \"missing\" is installed"},
@@ -51,8 +52,9 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"defaults set k data text", "defaults: TEXT must be one double-quoted string"},
         {"defaults set k bool yes", "defaults: expected true or false, not \"yes\""},
         {"option fastTyping on", "option: unknown option \"fastTyping\""},
-        {"show everything", "show: expected one of state, mode, banner, diagnostic, language, "
-                            "inputsource, options, login, permissions, defaults, not \"everything\""},
+        {"show everything",
+         "show: expected one of state, mode, banner, diagnostic, language, "
+         "inputsource, options, login, permissions, defaults, not \"everything\""},
         {"login \"on", "a double-quoted argument is not closed"},
         {"loginitem fail \"a\\b\"", "only \\\" and \\\\ may follow a backslash in quotes"},
         {"loginitem fail \"a\"b", "a space must follow a double-quoted argument"},
@@ -68,13 +70,13 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
 }
 
 TEST(VarnelSim, CommentsQuotesAndRawKeyCodes) {
-    const Outcome result = run(
-        "  # indented comment\n"
-        "tap #105 # Print Screen by its code\n"
-        "tap A #\n"
-        "loginitem fail \"say \\\"no\\\" \\\\ # not a comment\"\n"
-        "login on\n"
-        "show banner\r\n");
+    const Outcome result =
+        run("  # indented comment\n"
+            "tap #105 # Print Screen by its code\n"
+            "tap A #\n"
+            "loginitem fail \"say \\\"no\\\" \\\\ # not a comment\"\n"
+            "login on\n"
+            "show banner\r\n");
     EXPECT_EQ(result.status, statusOk) << result.errors;
     EXPECT_EQ(result.out,
               "app: down PrintScreen [Fn]\napp: up PrintScreen [Fn]\n"
@@ -115,11 +117,11 @@ TEST(VarnelSim, UpdateWritesTheOutputBelowEachCommand) {
 
 TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
     // The stored options are written at launch: before it, nothing is there.
-    const Outcome result = run(
-        "defaults set modeEnabled bool true\n"
-        "permission accessibility denied\n"
-        "quit\n"
-        "show defaults\n");
+    const Outcome result =
+        run("defaults set modeEnabled bool true\n"
+            "permission accessibility denied\n"
+            "quit\n"
+            "show defaults\n");
     EXPECT_EQ(result.out,
               "defaults: keyboardOptions.v3=\"{\\\"altShiftChangesLanguage\\\":true,"
               "\\\"fullWindowsTyping\\\":true,\\\"windowsPCLayouts\\\":true,"
@@ -132,15 +134,75 @@ TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
 
 // Random lines never crash the simulator; each run ends with a status.
 TEST(VarnelSim, RandomLinesNeverCrash) {
-    const std::vector<std::string> pieces = {
-        "tap", "press", "release", "chord", "repeat", "wait", "toggle", "option", "login",
-        "show", "state", "diagnostic", "defaults", "set", "delete", "data", "string", "bool",
-        "inputsource", "add", "remove", "current", "fail", "enable", "select", "loginitem",
-        "status", "permission", "accessibility", "inputMonitoring", "granted", "denied",
-        "launch", "quit", "wake", "tapdisable", "timeout", "user", "request", "refresh",
-        "dismiss", "A", "Ctrl", "Alt+Tab", "Win+L", "#65535", "#", "\"", "\\", "\"x y\"", "0",
-        "-1", "1500", "0.7", "on", "off", "true", "fullWindowsTyping", "keyboardOptions.v3",
-        "\"{}\"", "\"[\"", "> app: x", "+", "Shift", "Esc", "F6", "\xff\xfe", "\t", "\"\\\"\""};
+    const std::vector<std::string> pieces = {"tap",
+                                             "press",
+                                             "release",
+                                             "chord",
+                                             "repeat",
+                                             "wait",
+                                             "toggle",
+                                             "option",
+                                             "login",
+                                             "show",
+                                             "state",
+                                             "diagnostic",
+                                             "defaults",
+                                             "set",
+                                             "delete",
+                                             "data",
+                                             "string",
+                                             "bool",
+                                             "inputsource",
+                                             "add",
+                                             "remove",
+                                             "current",
+                                             "fail",
+                                             "enable",
+                                             "select",
+                                             "loginitem",
+                                             "status",
+                                             "permission",
+                                             "accessibility",
+                                             "inputMonitoring",
+                                             "granted",
+                                             "denied",
+                                             "launch",
+                                             "quit",
+                                             "wake",
+                                             "tapdisable",
+                                             "timeout",
+                                             "user",
+                                             "request",
+                                             "refresh",
+                                             "dismiss",
+                                             "A",
+                                             "Ctrl",
+                                             "Alt+Tab",
+                                             "Win+L",
+                                             "#65535",
+                                             "#",
+                                             "\"",
+                                             "\\",
+                                             "\"x y\"",
+                                             "0",
+                                             "-1",
+                                             "1500",
+                                             "0.7",
+                                             "on",
+                                             "off",
+                                             "true",
+                                             "fullWindowsTyping",
+                                             "keyboardOptions.v3",
+                                             "\"{}\"",
+                                             "\"[\"",
+                                             "> app: x",
+                                             "+",
+                                             "Shift",
+                                             "Esc",
+                                             "F6",
+                                             "\xff\xfe",
+                                             "\t",
+                                             "\"\\\"\""};
     std::mt19937 random(20261210);
     for (int script = 0; script < 300; ++script) {
         std::string text;

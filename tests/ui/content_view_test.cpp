@@ -25,7 +25,9 @@ T* child(QWidget& parent, const char* name) {
     return found;
 }
 
-QString text(QLabel* label) { return label->text(); }
+QString text(QLabel* label) {
+    return label->text();
+}
 
 }  // namespace
 
@@ -92,10 +94,19 @@ void ContentViewTest::modeCardFollowsTheMode() {
         bool badge;
         const char* hint;
     };
-    const Look off{"Выключено", "power", "Сделать клавиатуру как в Windows", "wand.and.stars",
-                   "blue", false, "Нажмите один раз. Никакие сочетания вручную создавать не нужно."};
-    const Look on{"Windows-режим работает", "checkmark.circle.fill",
-                  "Выключить и вернуть управление macOS", "power", "red", true,
+    const Look off{"Выключено",
+                   "power",
+                   "Сделать клавиатуру как в Windows",
+                   "wand.and.stars",
+                   "blue",
+                   false,
+                   "Нажмите один раз. Никакие сочетания вручную создавать не нужно."};
+    const Look on{"Windows-режим работает",
+                  "checkmark.circle.fill",
+                  "Выключить и вернуть управление macOS",
+                  "power",
+                  "red",
+                  true,
                   "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно "
                   "закроется, а Varnel продолжит работать в фоне."};
     const Look* looks[] = {&off, &on, &off};

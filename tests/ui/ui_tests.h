@@ -6,7 +6,7 @@ namespace varnel {
 
 class ContentViewTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void permissionsSectionComesAndGoesWithThePermissions();
     void showingTheWindowReadsThePermissionsAgain();
     void modeCardFollowsTheMode();
@@ -18,7 +18,7 @@ private slots:
 
 class MenuTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void itemsInOrder();
     void itemsActOnTheState();
     void menuBarIconFollowsTheMode();
@@ -26,7 +26,7 @@ private slots:
 
 class ShellTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void oneWindowWithItsSizes();
     void hideCommandHidesAndTheProcessGoesOn();
 };

@@ -17,7 +17,9 @@ using Result = std::variant<Command, std::string>;
 constexpr std::int64_t maxRepeat = 100000;
 constexpr double maxWaitSeconds = 1e9;
 
-std::string quote(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quote(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
 
 // A part of a command that could not be read, and why.
 struct Error {
@@ -33,7 +35,7 @@ const Error* errorOf(const Parsed<T>& parsed) {
 
 // Reads the words of one command in order, with the reasons for a bad line.
 class Reader {
-public:
+  public:
     explicit Reader(const std::vector<Word>& words) : words_(words) {}
 
     bool done() const { return next_ == words_.size(); }
@@ -51,7 +53,7 @@ public:
         return std::string(command()) + ": missing " + std::string(what);
     }
 
-private:
+  private:
     const std::vector<Word>& words_;
     std::size_t next_ = 1;
 };
@@ -369,17 +371,28 @@ Result parseCommand(const std::vector<Word>& words) {
     if (words[0].quoted) {
         return "unknown command " + quote(verb);
     }
-    if (verb == "permission") return permission(reader);
-    if (verb == "inputsource") return inputSource(reader);
-    if (verb == "loginitem") return loginItem(reader);
-    if (verb == "defaults") return defaults(reader);
-    if (verb == "press") return keyCommand(reader, Verb::press);
-    if (verb == "release") return keyCommand(reader, Verb::release);
-    if (verb == "tap") return keyCommand(reader, Verb::tap);
-    if (verb == "chord") return keyCommand(reader, Verb::chord);
-    if (verb == "repeat") return keyCommand(reader, Verb::repeat);
-    if (verb == "option") return option(reader);
-    if (verb == "tapdisable") return oneWordOf(reader, Verb::tapDisable, {"timeout", "user"});
+    if (verb == "permission")
+        return permission(reader);
+    if (verb == "inputsource")
+        return inputSource(reader);
+    if (verb == "loginitem")
+        return loginItem(reader);
+    if (verb == "defaults")
+        return defaults(reader);
+    if (verb == "press")
+        return keyCommand(reader, Verb::press);
+    if (verb == "release")
+        return keyCommand(reader, Verb::release);
+    if (verb == "tap")
+        return keyCommand(reader, Verb::tap);
+    if (verb == "chord")
+        return keyCommand(reader, Verb::chord);
+    if (verb == "repeat")
+        return keyCommand(reader, Verb::repeat);
+    if (verb == "option")
+        return option(reader);
+    if (verb == "tapdisable")
+        return oneWordOf(reader, Verb::tapDisable, {"timeout", "user"});
     if (verb == "show") {
         return oneWordOf(reader, Verb::show,
                          {"state", "mode", "banner", "diagnostic", "language", "inputsource",

@@ -14,13 +14,37 @@ namespace varnel::sim {
 struct Command {
     enum class Verb {
         // set-up: allowed before and after launch
-        permission, inputSourceAdd, inputSourceRemove, inputSourceCurrent, inputSourceFailEnable,
-        inputSourceFailSelect, loginItemStatus, loginItemFail, defaultsSetData,
-        defaultsSetString, defaultsSetBool, defaultsDelete, launch, quit,
+        permission,
+        inputSourceAdd,
+        inputSourceRemove,
+        inputSourceCurrent,
+        inputSourceFailEnable,
+        inputSourceFailSelect,
+        loginItemStatus,
+        loginItemFail,
+        defaultsSetData,
+        defaultsSetString,
+        defaultsSetBool,
+        defaultsDelete,
+        launch,
+        quit,
         // keyboard
-        press, release, tap, chord, repeat,
+        press,
+        release,
+        tap,
+        chord,
+        repeat,
         // time, person and system
-        wait, toggle, option, login, request, refresh, dismiss, wake, tapDisable, show,
+        wait,
+        toggle,
+        option,
+        login,
+        request,
+        refresh,
+        dismiss,
+        wake,
+        tapDisable,
+        show,
     };
 
     explicit Command(Verb verb) : verb(verb) {}
@@ -30,7 +54,7 @@ struct Command {
     std::string name;  // permission, source ID, defaults key, option, show, tapdisable kind
     std::string text;  // source name, login failure message, defaults text
     bool hasText = false;
-    bool on = false;  // granted, on, true
+    bool on = false;          // granted, on, true
     std::int64_t number = 0;  // status codes, login status, repeat count
     double seconds = 0;
 

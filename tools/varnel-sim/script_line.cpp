@@ -4,7 +4,9 @@ namespace varnel::sim {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t'; }
+bool isSpace(char c) {
+    return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -26,7 +28,8 @@ std::variant<ScriptLine, std::string> splitLine(std::string_view line) {
         if (i == line.size()) {
             break;
         }
-        if (line[i] == '#' && (result.words.empty() || i + 1 == line.size() || isSpace(line[i + 1]))) {
+        if (line[i] == '#' &&
+            (result.words.empty() || i + 1 == line.size() || isSpace(line[i + 1]))) {
             break;  // a comment line, or a "#" standing alone after a command
         }
         Word word;

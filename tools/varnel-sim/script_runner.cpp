@@ -46,7 +46,7 @@ bool compare(std::string_view name, const Block& block, std::ostream& out) {
             continue;
         }
         same = false;
-        const int line = hasExpected          ? block.expected[i].line
+        const int line = hasExpected              ? block.expected[i].line
                          : block.expected.empty() ? block.line
                                                   : block.expected.back().line;
         out << name << ":" << line << ": expected "

@@ -10,7 +10,9 @@ namespace {
 
 using Verb = Command::Verb;
 
-std::string onOff(bool on) { return on ? "on" : "off"; }
+std::string onOff(bool on) {
+    return on ? "on" : "off";
+}
 
 std::string storedValue(const std::optional<MemorySettingsStore::Value>& value) {
     if (!value) {
@@ -66,9 +68,7 @@ std::optional<std::string> Simulator::run(const Command& command) {
         case Verb::release:
         case Verb::tap:
         case Verb::chord:
-        case Verb::repeat:
-            error = runKeys(command);
-            break;
+        case Verb::repeat: error = runKeys(command); break;
         default:
             if (command.isSetUp()) {
                 error = runSetUp(command);
@@ -109,29 +109,14 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
         case Verb::loginItemStatus:
             mac_.loginItems.currentStatus = static_cast<int>(command.number);
             break;
-        case Verb::loginItemFail:
-            mac_.loginItems.nextFailure = command.text;
-            break;
-        case Verb::defaultsSetData:
-            mac_.settings.setData(command.name, command.text);
-            break;
-        case Verb::defaultsSetString:
-            mac_.settings.setString(command.name, command.text);
-            break;
-        case Verb::defaultsSetBool:
-            mac_.settings.setBool(command.name, command.on);
-            break;
-        case Verb::defaultsDelete:
-            mac_.settings.remove(command.name);
-            break;
-        case Verb::launch:
-            launch();
-            break;
-        case Verb::quit:
-            quit();
-            break;
-        default:
-            break;
+        case Verb::loginItemFail: mac_.loginItems.nextFailure = command.text; break;
+        case Verb::defaultsSetData: mac_.settings.setData(command.name, command.text); break;
+        case Verb::defaultsSetString: mac_.settings.setString(command.name, command.text); break;
+        case Verb::defaultsSetBool: mac_.settings.setBool(command.name, command.on); break;
+        case Verb::defaultsDelete: mac_.settings.remove(command.name); break;
+        case Verb::launch: launch(); break;
+        case Verb::quit: quit(); break;
+        default: break;
     }
     return std::nullopt;
 }
@@ -197,20 +182,15 @@ std::optional<std::string> Simulator::runKeys(const Command& command) {
                 release(*it);
             }
             break;
-        default:
-            break;
+        default: break;
     }
     return std::nullopt;
 }
 
 void Simulator::runPerson(const Command& command) {
     switch (command.verb) {
-        case Verb::wait:
-            mac_.wait(command.seconds);
-            break;
-        case Verb::toggle:
-            app_->toggleMode();
-            break;
+        case Verb::wait: mac_.wait(command.seconds); break;
+        case Verb::toggle: app_->toggleMode(); break;
         case Verb::option: {
             KeyboardOptions options = app_->options();
             for (const auto& field : KeyboardOptions::fields) {
@@ -221,31 +201,18 @@ void Simulator::runPerson(const Command& command) {
             app_->setOptions(options);
             break;
         }
-        case Verb::login:
-            app_->setLaunchAtLogin(command.on);
-            break;
-        case Verb::request:
-            app_->requestPermissions();
-            break;
-        case Verb::refresh:
-            app_->refreshPermissions();
-            break;
-        case Verb::dismiss:
-            app_->setBannerMessage(std::nullopt);
-            break;
-        case Verb::wake:
-            mac_.notifications.post(SystemNotification::systemDidWake);
-            break;
+        case Verb::login: app_->setLaunchAtLogin(command.on); break;
+        case Verb::request: app_->requestPermissions(); break;
+        case Verb::refresh: app_->refreshPermissions(); break;
+        case Verb::dismiss: app_->setBannerMessage(std::nullopt); break;
+        case Verb::wake: mac_.notifications.post(SystemNotification::systemDidWake); break;
         case Verb::tapDisable:
             mac_.events.disableTapsBySystem(command.name == "timeout"
                                                 ? EventType::tapDisabledByTimeout
                                                 : EventType::tapDisabledByUserInput);
             break;
-        case Verb::show:
-            show(command.name);
-            break;
-        default:
-            break;
+        case Verb::show: show(command.name); break;
+        default: break;
     }
 }
 
@@ -267,9 +234,8 @@ void Simulator::show(const std::string& what) {
         const DiagnosticSnapshot& d = app.diagnostic();
         print("diagnostic: tap=" + std::string(d.eventTapActive ? "active" : "inactive") +
               " physical=" + SimKeyNames::quoted(d.lastPhysicalKey) +
-              " result=" + SimKeyNames::quoted(d.lastTransformedAction) +
-              " processed=" + std::to_string(d.processedEvents) +
-              " blocked=" + std::to_string(d.blockedEvents) +
+              " result=" + SimKeyNames::quoted(d.lastTransformedAction) + " processed=" +
+              std::to_string(d.processedEvents) + " blocked=" + std::to_string(d.blockedEvents) +
               " language=" + std::string(d.typingLanguage.rawValue()));
     } else if (what == "language") {
         print("language: " + std::string(app.typingLanguage().rawValue()));
@@ -287,7 +253,8 @@ void Simulator::show(const std::string& what) {
         print("login: " + onOff(app.launchAtLogin()));
     } else if (what == "permissions") {
         const auto granted = [](bool on) { return on ? "granted" : "denied"; };
-        print(std::string("permissions: accessibility=") + granted(app.permissions().accessibility) +
+        print(std::string("permissions: accessibility=") +
+              granted(app.permissions().accessibility) +
               " inputMonitoring=" + granted(app.permissions().inputMonitoring));
     } else if (what == "defaults") {
         for (std::string_view key :

@@ -14,7 +14,7 @@ namespace varnel::sim {
 // Varnel on a fresh simulated Mac, driven one command at a time. Every line the commands
 // print (what the frontmost application receives, and `show`) goes to `output`.
 class Simulator {
-public:
+  public:
     explicit Simulator(std::function<void(const std::string&)> output);
     ~Simulator();
 
@@ -25,7 +25,7 @@ public:
     SimMac& mac() { return mac_; }
     AppState* app() { return app_.get(); }
 
-private:
+  private:
     void launch();
     void quit();
     std::optional<std::string> runSetUp(const Command& command);

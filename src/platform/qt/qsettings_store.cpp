@@ -12,7 +12,9 @@ QString keyOf(std::string_view key) {
 
 QSettingsStore::QSettingsStore() : settings_(QStringLiteral("Varnel"), QStringLiteral("Varnel")) {}
 
-QVariant QSettingsStore::value(std::string_view key) const { return settings_.value(keyOf(key)); }
+QVariant QSettingsStore::value(std::string_view key) const {
+    return settings_.value(keyOf(key));
+}
 
 std::optional<std::string> QSettingsStore::data(std::string_view key) {
     const QVariant stored = value(key);
@@ -37,7 +39,8 @@ std::optional<std::string> QSettingsStore::string(std::string_view key) {
 }
 
 void QSettingsStore::setString(std::string_view key, std::string_view value) {
-    settings_.setValue(keyOf(key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_.setValue(keyOf(key),
+                       QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
     settings_.sync();
 }
 

@@ -11,7 +11,7 @@ namespace varnel {
 // Data is stored as bytes, text as text; a Bool read back from a text file may arrive as
 // the text "true" or "false" and counts as that Bool.
 class QSettingsStore : public SettingsStore {
-public:
+  public:
     QSettingsStore();
 
     std::optional<std::string> data(std::string_view key) override;
@@ -21,7 +21,7 @@ public:
     bool boolValue(std::string_view key) override;
     void setBool(std::string_view key, bool value) override;
 
-private:
+  private:
     QVariant value(std::string_view key) const;
     QSettings settings_;
 };

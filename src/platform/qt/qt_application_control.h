@@ -7,7 +7,7 @@ namespace varnel {
 // The application's windows away from a Mac, where Qt cannot hide a whole application:
 // the active window closes, and hiding hides every window.
 class QtApplicationControl : public ApplicationControl {
-public:
+  public:
     void closeKeyWindow() override;
     void hideApplication() override;
     void activateIgnoringOtherApps() override;

@@ -4,7 +4,9 @@
 
 namespace varnel {
 
-void ManualMainQueue::async(Task task) { ready_.push_back(std::move(task)); }
+void ManualMainQueue::async(Task task) {
+    ready_.push_back(std::move(task));
+}
 
 void ManualMainQueue::asyncAfter(double seconds, Task task) {
     delayed_.push_back({clock_.now() + std::max(seconds, 0.0), nextOrder_++, std::move(task)});

@@ -14,7 +14,7 @@ namespace varnel {
 // The main queue of the simulated Mac: tasks run only when the test (or varnel-sim) runs
 // them, in the order queued; a delayed task becomes due when the clock reaches its time.
 class ManualMainQueue : public MainQueue {
-public:
+  public:
     explicit ManualMainQueue(SimClock& clock) : clock_(clock) {}
 
     void async(Task task) override;
@@ -28,7 +28,7 @@ public:
     // Forgets every task, as when the process that queued them ends.
     void clear();
 
-private:
+  private:
     struct Delayed {
         double due;
         std::uint64_t order;

@@ -12,7 +12,7 @@ namespace varnel {
 
 // User defaults in memory. Each value keeps the type it was stored with.
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     struct Data {
         std::string bytes;
         friend bool operator==(const Data&, const Data&) = default;
@@ -30,7 +30,7 @@ public:
     void remove(std::string_view key);
     std::size_t size() const { return values_.size(); }
 
-private:
+  private:
     template <class T>
     const T* find(std::string_view key) const;
 

@@ -9,7 +9,7 @@ namespace varnel {
 
 // Records what the application was asked to do with its windows.
 class SimApplicationControl : public ApplicationControl {
-public:
+  public:
     void closeKeyWindow() override { calls.push_back("closeKeyWindow"); }
     void hideApplication() override { calls.push_back("hide"); }
     void activateIgnoringOtherApps() override { calls.push_back("activate"); }

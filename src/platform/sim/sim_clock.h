@@ -4,7 +4,7 @@ namespace varnel {
 
 // The simulated Mac's clock, in seconds: it moves only when told to.
 class SimClock {
-public:
+  public:
     double now() const { return now_; }
     void advanceTo(double time) {
         if (time > now_) {
@@ -12,7 +12,7 @@ public:
         }
     }
 
-private:
+  private:
     double now_ = 0;
 };
 

@@ -20,8 +20,12 @@ struct SimEventSystem::Source {
 
 namespace {
 
-EventRef toRef(SimEvent* event) { return reinterpret_cast<EventRef>(event); }
-SimEvent& fromRef(EventRef event) { return *reinterpret_cast<SimEvent*>(event); }
+EventRef toRef(SimEvent* event) {
+    return reinterpret_cast<EventRef>(event);
+}
+SimEvent& fromRef(EventRef event) {
+    return *reinterpret_cast<SimEvent*>(event);
+}
 
 struct SimEventSource {};
 
@@ -58,9 +62,13 @@ void SimEventSystem::removeFromMainRunLoop(RunLoopSourceRef source) {
     reinterpret_cast<Source*>(source)->tap->inRunLoop = false;
 }
 
-void SimEventSystem::enableTap(TapRef tap, bool enable) { reinterpret_cast<Tap*>(tap)->enabled = enable; }
+void SimEventSystem::enableTap(TapRef tap, bool enable) {
+    reinterpret_cast<Tap*>(tap)->enabled = enable;
+}
 
-void SimEventSystem::invalidateTap(TapRef tap) { reinterpret_cast<Tap*>(tap)->valid = false; }
+void SimEventSystem::invalidateTap(TapRef tap) {
+    reinterpret_cast<Tap*>(tap)->valid = false;
+}
 
 void SimEventSystem::releaseTap(TapRef tap) {
     // Kept until no delivery walks the list.
@@ -111,9 +119,13 @@ void SimEventSystem::setIntegerField(EventRef event, EventField field, std::int6
     }
 }
 
-std::uint64_t SimEventSystem::flags(EventRef event) { return fromRef(event).flags; }
+std::uint64_t SimEventSystem::flags(EventRef event) {
+    return fromRef(event).flags;
+}
 
-void SimEventSystem::setFlags(EventRef event, std::uint64_t flags) { fromRef(event).flags = flags; }
+void SimEventSystem::setFlags(EventRef event, std::uint64_t flags) {
+    fromRef(event).flags = flags;
+}
 
 EventSourceRef SimEventSystem::createEventSource(EventSourceState) {
     if (failEventSourceCreation) {

@@ -15,9 +15,9 @@ namespace varnel {
 // One keyboard event of the simulated Mac.
 struct SimEvent {
     std::uint32_t type = 0;
-    std::int64_t keyCode = 0;  // field 9
+    std::int64_t keyCode = 0;     // field 9
     std::int64_t autorepeat = 0;  // field 8
-    std::int64_t userData = 0;  // field 42
+    std::int64_t userData = 0;    // field 42
     std::uint64_t flags = 0;
     std::u16string text;
 };
@@ -35,7 +35,7 @@ struct ReceivedEvent {
 // posted at the HID level is queued and travels the same path after the current callback
 // has returned, in the order posted, so it comes back through the poster's own tap.
 class SimEventSystem : public EventPlatform {
-public:
+  public:
     explicit SimEventSystem(SimClock& clock);
     ~SimEventSystem() override;
 
@@ -83,13 +83,13 @@ public:
     bool failKeyboardEventCreation = false;
 
     // What tests look at.
-    std::size_t liveTapCount() const;  // created and not yet released
+    std::size_t liveTapCount() const;    // created and not yet released
     std::size_t activeTapCount() const;  // in the run loop, enabled and valid
     std::size_t liveEventCount() const { return liveEvents_; }
     std::size_t liveEventSourceCount() const { return liveSources_; }
     std::size_t postedCount() const { return postedTotal_; }
 
-private:
+  private:
     struct Tap;
     struct Source;
     void deliver(SimEvent& event);

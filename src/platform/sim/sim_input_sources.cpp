@@ -57,14 +57,16 @@ int SimInputSources::select(const InputSource& source) {
     const int status = takeResult(selectResults);
     if (status == 0) {
         selected.push_back(source.identifier.value_or(""));
-        current_ = std::const_pointer_cast<Entry>(std::static_pointer_cast<const Entry>(source.handle));
+        current_ =
+            std::const_pointer_cast<Entry>(std::static_pointer_cast<const Entry>(source.handle));
     }
     return status;
 }
 
 void SimInputSources::add(std::optional<std::string> identifier,
                           std::optional<std::string> localizedName) {
-    entries_.push_back(std::make_shared<Entry>(Entry{std::move(identifier), std::move(localizedName)}));
+    entries_.push_back(
+        std::make_shared<Entry>(Entry{std::move(identifier), std::move(localizedName)}));
 }
 
 bool SimInputSources::remove(std::string_view identifier) {

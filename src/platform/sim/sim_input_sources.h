@@ -14,7 +14,7 @@ namespace varnel {
 // The simulated Mac's installed input sources, any identifier or name of which may be
 // absent, with the current one. Enabling and selecting succeed unless a result is queued.
 class SimInputSources : public InputSourceApi {
-public:
+  public:
     std::vector<InputSource> installedSources() override;
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;
@@ -37,7 +37,7 @@ public:
     std::vector<std::string> enabled;
     std::vector<std::string> selected;
 
-private:
+  private:
     struct Entry {
         std::optional<std::string> identifier;
         std::optional<std::string> localizedName;

@@ -16,6 +16,7 @@ struct Name {
 };
 
 // Canonical names first (one per key code), then the other names.
+// clang-format off
 constexpr Name names[] = {
     {"A", 0}, {"S", 1}, {"D", 2}, {"F", 3}, {"H", 4}, {"G", 5}, {"Z", 6}, {"X", 7},
     {"C", 8}, {"V", 9}, {"IsoExtra", 10}, {"B", 11}, {"Q", 12}, {"W", 13}, {"E", 14},
@@ -39,6 +40,7 @@ constexpr Name names[] = {
     {"Ctrl", 59}, {"Alt", 58}, {"Shift", 56}, {"Win", 55}, {"Escape", 53}, {"Help", 114},
     {"F13", 105}, {"F14", 107}, {"F15", 113},
 };
+// clang-format on
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -59,8 +61,8 @@ struct FlagName {
 };
 
 constexpr FlagName flagNames[] = {
-    {Flags::control, "Control"}, {Flags::option, "Option"},   {Flags::shift, "Shift"},
-    {Flags::command, "Command"}, {Flags::capsLock, "CapsLock"}, {Flags::secondaryFn, "Fn"},
+    {Flags::control, "Control"},   {Flags::option, "Option"},     {Flags::shift, "Shift"},
+    {Flags::command, "Command"},   {Flags::capsLock, "CapsLock"}, {Flags::secondaryFn, "Fn"},
     {Flags::numericPad, "NumPad"},
 };
 

@@ -1,5 +1,8 @@
 #include "platform/sim/sim_keyboard.h"
 
+#include <algorithm>
+#include <span>
+
 #include "model/flags.h"
 
 namespace varnel {
@@ -19,30 +22,16 @@ constexpr ModifierKey modifierKeys[] = {
     {SimKeyboard::fnKey, Flags::secondaryFn},
 };
 
-bool reportsSecondaryFn(std::uint16_t keyCode) {
-    switch (keyCode) {
-        // F1 to F15
-        case 122: case 120: case 99: case 118: case 96: case 97: case 98: case 100:
-        case 101: case 109: case 103: case 111: case 105: case 107: case 113:
-        // Help/Insert, Home, Page Up, forward Delete, End, Page Down
-        case 114: case 115: case 116: case 117: case 119: case 121:
-        // arrows
-        case 123: case 124: case 125: case 126:
-            return true;
-        default:
-            return false;
-    }
-}
+// F1 to F15; Help/Insert, Home, Page Up, forward Delete, End, Page Down; the arrows.
+constexpr std::uint16_t secondaryFnKeys[] = {122, 120, 99,  118, 96,  97,  98,  100, 101,
+                                             109, 103, 111, 105, 107, 113, 114, 115, 116,
+                                             117, 119, 121, 123, 124, 125, 126};
+// The keypad and the arrows.
+constexpr std::uint16_t numericPadKeys[] = {65, 67, 69, 71, 75, 76, 78, 81,  82,  83,  84,
+                                            85, 86, 87, 88, 89, 91, 92, 123, 124, 125, 126};
 
-bool reportsNumericPad(std::uint16_t keyCode) {
-    switch (keyCode) {
-        case 65: case 67: case 69: case 71: case 75: case 76: case 78: case 81:
-        case 82: case 83: case 84: case 85: case 86: case 87: case 88: case 89: case 91: case 92:
-        case 123: case 124: case 125: case 126:
-            return true;
-        default:
-            return false;
-    }
+bool isAmong(std::span<const std::uint16_t> keys, std::uint16_t keyCode) {
+    return std::find(keys.begin(), keys.end(), keyCode) != keys.end();
 }
 
 }  // namespace
@@ -62,10 +51,10 @@ std::uint64_t SimKeyboard::flagsFor(std::uint16_t keyCode) const {
     if (capsLockOn_) {
         flags |= Flags::capsLock;
     }
-    if (reportsSecondaryFn(keyCode)) {
+    if (isAmong(secondaryFnKeys, keyCode)) {
         flags |= Flags::secondaryFn;
     }
-    if (reportsNumericPad(keyCode)) {
+    if (isAmong(numericPadKeys, keyCode)) {
         flags |= Flags::numericPad;
     }
     return flags;

@@ -13,7 +13,7 @@ namespace varnel {
 // Caps Lock while it is on, secondary Fn while Fn is held and on the function and
 // navigation keys, numeric pad on the arrows and the keypad, and the non-coalesced bit.
 class SimKeyboard {
-public:
+  public:
     static constexpr std::uint16_t capsLockKey = 57;
     static constexpr std::uint16_t fnKey = 63;
 
@@ -33,7 +33,7 @@ public:
     // The flags of an event of this key in the current state of the keyboard.
     std::uint64_t flagsFor(std::uint16_t keyCode) const;
 
-private:
+  private:
     void send(std::uint32_t type, std::uint16_t keyCode, bool autorepeat = false);
 
     SimEventSystem& events_;

@@ -9,7 +9,7 @@ namespace varnel {
 
 // The simulated Mac's login item for the application.
 class SimLoginItems : public LoginItemApi {
-public:
+  public:
     int status() override { return currentStatus; }
     std::optional<LoginItemError> registerApp() override;
     std::optional<LoginItemError> unregisterApp() override;
@@ -20,7 +20,7 @@ public:
     int registerCalls = 0;
     int unregisterCalls = 0;
 
-private:
+  private:
     std::optional<LoginItemError> takeFailure();
 };
 

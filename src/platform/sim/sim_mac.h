@@ -20,7 +20,7 @@ namespace varnel {
 // Russian – PC, U.S. and Russian installed; the login item not registered; empty defaults;
 // the clock at 0. Creating a tap fails while either permission is denied.
 class SimMac {
-public:
+  public:
     SimMac();
     SimMac(const SimMac&) = delete;
     SimMac& operator=(const SimMac&) = delete;

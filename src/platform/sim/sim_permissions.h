@@ -11,7 +11,7 @@ namespace varnel {
 
 // The simulated Mac's privacy permissions and its settings application.
 class SimPermissions : public PermissionApi {
-public:
+  public:
     bool isAccessibilityTrusted() override { return accessibility; }
     bool promptForAccessibility() override;
     bool mayListenToEvents() override { return inputMonitoring; }

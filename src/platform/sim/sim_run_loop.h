@@ -9,7 +9,7 @@ namespace varnel {
 // The simulated main run loop: events posted outside a tap callback and the main queue's
 // tasks, interleaved as on a Mac where a person acts far slower than the queue drains.
 class SimRunLoop {
-public:
+  public:
     SimRunLoop(SimClock& clock, SimEventSystem& events, ManualMainQueue& queue)
         : clock_(clock), events_(events), queue_(queue) {}
 
@@ -19,7 +19,7 @@ public:
     // Moves the clock on by `seconds`, running delayed tasks in order as they fall due.
     void wait(double seconds);
 
-private:
+  private:
     SimClock& clock_;
     SimEventSystem& events_;
     ManualMainQueue& queue_;

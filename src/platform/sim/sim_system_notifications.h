@@ -9,7 +9,7 @@ namespace varnel {
 
 // The simulated Mac's notification centres: a test posts terminate and wake.
 class SimSystemNotifications : public SystemNotifications {
-public:
+  public:
     ObserverToken addObserver(SystemNotification notification,
                               std::function<void()> handler) override;
     // Runs every handler observing the notification, in the order they were added.
@@ -18,7 +18,7 @@ public:
     void removeAllObservers() { observers_.clear(); }
     std::size_t observerCount() const { return observers_.size(); }
 
-private:
+  private:
     struct Observer {
         SystemNotification notification;
         std::function<void()> handler;

@@ -19,8 +19,8 @@ struct RecordingTap {
         self.log->push_back(std::string(self.name) + " " + std::to_string(type) + ":" +
                             std::to_string(key));
         if (type == EventType::keyDown && key < 100) {
-            EventRef posted = self.events->createKeyboardEvent(nullptr, std::uint16_t(key + 100),
-                                                               true);
+            EventRef posted =
+                self.events->createKeyboardEvent(nullptr, std::uint16_t(key + 100), true);
             self.events->postEvent(TapLocation::hid, posted);
             self.events->releaseEvent(posted);
             self.log->push_back(std::string(self.name) + " posted");
@@ -29,16 +29,16 @@ struct RecordingTap {
     }
 
     TapRef install() {
-        TapRef tap = events->createTap(TapLocation::session, TapPlacement::headInsert,
-                                       TapOptions::activeFilter, keyboardEventMask, &callback,
-                                       this);
+        TapRef tap =
+            events->createTap(TapLocation::session, TapPlacement::headInsert,
+                              TapOptions::activeFilter, keyboardEventMask, &callback, this);
         events->addToMainRunLoop(events->createRunLoopSource(tap));
         return tap;
     }
 };
 
 class SimEventSystemTest : public ::testing::Test {
-protected:
+  protected:
     SimEventSystemTest() {
         events.onReceive = [this](const ReceivedEvent& e) {
             log.push_back("app " + std::to_string(e.type) + ":" + std::to_string(e.keyCode));
@@ -61,10 +61,10 @@ TEST_F(SimEventSystemTest, PostedEventsTravelAfterTheCallbackReturns) {
     first.install();
     second.install();  // at the head: sees events before the first
     inject(EventType::keyDown, 1);
-    EXPECT_EQ(log, (std::vector<std::string>{"second 10:1", "second posted", "first 10:1",
-                                             "first posted", "app 10:1", "second 10:101",
-                                             "first 10:101", "app 10:101", "second 10:101",
-                                             "first 10:101", "app 10:101"}));
+    EXPECT_EQ(
+        log, (std::vector<std::string>{"second 10:1", "second posted", "first 10:1", "first posted",
+                                       "app 10:1", "second 10:101", "first 10:101", "app 10:101",
+                                       "second 10:101", "first 10:101", "app 10:101"}));
     log.clear();
     inject(EventType::keyUp, 7);  // dropped by the head tap
     EXPECT_EQ(log, (std::vector<std::string>{"second 11:7"}));

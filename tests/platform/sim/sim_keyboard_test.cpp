@@ -10,7 +10,7 @@ namespace {
 using namespace Flags;
 
 class SimKeyboardTest : public ::testing::Test {
-protected:
+  protected:
     SimKeyboardTest() {
         events.onReceive = [this](const ReceivedEvent& e) { received.push_back(e); };
     }
