@@ -9,8 +9,6 @@
 
 namespace varnel {
 
-using Theme::TextStyle;
-
 FeatureRow::FeatureRow(const QString& before, const QString& after, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("featureRow"));
@@ -29,12 +27,7 @@ FeatureRow::FeatureRow(const QString& before, const QString& after, QWidget* par
     symbol->setContentsMargins(0, 1, 0, 0);  // level with the first line of text
     row->addWidget(symbol, 0, Qt::AlignTop);
 
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(3);
-    texts->addWidget(WidgetStyle::label(before, TextStyle::subheadline, QFont::DemiBold, this));
-    auto* afterLabel = WidgetStyle::label(after, TextStyle::caption, QFont::Normal, this);
-    WidgetStyle::setTextColor(afterLabel, Theme::secondaryText(this));
-    texts->addWidget(afterLabel);
+    QVBoxLayout* texts = WidgetStyle::headingOverCaption(before, after, 3, this);
     texts->addStretch(1);
     row->addLayout(texts, 1);
 }

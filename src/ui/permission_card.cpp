@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ui/icons.h"
 #include "ui/texts.h"
@@ -27,13 +26,7 @@ PermissionCard::PermissionCard(const QString& title, const QString& subtitle, bo
     symbol_ = new QLabel(this);
     row->addWidget(symbol_, 0, Qt::AlignVCenter);
 
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
-    texts->addWidget(WidgetStyle::label(title, TextStyle::subheadline, QFont::DemiBold, this));
-    auto* subtitleLabel = WidgetStyle::label(subtitle, TextStyle::caption, QFont::Normal, this);
-    WidgetStyle::setTextColor(subtitleLabel, Theme::secondaryText(this));
-    texts->addWidget(subtitleLabel);
-    row->addLayout(texts);
+    row->addLayout(WidgetStyle::headingOverCaption(title, subtitle, 2, this));
     row->addStretch(1);
 
     grantedLabel_ =

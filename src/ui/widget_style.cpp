@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 
 namespace varnel::WidgetStyle {
 
@@ -28,6 +29,17 @@ void setTextColor(QWidget* widget, const QColor& color) {
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
+}
+
+QVBoxLayout* headingOverCaption(const QString& heading, const QString& caption, int spacing,
+                                QWidget* parent) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(spacing);
+    column->addWidget(label(heading, Theme::TextStyle::subheadline, QFont::DemiBold, parent));
+    QLabel* second = label(caption, Theme::TextStyle::caption, QFont::Normal, parent);
+    setTextColor(second, Theme::secondaryText(parent));
+    column->addWidget(second);
+    return column;
 }
 
 }  // namespace varnel::WidgetStyle

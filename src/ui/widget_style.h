@@ -8,6 +8,7 @@
 
 class QFrame;
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace varnel::WidgetStyle {
@@ -18,5 +19,8 @@ void roundedCard(QFrame* frame, int radius, const QColor& background,
 // A word-wrapping label in a text style.
 QLabel* label(const QString& text, Theme::TextStyle style, QFont::Weight weight, QWidget* parent);
 void setTextColor(QWidget* widget, const QColor& color);
+// A semibold heading over a secondary caption, `spacing` apart, as cards and tiles show them.
+QVBoxLayout* headingOverCaption(const QString& heading, const QString& caption, int spacing,
+                                QWidget* parent);
 
 }  // namespace varnel::WidgetStyle
