@@ -26,8 +26,8 @@ PermissionCard::PermissionCard(const QString& title, const QString& subtitle, bo
     symbol_ = new QLabel(this);
     row->addWidget(symbol_, 0, Qt::AlignVCenter);
 
-    row->addLayout(WidgetStyle::headingOverCaption(title, subtitle, 2, this));
-    row->addStretch(1);
+    // The texts take the free width, so that they wrap only when they must.
+    row->addLayout(WidgetStyle::headingOverCaption(title, subtitle, 2, this), 1);
 
     grantedLabel_ =
         WidgetStyle::label(Theme::qt(Texts::granted), TextStyle::caption, QFont::DemiBold, this);
