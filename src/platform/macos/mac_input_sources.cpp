@@ -1,0 +1,60 @@
+#include "platform/macos/mac_input_sources.h"
+
+#include <Carbon/Carbon.h>
+
+#include "platform/macos/cf_text.h"
+
+namespace varnel {
+
+namespace {
+
+// Takes over one reference to `source`.
+InputSource describe(TISInputSourceRef source) {
+    InputSource described;
+    described.handle = std::shared_ptr<const void>(source, [](const void* s) { CFRelease(s); });
+    described.identifier =
+        CFText::utf8(static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyInputSourceID)));
+    described.localizedName =
+        CFText::utf8(static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyLocalizedName)));
+    return described;
+}
+
+TISInputSourceRef tisSource(const InputSource& source) {
+    return static_cast<TISInputSourceRef>(const_cast<void*>(source.handle.get()));
+}
+
+}  // namespace
+
+std::vector<InputSource> MacInputSources::installedSources() {
+    std::vector<InputSource> sources;
+    CFArrayRef list = TISCreateInputSourceList(nullptr, true);
+    if (list == nullptr) {
+        return sources;
+    }
+    const CFIndex count = CFArrayGetCount(list);
+    for (CFIndex i = 0; i < count; ++i) {
+        auto source = static_cast<TISInputSourceRef>(const_cast<void*>(CFArrayGetValueAtIndex(list, i)));
+        CFRetain(source);  // the array's element is borrowed; the handle keeps its own
+        sources.push_back(describe(source));
+    }
+    CFRelease(list);
+    return sources;
+}
+
+std::optional<InputSource> MacInputSources::currentKeyboardSource() {
+    TISInputSourceRef source = TISCopyCurrentKeyboardInputSource();
+    if (source == nullptr) {
+        return std::nullopt;
+    }
+    return describe(source);
+}
+
+int MacInputSources::enable(const InputSource& source) {
+    return static_cast<int>(TISEnableInputSource(tisSource(source)));
+}
+
+int MacInputSources::select(const InputSource& source) {
+    return static_cast<int>(TISSelectInputSource(tisSource(source)));
+}
+
+}  // namespace varnel
