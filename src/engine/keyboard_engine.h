@@ -71,8 +71,8 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The key as the system sees it after the exchange, written into `out`.
     static void transformedDescription(std::uint16_t keyCode, std::uint64_t physicalFlags,
                                        std::string& out);
-    // Drops a replaced key-down: its key-up will be dropped too.
-    EventRef dropReplaced(std::uint16_t keyCode);
+    // Drops a replaced key-down; its key-up will be dropped too.
+    EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 
     void publishDiagnostic();
     void stopLocked();

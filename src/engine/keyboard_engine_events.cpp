@@ -103,7 +103,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         case WindowsSpecialAction::Case::emit:
             emitter_.tap(*action.chord());
             diagnostic_.lastTransformedAction.assign(action.chord()->displayName());
-            return dropReplaced(keyCode);
+            return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::altTab:
             if (!altTabSessionActive_) {
                 emitter_.hold(EventEmitter::Modifier::command);
@@ -111,7 +111,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
             }
             emitter_.tapKey(WindowsMapping::tab);
             diagnostic_.lastTransformedAction.assign(altTabAction);
-            return dropReplaced(keyCode);
+            return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::none: break;
     }
 
@@ -124,14 +124,22 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
             emitter_.emitText(*text);
             diagnostic_.lastTransformedAction.assign(typedTextPrefix).append(*text);
             diagnostic_.typingLanguage = typingLanguage_;
-            return dropReplaced(keyCode);
+            return dropReplaced(event, keyCode);
         }
     }
+    // The application now holds this key down, so its key-up must reach it.
+    suppressedKeyCodes_.reset(keyCode);
     return passThrough(event, keyCode, physicalFlags);
 }
 
-EventRef KeyboardEngine::dropReplaced(std::uint16_t keyCode) {
-    suppressedKeyCodes_.set(keyCode);
+EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
+    // A repeat whose first press reached the application (before the engine started, or
+    // under other switches) leaves the key-up to pass; dropping it would leave the key down
+    // in the application for good.
+    if (suppressedKeyCodes_.test(keyCode) ||
+        platform_.integerField(event, EventField::keyboardEventAutorepeat) == 0) {
+        suppressedKeyCodes_.set(keyCode);
+    }
     ++diagnostic_.blockedEvents;
     publishDiagnostic();
     return nullptr;

@@ -257,3 +257,31 @@ TEST_F(EngineKeys, StoppedEngineLetsEverythingThrough) {
 
 }  // namespace
 }  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// The application must see every key it saw go down come up again.
+TEST_F(EngineFixture, KeyUpsStayBalancedWithWhatTheApplicationSaw) {
+    // Home held before the mode started: its repeats become chords, and its key-up passes.
+    keyboard.press(Key::home);
+    startEngine();
+    keyboard.repeat(Key::home);
+    keyboard.release(Key::home);
+    settle();
+    EXPECT_EQ(received, (Lines{"down LeftWin [Command]", "down Left [Command]",
+                               "up Left [Command]", "up LeftWin []", "up Home [Fn]"}));
+
+    // Typed from the layout, then passed once typing is switched off mid-press: the key-up
+    // that follows reaches the application too.
+    clear();
+    keyboard.press(Key::a);
+    engine->options.fullWindowsTyping = false;
+    keyboard.repeat(Key::a);
+    keyboard.release(Key::a);
+    settle();
+    EXPECT_EQ(received, (Lines{"down A [] \"a\"", "up A [] \"a\"", "down A []", "up A []"}));
+}
+
+}  // namespace
+}  // namespace varnel
