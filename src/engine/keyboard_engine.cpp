@@ -123,11 +123,26 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
+// Each call queues its own copy. The copies live in slots that are reused once delivered,
+// so that after warming up a copy costs no allocation: copying into a slot's strings
+// reuses their storage.
 void KeyboardEngine::publishDiagnostic() {
-    queue([snapshot = diagnostic_](KeyboardEngine& self) {
+    std::uint32_t slot;
+    if (freeSnapshotSlots_.empty()) {
+        slot = static_cast<std::uint32_t>(queuedSnapshots_.size());
+        queuedSnapshots_.push_back(diagnostic_);
+    } else {
+        slot = freeSnapshotSlots_.back();
+        freeSnapshotSlots_.pop_back();
+        queuedSnapshots_[slot] = diagnostic_;
+    }
+    queue([slot](KeyboardEngine& self) {
+        // A deque keeps the slot in place while the callback runs, even if it publishes.
+        const DiagnosticSnapshot& snapshot = self.queuedSnapshots_[slot];
         if (self.onDiagnosticChange) {
             self.onDiagnosticChange(snapshot);
         }
+        self.freeSnapshotSlots_.push_back(slot);
     });
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <bitset>
+#include <deque>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
@@ -93,6 +95,8 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
     DiagnosticSnapshot diagnostic_;
+    std::deque<DiagnosticSnapshot> queuedSnapshots_;  // copies on their way to the owner
+    std::vector<std::uint32_t> freeSnapshotSlots_;
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
     std::mutex lock_;

@@ -1,0 +1,212 @@
+#include "invariant_run.h"
+
+#include <algorithm>
+
+#include "model/flags.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, leftWin = 55, escape = 53, capsLock = 57;
+
+// Keys that matter to the rules, the layouts and the modifiers.
+constexpr std::uint16_t keys[] = {
+    0,   1,   8,   16,  37,  12,  18,  43,  50,  49,  36,  48,  51,  53,  115, 119,
+    123, 124, 125, 126, 117, 114, 118, 96,  105, 97,  82,  59,  62,  55,  54,  58,
+    61,  56,  60,  57,  63};
+
+constexpr std::uint64_t modifierBits =
+    Flags::control | Flags::option | Flags::shift | Flags::command;
+
+}  // namespace
+
+InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
+    mac_.events.onReceive = [this](const ReceivedEvent& event) {
+        ++counts_.eventsReceived;
+        lastFlags_ = event.flags;
+        if (event.type == EventType::flagsChanged) {
+            ++counts_.flagsChangedReceived;
+        } else if (event.type == EventType::keyDown && !appDown_[event.keyCode]) {
+            appDown_[event.keyCode] = true;
+            ++appDownCount_;
+        } else if (event.type == EventType::keyUp && appDown_[event.keyCode]) {
+            appDown_[event.keyCode] = false;
+            --appDownCount_;
+        }
+    };
+    state_ = AppState::make(mac_.platform());
+    mac_.settle();
+    state_->toggleMode();
+    mac_.settle();
+}
+
+std::uint16_t InvariantRun::randomKey() { return keys[random_() % std::size(keys)]; }
+
+void InvariantRun::press(std::uint16_t key) {
+    if (mac_.keyboard.press(key)) {
+        ++counts_.physicalEvents;
+        counts_.flagsChangedSent += SimKeyboard::isModifierKey(key);
+        mac_.settle();
+    }
+}
+
+void InvariantRun::release(std::uint16_t key) {
+    if (mac_.keyboard.release(key)) {
+        // Caps Lock's release sends nothing.
+        if (key != capsLock) {
+            ++counts_.physicalEvents;
+            counts_.flagsChangedSent += SimKeyboard::isModifierKey(key);
+        }
+        mac_.settle();
+    }
+}
+
+void InvariantRun::releaseEverything() {
+    for (std::uint16_t key : keys) {
+        if (mac_.keyboard.isDown(key)) {
+            release(key);
+        }
+    }
+}
+
+void InvariantRun::emergencyChord() {
+    releaseEverything();
+    lastStep_ = "emergency chord";
+    for (std::uint16_t key : {leftCtrl, leftAlt, leftWin, escape}) {
+        press(key);
+    }
+    for (std::uint16_t key : {escape, leftWin, leftAlt, leftCtrl}) {
+        release(key);
+    }
+    ++counts_.emergencyChords;
+    justDidEmergencyChord_ = true;
+}
+
+void InvariantRun::step() {
+    ++counts_.steps;
+    const unsigned roll = static_cast<unsigned>(random_() % 1000);
+    if (roll < 420) {
+        const std::uint16_t key = randomKey();
+        lastStep_ = "press " + std::to_string(key);
+        press(key);
+    } else if (roll < 800) {
+        const std::uint16_t key = randomKey();
+        lastStep_ = "release " + std::to_string(key);
+        release(key);
+    } else if (roll < 850) {
+        const std::uint16_t key = randomKey();
+        lastStep_ = "repeat " + std::to_string(key);
+        if (mac_.keyboard.repeat(key)) {
+            ++counts_.physicalEvents;
+            mac_.settle();
+        }
+    } else if (roll < 900) {
+        lastStep_ = "chord";
+        std::uint16_t chord[3] = {randomKey(), randomKey(), randomKey()};
+        for (std::uint16_t key : chord) {
+            press(key);
+        }
+        for (int i = 2; i >= 0; --i) {
+            release(chord[i]);
+        }
+    } else if (roll < 930) {
+        lastStep_ = "wait";
+        mac_.wait(static_cast<double>(random_() % 1500) / 1000.0);
+        ++counts_.waits;
+    } else if (roll < 950) {
+        lastStep_ = "option";
+        KeyboardOptions options = state_->options();
+        const auto& field = KeyboardOptions::fields[random_() % KeyboardOptions::fields.size()];
+        options.*field.member = random_() % 2 == 0;
+        state_->setOptions(options);
+        ++counts_.optionChanges;
+    } else if (roll < 965) {
+        lastStep_ = "toggle";
+        state_->toggleMode();
+        state_->setBannerMessage(std::nullopt);
+        ++counts_.toggles;
+    } else if (roll < 972) {
+        lastStep_ = "tap disabled";
+        mac_.events.disableTapsBySystem(random_() % 2 ? EventType::tapDisabledByTimeout
+                                                       : EventType::tapDisabledByUserInput);
+        ++counts_.tapDisables;
+    } else if (roll < 979) {
+        lastStep_ = "wake";
+        mac_.notifications.post(SystemNotification::systemDidWake);
+        ++counts_.wakes;
+    } else if (roll < 986) {
+        emergencyChord();
+    } else if (roll < 988) {
+        // A burst faster than any typist: the rate guard's business.
+        const std::uint16_t key = keys[random_() % 27];  // no modifier
+        lastStep_ = "burst of " + std::to_string(key);
+        const bool wasOn = state_->isModeEnabled();
+        press(key);
+        for (int i = 0; i < 1600 && mac_.keyboard.repeat(key); ++i) {
+            ++counts_.physicalEvents;
+            mac_.settle();
+        }
+        release(key);
+        counts_.safeModeStops += wasOn && !state_->isModeEnabled();
+        justDidEmergencyChord_ = wasOn;  // safe mode ends as the emergency chord does
+    } else {
+        lastStep_ = "release everything";
+        releaseEverything();
+    }
+    mac_.settle();
+}
+
+std::optional<std::string> InvariantRun::check() {
+    if (counts_.flagsChangedReceived != counts_.flagsChangedSent) {
+        return "a flags-changed event was dropped";
+    }
+    const DiagnosticSnapshot& diagnostic = state_->diagnostic();
+    if (diagnostic.blockedEvents > diagnostic.processedEvents) {
+        return "more events replaced than examined";
+    }
+    if (justDidEmergencyChord_) {
+        justDidEmergencyChord_ = false;
+        if (state_->isModeEnabled() || mac_.settings.boolValue(AppState::modeEnabledKey)) {
+            return "the mode survived the emergency chord or the rate guard";
+        }
+    }
+    if (!mac_.keyboard.anyDown() && mac_.mainQueue.pendingCount() == 0) {
+        ++counts_.quietChecks;
+        if (state_->engineHoldsModifier()) {
+            return "a synthetic modifier is still held";
+        }
+        if (appDownCount_ != 0) {
+            return "the application still holds a key down";
+        }
+        if (lastFlags_ & modifierBits) {
+            return "the application still reads a modifier";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> InvariantRun::run(std::uint64_t physicalEvents) {
+    while (counts_.physicalEvents < physicalEvents) {
+        step();
+        if (auto broken = check()) {
+            return *broken + " after step " + std::to_string(counts_.steps) + " (" + lastStep_ +
+                   ")";
+        }
+        // Now and then a quiet moment, so that the quiet invariants are checked often.
+        if (random_() % 8 == 0) {
+            lastStep_ = "release everything";
+            releaseEverything();
+            if (auto broken = check()) {
+                return *broken + " after releasing every key at step " +
+                       std::to_string(counts_.steps);
+            }
+        }
+        if (state_->bannerMessage() && random_() % 4 == 0) {
+            state_->setBannerMessage(std::nullopt);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace varnel
