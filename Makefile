@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run screenshots clean format
+.PHONY: all deps build test run screenshots bench soak fuzz clean format
 
 all: build
 
@@ -38,6 +38,35 @@ endif
 # Pictures of the window and the menu, for docs/screenshots.
 screenshots: build
 	build/$(PRESET)/tools/varnel-screenshot/varnel-screenshot docs/screenshots
+
+# The cost of one event on the hot path, and its allocations (docs/performance.md).
+bench: deps
+	cmake --preset bench $(CMAKE_FLAGS)
+	cmake --build --preset bench --parallel $(JOBS) --target varnel-bench
+	build/bench/bench/varnel-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Ten million random events through the whole controller, under the sanitizers.
+SOAK_EVENTS ?= 10000000
+soak: deps
+	cmake --preset asan $(CMAKE_FLAGS)
+	cmake --build --preset asan --parallel $(JOBS) --target varnel-soak
+	build/asan/tests/varnel-soak $(SOAK_EVENTS)
+
+# Each fuzz target for a bounded time, from its seed corpus (a copy in build/fuzz).
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := options_decoder:options app_start:app_start script_parser:script_parser
+fuzz:
+	@scripts/bootstrap fuzz
+	cmake --preset fuzz $(CMAKE_FLAGS)
+	cmake --build --preset fuzz --parallel $(JOBS)
+	@set -e; for pair in $(FUZZ_TARGETS); do \
+		target=$${pair%%:*}; corpus=build/fuzz/corpus/$${pair##*:}; \
+		mkdir -p $$corpus; cp -n fuzz/corpus/$${pair##*:}/* $$corpus/ 2>/dev/null || true; \
+		echo "== $$target, $(FUZZ_SECONDS) s"; \
+		build/fuzz/fuzz/$${target}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+			-timeout=10 -print_final_stats=1 $$corpus 2>&1 | grep -E '^(Done|stat::number_of_executed_units|==|SUMMARY)' || true; \
+		if ls crash-* leak-* timeout-* >/dev/null 2>&1; then echo "fuzz: a finding, see crash-*"; exit 1; fi; \
+	done
 
 format:
 	git ls-files '*.h' '*.cpp' '*.mm' | xargs clang-format -i

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "engine/task.h"
 
 namespace varnel {
 
@@ -9,7 +9,7 @@ namespace varnel {
 // its delay has passed. Tasks hold their targets weakly and do nothing once they are gone.
 class MainQueue {
   public:
-    using Task = std::function<void()>;
+    using Task = varnel::Task;
 
     virtual ~MainQueue() = default;
     virtual void async(Task task) = 0;

@@ -77,19 +77,43 @@ void appendName(std::string& out, std::uint16_t keyCode) {
     out.append("Клавиша (код ").append(digits, end).append(")");
 }
 
-// Appends the modifier words; answers whether any was written.
-bool appendModifiers(std::string& out, std::uint64_t flags) {
-    bool any = false;
-    for (const ModifierWord& modifier : modifierWords) {
-        if (Flags::hasAny(flags, modifier.bit)) {
-            if (any) {
-                out.append(separator);
-            }
-            out.append(modifier.word);
-            any = true;
-        }
+// The words of every combination of the four modifiers, each followed by " + ", built once
+// at compile time: the event tap writes a description with two appends.
+struct ModifierPrefixes {
+    std::array<std::array<char, 40>, 16> text{};
+    std::array<std::uint8_t, 16> length{};
+
+    constexpr std::string_view operator[](std::size_t combination) const {
+        return {text[combination].data(), length[combination]};
     }
-    return any;
+};
+
+constexpr ModifierPrefixes modifierPrefixes = [] {
+    ModifierPrefixes prefixes;
+    for (std::size_t combination = 0; combination < 16; ++combination) {
+        std::size_t length = 0;
+        for (std::size_t word = 0; word < modifierWords.size(); ++word) {
+            if (combination >> word & 1u) {
+                for (char c : modifierWords[word].word) {
+                    prefixes.text[combination][length++] = c;
+                }
+                for (char c : separator) {
+                    prefixes.text[combination][length++] = c;
+                }
+            }
+        }
+        prefixes.length[combination] = static_cast<std::uint8_t>(length);
+    }
+    return prefixes;
+}();
+
+// The modifier words of the flags, each followed by " + ".
+std::string_view modifierPrefix(std::uint64_t flags) {
+    std::size_t combination = 0;
+    for (std::size_t word = 0; word < modifierWords.size(); ++word) {
+        combination |= Flags::hasAny(flags, modifierWords[word].bit) ? std::size_t{1} << word : 0;
+    }
+    return modifierPrefixes[combination];
 }
 
 }  // namespace
@@ -104,15 +128,12 @@ void writeName(std::string& out, std::uint16_t keyCode) {
 }
 
 void writeModifiersDescription(std::string& out, std::uint64_t flags) {
-    out.clear();
-    appendModifiers(out, flags);
+    const std::string_view prefix = modifierPrefix(flags);
+    out.assign(prefix.substr(0, prefix.empty() ? 0 : prefix.size() - separator.size()));
 }
 
 void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags) {
-    out.clear();
-    if (appendModifiers(out, flags)) {
-        out.append(separator);
-    }
+    out.assign(modifierPrefix(flags));
     appendName(out, keyCode);
 }
 

@@ -18,7 +18,7 @@ constexpr std::int64_t maxRepeat = 100000;
 constexpr double maxWaitSeconds = 1e9;
 
 std::string quote(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return std::string("\"").append(text).append("\"");
 }
 
 // A part of a command that could not be read, and why.

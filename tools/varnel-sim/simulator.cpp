@@ -246,7 +246,10 @@ void Simulator::show(const std::string& what) {
     } else if (what == "options") {
         std::string line = "options:";
         for (const auto& field : KeyboardOptions::fields) {
-            line += " " + std::string(field.name) + "=" + onOff(app.options().*field.member);
+            line.append(" ")
+                .append(field.name)
+                .append("=")
+                .append(onOff(app.options().*field.member));
         }
         print(line);
     } else if (what == "login") {

@@ -13,6 +13,9 @@ void ManualMainQueue::asyncAfter(double seconds, Task task) {
 }
 
 void ManualMainQueue::releaseDue() {
+    if (delayed_.empty()) {
+        return;
+    }
     // Due tasks join the ready ones in the order of their times, ties in queued order.
     std::stable_sort(delayed_.begin(), delayed_.end(), [](const Delayed& a, const Delayed& b) {
         return a.due < b.due || (a.due == b.due && a.order < b.order);
@@ -27,11 +30,12 @@ void ManualMainQueue::releaseDue() {
 
 bool ManualMainQueue::runOne() {
     releaseDue();
-    if (ready_.empty()) {
+    if (readyHead_ == ready_.size()) {
+        ready_.clear();
+        readyHead_ = 0;
         return false;
     }
-    Task task = std::move(ready_.front());
-    ready_.pop_front();
+    Task task = std::move(ready_[readyHead_++]);
     task();
     return true;
 }
@@ -47,6 +51,7 @@ std::optional<double> ManualMainQueue::nextDueTime() const {
 
 void ManualMainQueue::clear() {
     ready_.clear();
+    readyHead_ = 0;
     delayed_.clear();
 }
 

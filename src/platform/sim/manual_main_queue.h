@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <vector>
 
@@ -24,7 +23,7 @@ class ManualMainQueue : public MainQueue {
     bool runOne();
     // The time at which the earliest delayed task falls due.
     std::optional<double> nextDueTime() const;
-    std::size_t pendingCount() const { return ready_.size() + delayed_.size(); }
+    std::size_t pendingCount() const { return ready_.size() - readyHead_ + delayed_.size(); }
     // Forgets every task, as when the process that queued them ends.
     void clear();
 
@@ -37,7 +36,8 @@ class ManualMainQueue : public MainQueue {
     void releaseDue();
 
     SimClock& clock_;
-    std::deque<Task> ready_;
+    std::vector<Task> ready_;  // due, in order, from readyHead_ on; reused once emptied
+    std::size_t readyHead_ = 0;
     std::vector<Delayed> delayed_;
     std::uint64_t nextOrder_ = 0;
 };

@@ -73,6 +73,7 @@ void SimEventSystem::invalidateTap(TapRef tap) {
 void SimEventSystem::releaseTap(TapRef tap) {
     // Kept until no delivery walks the list.
     reinterpret_cast<Tap*>(tap)->released = true;
+    ++releasedTaps_;
 }
 
 void SimEventSystem::releaseRunLoopSource(RunLoopSourceRef source) {
@@ -81,8 +82,9 @@ void SimEventSystem::releaseRunLoopSource(RunLoopSourceRef source) {
 }
 
 void SimEventSystem::collectReleasedTaps() {
-    if (deliveryDepth_ == 0) {
+    if (deliveryDepth_ == 0 && releasedTaps_ != 0) {
         std::erase_if(taps_, [](const auto& tap) { return tap->released; });
+        releasedTaps_ = 0;
     }
 }
 

@@ -105,6 +105,7 @@ class SimEventSystem : public EventPlatform {
     std::size_t postedHead_ = 0;
     std::size_t postedTotal_ = 0;
     int deliveryDepth_ = 0;
+    std::size_t releasedTaps_ = 0;  // released while a delivery walked the list
     std::size_t liveEvents_ = 0;
     std::size_t liveSources_ = 0;
 };

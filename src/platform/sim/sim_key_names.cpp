@@ -102,7 +102,7 @@ std::string canonicalName(std::uint16_t keyCode) {
             return std::string(entry.name);
         }
     }
-    return "#" + std::to_string(keyCode);
+    return std::string("#").append(std::to_string(keyCode));
 }
 
 std::string describeFlags(std::uint64_t flags) {

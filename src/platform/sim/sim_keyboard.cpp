@@ -1,7 +1,6 @@
 #include "platform/sim/sim_keyboard.h"
 
-#include <algorithm>
-#include <span>
+#include <array>
 
 #include "model/flags.h"
 
@@ -22,17 +21,25 @@ constexpr ModifierKey modifierKeys[] = {
     {SimKeyboard::fnKey, Flags::secondaryFn},
 };
 
-// F1 to F15; Help/Insert, Home, Page Up, forward Delete, End, Page Down; the arrows.
+// What a key reports besides the modifiers, by key code: secondary Fn on F1 to F15, Help/
+// Insert, Home, Page Up, forward Delete, End, Page Down and the arrows; numeric pad on the
+// keypad and the arrows.
 constexpr std::uint16_t secondaryFnKeys[] = {122, 120, 99,  118, 96,  97,  98,  100, 101,
                                              109, 103, 111, 105, 107, 113, 114, 115, 116,
                                              117, 119, 121, 123, 124, 125, 126};
-// The keypad and the arrows.
 constexpr std::uint16_t numericPadKeys[] = {65, 67, 69, 71, 75, 76, 78, 81,  82,  83,  84,
                                             85, 86, 87, 88, 89, 91, 92, 123, 124, 125, 126};
 
-bool isAmong(std::span<const std::uint16_t> keys, std::uint16_t keyCode) {
-    return std::find(keys.begin(), keys.end(), keyCode) != keys.end();
-}
+constexpr std::array<std::uint64_t, 128> keyFlags = [] {
+    std::array<std::uint64_t, 128> flags{};
+    for (std::uint16_t key : secondaryFnKeys) {
+        flags[key] |= Flags::secondaryFn;
+    }
+    for (std::uint16_t key : numericPadKeys) {
+        flags[key] |= Flags::numericPad;
+    }
+    return flags;
+}();
 
 }  // namespace
 
@@ -51,13 +58,7 @@ std::uint64_t SimKeyboard::flagsFor(std::uint16_t keyCode) const {
     if (capsLockOn_) {
         flags |= Flags::capsLock;
     }
-    if (isAmong(secondaryFnKeys, keyCode)) {
-        flags |= Flags::secondaryFn;
-    }
-    if (isAmong(numericPadKeys, keyCode)) {
-        flags |= Flags::numericPad;
-    }
-    return flags;
+    return keyCode < keyFlags.size() ? flags | keyFlags[keyCode] : flags;
 }
 
 void SimKeyboard::send(std::uint32_t type, std::uint16_t keyCode, bool autorepeat) {

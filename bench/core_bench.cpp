@@ -1,0 +1,148 @@
+// The engine's own cost, with no simulated operating system around it: events are plain
+// records handed straight to the tap callback, and posting an event does nothing. This is
+// the figure to hold against other remapper cores measured without operating-system
+// posting.
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "allocation_counter.h"
+#include "engine/keyboard_engine.h"
+#include "model/flags.h"
+#include "platform/sim/manual_main_queue.h"
+
+namespace varnel::bench {
+
+namespace {
+
+struct CoreEvent {
+    std::uint32_t type = 0;
+    std::int64_t keyCode = 0;
+    std::int64_t autorepeat = 0;
+    std::int64_t userData = 0;
+    std::uint64_t flags = 0;
+};
+
+CoreEvent& core(EventRef event) {
+    return *reinterpret_cast<CoreEvent*>(event);
+}
+
+// Just enough of a platform for the engine: one tap, called directly; posting counts.
+class CorePlatform : public EventPlatform {
+  public:
+    TapRef createTap(TapLocation, TapPlacement, TapOptions, std::uint64_t, TapCallback callback,
+                     void* userInfo) override {
+        callback_ = callback;
+        userInfo_ = userInfo;
+        return reinterpret_cast<TapRef>(&callback_);
+    }
+    RunLoopSourceRef createRunLoopSource(TapRef) override {
+        return reinterpret_cast<RunLoopSourceRef>(&userInfo_);
+    }
+    void addToMainRunLoop(RunLoopSourceRef) override {}
+    void removeFromMainRunLoop(RunLoopSourceRef) override {}
+    void enableTap(TapRef, bool) override {}
+    void invalidateTap(TapRef) override {}
+    void releaseTap(TapRef) override {}
+    void releaseRunLoopSource(RunLoopSourceRef) override {}
+    std::int64_t integerField(EventRef event, EventField field) override {
+        switch (field) {
+            case EventField::keyboardEventAutorepeat: return core(event).autorepeat;
+            case EventField::keyboardEventKeycode: return core(event).keyCode;
+            case EventField::eventSourceUserData: return core(event).userData;
+        }
+        return 0;
+    }
+    void setIntegerField(EventRef event, EventField field, std::int64_t value) override {
+        switch (field) {
+            case EventField::keyboardEventAutorepeat: core(event).autorepeat = value; break;
+            case EventField::keyboardEventKeycode: core(event).keyCode = value; break;
+            case EventField::eventSourceUserData: core(event).userData = value; break;
+        }
+    }
+    std::uint64_t flags(EventRef event) override { return core(event).flags; }
+    void setFlags(EventRef event, std::uint64_t flags) override { core(event).flags = flags; }
+    EventSourceRef createEventSource(EventSourceState) override { return nullptr; }
+    void releaseEventSource(EventSourceRef) override {}
+    EventRef createKeyboardEvent(EventSourceRef, std::uint16_t keyCode, bool keyDown) override {
+        scratch_ = CoreEvent{keyDown ? EventType::keyDown : EventType::keyUp, keyCode};
+        return reinterpret_cast<EventRef>(&scratch_);
+    }
+    void setUnicodeString(EventRef, const char16_t*, std::size_t) override {}
+    void postEvent(TapLocation, EventRef) override { ++posted; }
+    void releaseEvent(EventRef) override {}
+    double currentTime() override { return now; }
+
+    EventRef deliver(CoreEvent& event) {
+        return callback_(nullptr, event.type, reinterpret_cast<EventRef>(&event), userInfo_);
+    }
+
+    double now = 0;
+    std::uint64_t posted = 0;
+
+  private:
+    TapCallback callback_ = nullptr;
+    void* userInfo_ = nullptr;
+    CoreEvent scratch_;
+};
+
+// Ctrl+C, the letter A, Home, Ctrl+Left, F5: fourteen physical events with the flags a Mac
+// reports.
+std::array<CoreEvent, 14> sentenceEvents() {
+    using namespace EventType;
+    const std::uint64_t ctrl = Flags::control | Flags::leftControl | Flags::nonCoalesced;
+    const std::uint64_t plain = Flags::nonCoalesced;
+    const std::uint64_t fn = Flags::secondaryFn | Flags::nonCoalesced;
+    const std::uint64_t arrow = ctrl | Flags::secondaryFn | Flags::numericPad;
+    return {{
+        {flagsChanged, 59, 0, 0, ctrl},
+        {keyDown, 8, 0, 0, ctrl},
+        {keyUp, 8, 0, 0, ctrl},
+        {flagsChanged, 59, 0, 0, plain},
+        {keyDown, 0, 0, 0, plain},
+        {keyUp, 0, 0, 0, plain},
+        {keyDown, 115, 0, 0, fn},
+        {keyUp, 115, 0, 0, fn},
+        {flagsChanged, 59, 0, 0, ctrl},
+        {keyDown, 123, 0, 0, arrow},
+        {keyUp, 123, 0, 0, arrow},
+        {flagsChanged, 59, 0, 0, plain},
+        {keyDown, 96, 0, 0, fn},
+        {keyUp, 96, 0, 0, fn},
+    }};
+}
+
+void sentenceCore(benchmark::State& state) {
+    SimClock clock;
+    CorePlatform platform;
+    ManualMainQueue queue(clock);
+    auto engine = KeyboardEngine::make(platform, queue);
+    engine->start();
+    const std::array<CoreEvent, 14> sentence = sentenceEvents();
+    const auto type = [&] {
+        for (CoreEvent event : sentence) {
+            benchmark::DoNotOptimize(platform.deliver(event));
+            while (queue.runOne()) {
+            }
+            platform.now += 0.001;  // a fast typist's pace: the rate guard stays quiet
+        }
+    };
+    type();
+    const auto before = allocations();
+    for (auto _ : state) {
+        type();
+    }
+    constexpr double eventsPerSentence = 14;
+    state.counters["time/event"] =
+        benchmark::Counter(eventsPerSentence, benchmark::Counter::kIsIterationInvariantRate |
+                                                  benchmark::Counter::kInvert);
+    state.counters["allocs/event"] =
+        benchmark::Counter(static_cast<double>(allocations() - before) / eventsPerSentence,
+                           benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(sentenceCore);
+
+}  // namespace
+
+}  // namespace varnel::bench

@@ -1,0 +1,27 @@
+// The stored-options decoder, and the other stored forms, on arbitrary bytes: never a crash,
+// and a record that decodes encodes back to itself.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "model/key_chord.h"
+#include "model/keyboard_options.h"
+#include "model/windows_typing_language.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const auto options = varnel::KeyboardOptions::decode(bytes);
+    if (options.ok() &&
+        varnel::KeyboardOptions::decode(options.value().encoded()).value() != options.value()) {
+        std::abort();
+    }
+    const auto json = nlohmann::json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    if (!json.is_discarded()) {
+        (void)varnel::KeyChord::fromJson(json);
+        (void)varnel::WindowsTypingLanguage::fromJson(json);
+    }
+    return 0;
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <concepts>
+#include <cstddef>
+#include <new>
+#include <type_traits>
+#include <utility>
+
+namespace varnel {
+
+// A piece of work for the main queue: any callable without arguments, moved, never copied.
+// A callable of up to 64 bytes (the engine's and the controller's reports) is kept inline,
+// so that queuing it costs no allocation; a larger one goes to the heap.
+class Task {
+  public:
+    static constexpr std::size_t inlineSize = 64;
+
+    Task() = default;
+
+    template <class F>
+    requires(!std::same_as<std::decay_t<F>, Task> && std::invocable<std::decay_t<F>&>)
+        Task(F&& function) {
+        using Fn = std::decay_t<F>;
+        if constexpr (sizeof(Fn) <= inlineSize && alignof(Fn) <= alignof(std::max_align_t) &&
+                      std::is_nothrow_move_constructible_v<Fn>) {
+            ::new (static_cast<void*>(storage_)) Fn(std::forward<F>(function));
+            ops_ = &inlineOps<Fn>;
+        } else {
+            ::new (static_cast<void*>(storage_)) Fn*(new Fn(std::forward<F>(function)));
+            ops_ = &heapOps<Fn>;
+        }
+    }
+
+    Task(Task&& other) noexcept { take(other); }
+    Task& operator=(Task&& other) noexcept {
+        if (this != &other) {
+            reset();
+            take(other);
+        }
+        return *this;
+    }
+    Task(const Task&) = delete;
+    Task& operator=(const Task&) = delete;
+    ~Task() { reset(); }
+
+    explicit operator bool() const { return ops_ != nullptr; }
+    void operator()() { ops_->invoke(storage_); }
+
+  private:
+    struct Ops {
+        void (*invoke)(void* storage);
+        void (*move)(void* from, void* to) noexcept;
+        void (*destroy)(void* storage) noexcept;
+    };
+
+    template <class Fn>
+    static Fn* inlined(void* storage) {
+        return std::launder(static_cast<Fn*>(storage));
+    }
+    template <class Fn>
+    static Fn*& pointer(void* storage) {
+        return *std::launder(static_cast<Fn**>(storage));
+    }
+
+    template <class Fn>
+    static constexpr Ops inlineOps{
+        [](void* storage) { (*inlined<Fn>(storage))(); },
+        [](void* from, void* to) noexcept {
+            ::new (to) Fn(std::move(*inlined<Fn>(from)));
+            inlined<Fn>(from)->~Fn();
+        },
+        [](void* storage) noexcept { inlined<Fn>(storage)->~Fn(); },
+    };
+    template <class Fn>
+    static constexpr Ops heapOps{
+        [](void* storage) { (*pointer<Fn>(storage))(); },
+        [](void* from, void* to) noexcept { ::new (to) Fn*(pointer<Fn>(from)); },
+        [](void* storage) noexcept { delete pointer<Fn>(storage); },
+    };
+
+    void take(Task& other) noexcept {
+        if (other.ops_ != nullptr) {
+            other.ops_->move(other.storage_, storage_);
+            ops_ = std::exchange(other.ops_, nullptr);
+        }
+    }
+    void reset() noexcept {
+        if (ops_ != nullptr) {
+            std::exchange(ops_, nullptr)->destroy(storage_);
+        }
+    }
+
+    alignas(std::max_align_t) unsigned char storage_[inlineSize];
+    const Ops* ops_ = nullptr;
+};
+
+}  // namespace varnel
