@@ -3,6 +3,8 @@
 
 #include "allocation_counter.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstdlib>
 #include <new>
 
@@ -76,4 +78,14 @@ void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
 }
 void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
     std::free(memory);
+}
+
+void varnel::bench::reportPerEvent(benchmark::State& state, double eventsPerIteration,
+                                   std::uint64_t allocationsBefore) {
+    state.counters["time/event"] =
+        benchmark::Counter(eventsPerIteration, benchmark::Counter::kIsIterationInvariantRate |
+                                                   benchmark::Counter::kInvert);
+    state.counters["allocs/event"] =
+        benchmark::Counter(static_cast<double>(count - allocationsBefore) / eventsPerIteration,
+                           benchmark::Counter::kAvgIterations);
 }

@@ -149,13 +149,7 @@ void sentence(benchmark::State& state) {
     for (auto _ : state) {
         type();
     }
-    constexpr double eventsPerSentence = 14;
-    state.counters["time/event"] =
-        benchmark::Counter(eventsPerSentence, benchmark::Counter::kIsIterationInvariantRate |
-                                                  benchmark::Counter::kInvert);
-    state.counters["allocs/event"] =
-        benchmark::Counter(static_cast<double>(allocations() - before) / eventsPerSentence,
-                           benchmark::Counter::kAvgIterations);
+    reportPerEvent(state, 14, before);
 }
 BENCHMARK(sentence);
 

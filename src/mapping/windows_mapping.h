@@ -6,7 +6,7 @@
 
 #include "model/flags.h"
 #include "model/keyboard_options.h"
-#include "model/windows_special_action.h"
+#include "model/windows_action.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {

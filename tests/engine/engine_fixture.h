@@ -89,6 +89,17 @@ class EngineFixture : public ::testing::Test {
     std::shared_ptr<KeyboardEngine> engine;  // last: its destruction still reports
 };
 
+// An event as the system could deliver it, for the cases the keyboard does not make.
+inline SimEvent makeEvent(std::uint32_t type, std::int64_t keyCode, std::uint64_t flags,
+                          std::int64_t userData = 0) {
+    SimEvent event;
+    event.type = type;
+    event.keyCode = keyCode;
+    event.flags = flags;
+    event.userData = userData;
+    return event;
+}
+
 // Key codes by their Mac names, for readable tests.
 namespace Key {
 inline constexpr std::uint16_t a = 0, s = 1, c = 8, l = 37, tab = 48, space = 49, esc = 53,

@@ -169,23 +169,15 @@ TEST_F(EngineKeys, ControlOptionEscapeWithoutCommandIsAnOrdinaryKey) {
 }
 
 TEST_F(EngineKeys, OwnEventsPassUntouchedAndUncounted) {
-    SimEvent own;
-    own.type = EventType::keyDown;
-    own.keyCode = Key::f5;
-    own.flags = Flags::control;
-    own.userData = KeyboardEngine::syntheticMarker;
-    events.inject(own);
+    events.inject(
+        makeEvent(EventType::keyDown, Key::f5, Flags::control, KeyboardEngine::syntheticMarker));
     settle();
     EXPECT_EQ(received, (Lines{"down F5 [Control]"}));
     EXPECT_EQ(snapshots, std::vector<DiagnosticSnapshot>{});
 }
 
 TEST_F(EngineKeys, KeyCodesBeyondSixteenBitsPassUnchanged) {
-    SimEvent strange;
-    strange.type = EventType::keyDown;
-    strange.keyCode = 70000;
-    strange.flags = Flags::control;
-    events.inject(strange);
+    events.inject(makeEvent(EventType::keyDown, 70000, Flags::control));
     settle();
     ASSERT_EQ(received.size(), 1u);
     EXPECT_NE(received[0].find("[Control]"), std::string::npos);
@@ -244,10 +236,7 @@ TEST_F(EngineKeys, TapDisabledBySystemIsEnabledAgain) {
 }
 
 TEST_F(EngineKeys, StoppedEngineLetsEverythingThrough) {
-    SimEvent event;
-    event.type = EventType::keyDown;
-    event.keyCode = Key::f5;
-    event.flags = Flags::control;
+    SimEvent event = makeEvent(EventType::keyDown, Key::f5, Flags::control);
     engine->stop();
     auto ref = reinterpret_cast<EventRef>(&event);
     EXPECT_EQ(KeyboardEngine::callback(nullptr, EventType::keyDown, ref, engine.get()), ref);
@@ -269,8 +258,8 @@ TEST_F(EngineFixture, KeyUpsStayBalancedWithWhatTheApplicationSaw) {
     keyboard.repeat(Key::home);
     keyboard.release(Key::home);
     settle();
-    EXPECT_EQ(received, (Lines{"down LeftWin [Command]", "down Left [Command]",
-                               "up Left [Command]", "up LeftWin []", "up Home [Fn]"}));
+    EXPECT_EQ(received, (Lines{"down LeftWin [Command]", "down Left [Command]", "up Left [Command]",
+                               "up LeftWin []", "up Home [Fn]"}));
 
     // Typed from the layout, then passed once typing is switched off mid-press: the key-up
     // that follows reaches the application too.

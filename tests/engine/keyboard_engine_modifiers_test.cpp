@@ -75,11 +75,8 @@ TEST_F(EngineModifiers, ShiftAltDoesNothingWhenSwitchedOff) {
 }
 
 TEST_F(EngineModifiers, ThreeModifiersInOneEventToggle) {
-    SimEvent event;
-    event.type = EventType::flagsChanged;
-    event.keyCode = Key::leftAlt;
-    event.flags = Flags::control | Flags::shift | Flags::option;
-    events.inject(event);
+    events.inject(makeEvent(EventType::flagsChanged, Key::leftAlt,
+                            Flags::control | Flags::shift | Flags::option));
     settle();
     EXPECT_EQ(reports, (Lines{"language russian"}));
     EXPECT_EQ(received, (Lines{"flags LeftAlt [Option+Shift+Command]"}));

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/windows_special_action.h"
+#include "model/windows_action.h"
 
 namespace varnel {
 namespace {

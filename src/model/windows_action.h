@@ -6,7 +6,7 @@
 
 namespace varnel {
 
-// The mapping's answer for one key press.
+// WindowsSpecialAction: the mapping's answer for one key press.
 class WindowsSpecialAction {
   public:
     enum class Case { emit, none, altTab };
