@@ -4,21 +4,25 @@
 
 namespace varnel {
 
-nlohmann::json KeyboardOptions::toJson() const {
-    nlohmann::json json = nlohmann::json::object();
-    for (const Field& field : fields) {
-        json[std::string(field.name)] = this->*field.member;
+namespace {
+
+// Every field as a boolean member, nothing else.
+template <class Json>
+Json objectOf(const KeyboardOptions& options) {
+    Json json = Json::object();
+    for (const KeyboardOptions::Field& field : KeyboardOptions::fields) {
+        json[std::string(field.name)] = options.*field.member;
     }
     return json;
 }
 
+}  // namespace
+
+nlohmann::json KeyboardOptions::toJson() const { return objectOf<nlohmann::json>(*this); }
+
 std::string KeyboardOptions::encoded() const {
     // In field order, so that the stored text reads like the record.
-    nlohmann::ordered_json json = nlohmann::ordered_json::object();
-    for (const Field& field : fields) {
-        json[std::string(field.name)] = this->*field.member;
-    }
-    return json.dump();
+    return objectOf<nlohmann::ordered_json>(*this).dump();
 }
 
 Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
