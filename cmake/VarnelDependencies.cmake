@@ -2,14 +2,21 @@
 # scripts/bootstrap installs them.
 find_package(nlohmann_json 3.10 REQUIRED)
 
-if(APPLE AND NOT ICU_ROOT)
-    # Homebrew keeps icu4c out of the default search paths.
-    foreach(prefix /opt/homebrew/opt/icu4c /usr/local/opt/icu4c)
-        if(EXISTS "${prefix}/include/unicode/ustring.h")
-            set(ICU_ROOT "${prefix}")
-            break()
+# Homebrew keeps icu4c (keg-only) and Qt out of the default search paths.
+function(varnel_homebrew_prefix formula variable)
+    find_program(VARNEL_BREW brew)
+    if(VARNEL_BREW)
+        execute_process(COMMAND "${VARNEL_BREW}" --prefix "${formula}"
+                        OUTPUT_VARIABLE prefix OUTPUT_STRIP_TRAILING_WHITESPACE
+                        RESULT_VARIABLE failed ERROR_QUIET)
+        if(NOT failed AND EXISTS "${prefix}")
+            set(${variable} "${prefix}" PARENT_SCOPE)
         endif()
-    endforeach()
+    endif()
+endfunction()
+
+if(APPLE AND NOT ICU_ROOT)
+    varnel_homebrew_prefix(icu4c ICU_ROOT)
 endif()
 find_package(ICU REQUIRED COMPONENTS uc)
 
@@ -18,7 +25,10 @@ if(VARNEL_WITH_TESTS)
 endif()
 if(VARNEL_WITH_UI)
     if(APPLE AND NOT Qt6_DIR)
-        list(APPEND CMAKE_PREFIX_PATH /opt/homebrew/opt/qt /usr/local/opt/qt)
+        varnel_homebrew_prefix(qt qt_prefix)
+        if(qt_prefix)
+            list(APPEND CMAKE_PREFIX_PATH "${qt_prefix}")
+        endif()
     endif()
     find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets Svg Test)
 endif()
