@@ -18,7 +18,9 @@ Json objectOf(const KeyboardOptions& options) {
 
 }  // namespace
 
-nlohmann::json KeyboardOptions::toJson() const { return objectOf<nlohmann::json>(*this); }
+nlohmann::json KeyboardOptions::toJson() const {
+    return objectOf<nlohmann::json>(*this);
+}
 
 std::string KeyboardOptions::encoded() const {
     // In field order, so that the stored text reads like the record.

@@ -11,10 +11,9 @@ namespace {
 constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, leftWin = 55, escape = 53, capsLock = 57;
 
 // Keys that matter to the rules, the layouts and the modifiers.
-constexpr std::uint16_t keys[] = {
-    0,   1,   8,   16,  37,  12,  18,  43,  50,  49,  36,  48,  51,  53,  115, 119,
-    123, 124, 125, 126, 117, 114, 118, 96,  105, 97,  82,  59,  62,  55,  54,  58,
-    61,  56,  60,  57,  63};
+constexpr std::uint16_t keys[] = {0,  1,   8,   16,  37,  12,  18,  43,  50,  49,  36, 48,  51,
+                                  53, 115, 119, 123, 124, 125, 126, 117, 114, 118, 96, 105, 97,
+                                  82, 59,  62,  55,  54,  58,  61,  56,  60,  57,  63};
 
 constexpr std::uint64_t modifierBits =
     Flags::control | Flags::option | Flags::shift | Flags::command;
@@ -41,7 +40,9 @@ InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
     mac_.settle();
 }
 
-std::uint16_t InvariantRun::randomKey() { return keys[random_() % std::size(keys)]; }
+std::uint16_t InvariantRun::randomKey() {
+    return keys[random_() % std::size(keys)];
+}
 
 void InvariantRun::press(std::uint16_t key) {
     if (mac_.keyboard.press(key)) {
@@ -129,7 +130,7 @@ void InvariantRun::step() {
     } else if (roll < 972) {
         lastStep_ = "tap disabled";
         mac_.events.disableTapsBySystem(random_() % 2 ? EventType::tapDisabledByTimeout
-                                                       : EventType::tapDisabledByUserInput);
+                                                      : EventType::tapDisabledByUserInput);
         ++counts_.tapDisables;
     } else if (roll < 979) {
         lastStep_ = "wake";

@@ -39,7 +39,7 @@ struct InvariantCounts {
 // - the engine never counts more events replaced than examined;
 // - after an emergency chord the mode is off and "modeEnabled" is false.
 class InvariantRun {
-public:
+  public:
     explicit InvariantRun(std::uint64_t seed);
 
     // Runs until about `physicalEvents` physical events have been sent; the first broken
@@ -47,7 +47,7 @@ public:
     std::optional<std::string> run(std::uint64_t physicalEvents);
     const InvariantCounts& counts() const { return counts_; }
 
-private:
+  private:
     void step();
     void press(std::uint16_t key);
     void release(std::uint16_t key);

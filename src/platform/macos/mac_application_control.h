@@ -6,7 +6,7 @@ namespace varnel {
 
 // The application's windows through NSApp.
 class MacApplicationControl : public ApplicationControl {
-public:
+  public:
     void closeKeyWindow() override;
     void hideApplication() override;
     void activateIgnoringOtherApps() override;

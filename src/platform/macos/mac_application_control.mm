@@ -4,10 +4,16 @@
 
 namespace varnel {
 
-void MacApplicationControl::closeKeyWindow() { [[NSApp keyWindow] close]; }
+void MacApplicationControl::closeKeyWindow() {
+    [[NSApp keyWindow] close];
+}
 
-void MacApplicationControl::hideApplication() { [NSApp hide:nil]; }
+void MacApplicationControl::hideApplication() {
+    [NSApp hide:nil];
+}
 
-void MacApplicationControl::activateIgnoringOtherApps() { [NSApp activateIgnoringOtherApps:YES]; }
+void MacApplicationControl::activateIgnoringOtherApps() {
+    [NSApp activateIgnoringOtherApps:YES];
+}
 
 }  // namespace varnel

@@ -16,14 +16,17 @@ struct MacTap {
 
 CGEventRef trampoline(CGEventTapProxy proxy, CGEventType type, CGEventRef event, void* info) {
     auto* tap = static_cast<MacTap*>(info);
-    EventRef result =
-        tap->callback(proxy, static_cast<std::uint32_t>(type), reinterpret_cast<EventRef>(event),
-                      tap->userInfo);
+    EventRef result = tap->callback(proxy, static_cast<std::uint32_t>(type),
+                                    reinterpret_cast<EventRef>(event), tap->userInfo);
     return reinterpret_cast<CGEventRef>(result);
 }
 
-MacTap* macTap(TapRef tap) { return reinterpret_cast<MacTap*>(tap); }
-CGEventRef cgEvent(EventRef event) { return reinterpret_cast<CGEventRef>(event); }
+MacTap* macTap(TapRef tap) {
+    return reinterpret_cast<MacTap*>(tap);
+}
+CGEventRef cgEvent(EventRef event) {
+    return reinterpret_cast<CGEventRef>(event);
+}
 CFRunLoopSourceRef cfSource(RunLoopSourceRef source) {
     return reinterpret_cast<CFRunLoopSourceRef>(source);
 }
@@ -33,9 +36,8 @@ CGEventTapLocation cgLocation(TapLocation location) {
 
 }  // namespace
 
-TapRef MacEventPlatform::createTap(TapLocation location, TapPlacement placement,
-                                   TapOptions options, std::uint64_t eventMask,
-                                   TapCallback callback, void* userInfo) {
+TapRef MacEventPlatform::createTap(TapLocation location, TapPlacement placement, TapOptions options,
+                                   std::uint64_t eventMask, TapCallback callback, void* userInfo) {
     auto* tap = new MacTap{nullptr, callback, userInfo};
     tap->port = CGEventTapCreate(cgLocation(location), static_cast<CGEventTapPlacement>(placement),
                                  static_cast<CGEventTapOptions>(options),
@@ -64,14 +66,18 @@ void MacEventPlatform::enableTap(TapRef tap, bool enable) {
     CGEventTapEnable(macTap(tap)->port, enable);
 }
 
-void MacEventPlatform::invalidateTap(TapRef tap) { CFMachPortInvalidate(macTap(tap)->port); }
+void MacEventPlatform::invalidateTap(TapRef tap) {
+    CFMachPortInvalidate(macTap(tap)->port);
+}
 
 void MacEventPlatform::releaseTap(TapRef tap) {
     CFRelease(macTap(tap)->port);
     delete macTap(tap);
 }
 
-void MacEventPlatform::releaseRunLoopSource(RunLoopSourceRef source) { CFRelease(cfSource(source)); }
+void MacEventPlatform::releaseRunLoopSource(RunLoopSourceRef source) {
+    CFRelease(cfSource(source));
+}
 
 std::int64_t MacEventPlatform::integerField(EventRef event, EventField field) {
     return CGEventGetIntegerValueField(cgEvent(event), static_cast<CGEventField>(field));
@@ -81,7 +87,9 @@ void MacEventPlatform::setIntegerField(EventRef event, EventField field, std::in
     CGEventSetIntegerValueField(cgEvent(event), static_cast<CGEventField>(field), value);
 }
 
-std::uint64_t MacEventPlatform::flags(EventRef event) { return CGEventGetFlags(cgEvent(event)); }
+std::uint64_t MacEventPlatform::flags(EventRef event) {
+    return CGEventGetFlags(cgEvent(event));
+}
 
 void MacEventPlatform::setFlags(EventRef event, std::uint64_t flags) {
     CGEventSetFlags(cgEvent(event), static_cast<CGEventFlags>(flags));
@@ -92,7 +100,9 @@ EventSourceRef MacEventPlatform::createEventSource(EventSourceState state) {
         CGEventSourceCreate(static_cast<CGEventSourceStateID>(state)));
 }
 
-void MacEventPlatform::releaseEventSource(EventSourceRef source) { CFRelease(source); }
+void MacEventPlatform::releaseEventSource(EventSourceRef source) {
+    CFRelease(source);
+}
 
 EventRef MacEventPlatform::createKeyboardEvent(EventSourceRef source, std::uint16_t keyCode,
                                                bool keyDown) {
@@ -110,8 +120,12 @@ void MacEventPlatform::postEvent(TapLocation location, EventRef event) {
     CGEventPost(cgLocation(location), cgEvent(event));
 }
 
-void MacEventPlatform::releaseEvent(EventRef event) { CFRelease(cgEvent(event)); }
+void MacEventPlatform::releaseEvent(EventRef event) {
+    CFRelease(cgEvent(event));
+}
 
-double MacEventPlatform::currentTime() { return CFAbsoluteTimeGetCurrent(); }
+double MacEventPlatform::currentTime() {
+    return CFAbsoluteTimeGetCurrent();
+}
 
 }  // namespace varnel

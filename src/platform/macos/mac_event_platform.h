@@ -7,7 +7,7 @@ namespace varnel {
 // The keyboard event tap and synthetic events on CoreGraphics and CoreFoundation. Events
 // are CGEventRefs handed through untouched; each call is the one platform call it names.
 class MacEventPlatform : public EventPlatform {
-public:
+  public:
     TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
                      std::uint64_t eventMask, TapCallback callback, void* userInfo) override;
     RunLoopSourceRef createRunLoopSource(TapRef tap) override;

@@ -12,10 +12,10 @@ namespace {
 InputSource describe(TISInputSourceRef source) {
     InputSource described;
     described.handle = std::shared_ptr<const void>(source, [](const void* s) { CFRelease(s); });
-    described.identifier =
-        CFText::utf8(static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyInputSourceID)));
-    described.localizedName =
-        CFText::utf8(static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyLocalizedName)));
+    described.identifier = CFText::utf8(
+        static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyInputSourceID)));
+    described.localizedName = CFText::utf8(
+        static_cast<CFTypeRef>(TISGetInputSourceProperty(source, kTISPropertyLocalizedName)));
     return described;
 }
 
@@ -33,7 +33,8 @@ std::vector<InputSource> MacInputSources::installedSources() {
     }
     const CFIndex count = CFArrayGetCount(list);
     for (CFIndex i = 0; i < count; ++i) {
-        auto source = static_cast<TISInputSourceRef>(const_cast<void*>(CFArrayGetValueAtIndex(list, i)));
+        auto source =
+            static_cast<TISInputSourceRef>(const_cast<void*>(CFArrayGetValueAtIndex(list, i)));
         CFRetain(source);  // the array's element is borrowed; the handle keeps its own
         sources.push_back(describe(source));
     }

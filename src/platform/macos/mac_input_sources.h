@@ -7,7 +7,7 @@ namespace varnel {
 // The system's input sources through Text Input Sources (Carbon). A source's handle keeps
 // one reference to the TISInputSourceRef.
 class MacInputSources : public InputSourceApi {
-public:
+  public:
     std::vector<InputSource> installedSources() override;
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;

@@ -6,7 +6,7 @@ namespace varnel {
 
 // Start at login through SMAppService.mainAppService (macOS 13 and later).
 class MacLoginItems : public LoginItemApi {
-public:
+  public:
     int status() override;
     std::optional<LoginItemError> registerApp() override;
     std::optional<LoginItemError> unregisterApp() override;

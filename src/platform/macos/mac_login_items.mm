@@ -17,7 +17,9 @@ std::optional<LoginItemError> failure(BOOL succeeded, NSError* error) {
 
 }  // namespace
 
-int MacLoginItems::status() { return static_cast<int>(SMAppService.mainAppService.status); }
+int MacLoginItems::status() {
+    return static_cast<int>(SMAppService.mainAppService.status);
+}
 
 std::optional<LoginItemError> MacLoginItems::registerApp() {
     NSError* error = nil;

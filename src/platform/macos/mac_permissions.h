@@ -7,7 +7,7 @@ namespace varnel {
 // Accessibility (AX) and Input Monitoring (CoreGraphics) permissions, and the shared
 // workspace for the settings panes.
 class MacPermissions : public PermissionApi {
-public:
+  public:
     bool isAccessibilityTrusted() override;
     bool promptForAccessibility() override;
     bool mayListenToEvents() override;

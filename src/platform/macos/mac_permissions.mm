@@ -5,16 +5,22 @@
 
 namespace varnel {
 
-bool MacPermissions::isAccessibilityTrusted() { return AXIsProcessTrusted(); }
+bool MacPermissions::isAccessibilityTrusted() {
+    return AXIsProcessTrusted();
+}
 
 bool MacPermissions::promptForAccessibility() {
     NSDictionary* options = @{(__bridge NSString*)kAXTrustedCheckOptionPrompt : @YES};
     return AXIsProcessTrustedWithOptions((__bridge CFDictionaryRef)options);
 }
 
-bool MacPermissions::mayListenToEvents() { return CGPreflightListenEventAccess(); }
+bool MacPermissions::mayListenToEvents() {
+    return CGPreflightListenEventAccess();
+}
 
-bool MacPermissions::requestListenToEvents() { return CGRequestListenEventAccess(); }
+bool MacPermissions::requestListenToEvents() {
+    return CGRequestListenEventAccess();
+}
 
 bool MacPermissions::openUrl(std::string_view text) {
     NSString* string = [[NSString alloc] initWithBytes:text.data()
