@@ -171,13 +171,10 @@ EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCo
         altTabSessionActive_ = false;
     }
 
+    // The Control and Command keys trade places too; the rest is the ordinary pass-through.
     platform_.setIntegerField(event, EventField::keyboardEventKeycode,
                               WindowsMapping::swappedModifierKeyCode(keyCode));
-    platform_.setFlags(event, WindowsMapping::swapControlAndCommand(physicalFlags));
-    transformedDescription(keyCode, physicalFlags, diagnostic_.lastTransformedAction);
-    diagnostic_.typingLanguage = typingLanguage_;
-    publishDiagnostic();
-    return event;
+    return passThrough(event, keyCode, physicalFlags);
 }
 
 EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t keyCode,

@@ -37,7 +37,6 @@ class VarnelApp : public QObject {
     ContentView* contentView() const { return content_; }
     QAction* hideCommand() const { return hideCommand_; }
     MenuBarMenu* menu() const { return menu_; }
-    MenuBarItem* menuBarItem() const { return menuBarItem_; }
 
   private:
     AppState& state_;

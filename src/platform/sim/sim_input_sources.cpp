@@ -98,10 +98,6 @@ bool SimInputSources::makeCurrentAt(std::size_t index) {
     return true;
 }
 
-bool SimInputSources::isInstalled(std::string_view identifier) const {
-    return find(identifier) != nullptr;
-}
-
 void SimInputSources::clear() {
     entries_.clear();
     current_.reset();

@@ -26,7 +26,6 @@ class SimInputSources : public InputSourceApi {
     bool remove(std::string_view identifier);
     bool makeCurrent(std::string_view identifier);
     bool makeCurrentAt(std::size_t index);
-    bool isInstalled(std::string_view identifier) const;
     void clear();
     std::optional<std::string> currentIdentifier() const;
 
