@@ -1,5 +1,6 @@
 // The controller's start from arbitrary stored user defaults: never a crash, and options
-// that cannot be read fall back to the defaults (and are written back at once).
+// that cannot be read fall back to the defaults, member by member (and are written back at
+// once, keeping members of other names).
 //
 // The input is split at the first two zero bytes: the stored options (data), the stored
 // language (text), and one byte that says how "modeEnabled" and each value's type are set.
@@ -55,8 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto decoded = KeyboardOptions::decode(options);
     const KeyboardOptions expected =
         (how & 1) == 0 && decoded.ok() ? decoded.value() : KeyboardOptions::windowsDefaults;
+    const std::string_view storedBefore = (how & 1) == 0 ? options : std::string_view{};
     if (state->options() != expected ||
-        mac.settings.data(AppState::optionsKey) != expected.encoded()) {
+        mac.settings.data(AppState::optionsKey) != expected.encoded(storedBefore)) {
         std::abort();
     }
     return 0;

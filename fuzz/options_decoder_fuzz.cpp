@@ -1,5 +1,6 @@
 // The stored-options decoder, and the other stored forms, on arbitrary bytes: never a crash,
-// and a record that decodes encodes back to itself.
+// a record that decodes encodes back to itself, also when written over the bytes it came
+// from (whose members of other names it keeps).
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto options = varnel::KeyboardOptions::decode(bytes);
     if (options.ok() &&
-        varnel::KeyboardOptions::decode(options.value().encoded()).value() != options.value()) {
+        (varnel::KeyboardOptions::decode(options.value().encoded()).value() != options.value() ||
+         varnel::KeyboardOptions::decode(options.value().encoded(bytes)).value() !=
+             options.value())) {
         std::abort();
     }
     const auto json = nlohmann::json::parse(bytes, nullptr, /*allow_exceptions=*/false);

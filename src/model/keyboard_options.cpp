@@ -27,6 +27,20 @@ std::string KeyboardOptions::encoded() const {
     return objectOf<nlohmann::ordered_json>(*this).dump();
 }
 
+std::string KeyboardOptions::encoded(std::string_view storedBefore) const {
+    nlohmann::ordered_json json = objectOf<nlohmann::ordered_json>(*this);
+    const auto before =
+        nlohmann::ordered_json::parse(storedBefore, nullptr, /*allow_exceptions=*/false);
+    if (before.is_object()) {
+        for (const auto& [name, value] : before.items()) {
+            if (!json.contains(name)) {
+                json[name] = value;
+            }
+        }
+    }
+    return json.dump();
+}
+
 Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
     if (!json.is_object()) {
         return DecodeError{"keyboard options: expected an object"};
@@ -34,14 +48,9 @@ Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
     KeyboardOptions options;
     for (const Field& field : fields) {
         const auto member = json.find(field.name);
-        if (member == json.end() || member->is_null()) {
-            continue;
+        if (member != json.end() && member->is_boolean()) {
+            options.*field.member = member->get<bool>();
         }
-        if (!member->is_boolean()) {
-            return DecodeError{"keyboard options: \"" + std::string(field.name) +
-                               "\" must be a boolean, not " + member->type_name()};
-        }
-        options.*field.member = member->get<bool>();
     }
     return options;
 }

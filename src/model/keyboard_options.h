@@ -35,8 +35,13 @@ struct KeyboardOptions {
     // Stored form: a JSON object with one boolean member per field.
     nlohmann::json toJson() const;
     std::string encoded() const;
-    // Not an object fails; a null member counts as absent; an absent member is true;
-    // a member of any other non-boolean type fails, naming the member; others are ignored.
+    // The stored form written over the one stored before: the nine members are written
+    // whole, and members of other names (switches of another Varnel version sharing the
+    // settings) are kept after them, as they were. Anything but an object before adds nothing.
+    std::string encoded(std::string_view storedBefore) const;
+    // Not an object fails. Otherwise each member that is a boolean sets its field, and a
+    // missing, null or unreadable member leaves its field on, so that one bad switch costs
+    // none of the others; members of other names are ignored.
     static Decoded<KeyboardOptions> fromJson(const nlohmann::json& json);
     // The same from the stored bytes; text that is not JSON fails too.
     static Decoded<KeyboardOptions> decode(std::string_view data);

@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 namespace varnel {
 namespace {
 
-KeyboardOptions withField(std::string_view name, bool value) {
+// The record with the named fields off and the rest on.
+KeyboardOptions withOff(std::initializer_list<std::string_view> names) {
     KeyboardOptions options = KeyboardOptions::windowsDefaults;
     for (const auto& field : KeyboardOptions::fields) {
-        if (field.name == name) {
-            options.*field.member = value;
+        if (std::find(names.begin(), names.end(), field.name) != names.end()) {
+            options.*field.member = false;
         }
     }
     return options;
@@ -22,7 +25,7 @@ TEST(KeyboardOptions, DefaultsAreAllOn) {
     for (const auto& field : KeyboardOptions::fields) {
         EXPECT_TRUE(defaults.*field.member) << field.name;
     }
-    EXPECT_NE(defaults, withField("windowsRecoveryShortcuts", false));
+    EXPECT_NE(defaults, withOff({"windowsRecoveryShortcuts"}));
 }
 
 TEST(KeyboardOptions, EncodesEveryFieldUnderItsName) {
@@ -39,18 +42,26 @@ TEST(KeyboardOptions, EncodesEveryFieldUnderItsName) {
     EXPECT_EQ(nlohmann::json::parse(options.encoded()), expected);
 }
 
-TEST(KeyboardOptions, DecodesStoredForms) {
+TEST(KeyboardOptions, DecodesEachReadableMemberAndDefaultsTheRest) {
     struct Case {
         const char* stored;
         KeyboardOptions expected;
     };
     const Case cases[] = {
         {"{}", KeyboardOptions::windowsDefaults},
-        {R"({"fullWindowsTyping": false})", withField("fullWindowsTyping", false)},
+        {R"({"fullWindowsTyping": false})", withOff({"fullWindowsTyping"})},
         {R"({"windowsLockShortcut": null})", KeyboardOptions::windowsDefaults},
         {R"({"windowsLockShortcut": false, "somethingElse": [1, 2]})",
-         withField("windowsLockShortcut", false)},
+         withOff({"windowsLockShortcut"})},
         {R"({"WindowsLockShortcut": false})", KeyboardOptions::windowsDefaults},
+        // One unreadable member costs only itself.
+        {R"({"fullWindowsTyping": false, "windowsLockShortcut": "false",
+             "windowsHomeAndEnd": false})",
+         withOff({"fullWindowsTyping", "windowsHomeAndEnd"})},
+        {R"({"altShiftChangesLanguage": 0, "altF4QuitsApplication": false})",
+         withOff({"altF4QuitsApplication"})},
+        {R"({"windowsHomeAndEnd": [], "fullWindowsTyping": {}, "windowsPCLayouts": false})",
+         withOff({"windowsPCLayouts"})},
     };
     for (const Case& c : cases) {
         const auto decoded = KeyboardOptions::decode(c.stored);
@@ -59,16 +70,12 @@ TEST(KeyboardOptions, DecodesStoredForms) {
     }
 }
 
-TEST(KeyboardOptions, RejectsWhatIsNotItsStoredForm) {
+TEST(KeyboardOptions, RejectsWhatIsNotAnObject) {
     struct Case {
         const char* stored;
         const char* messagePart;
     };
     const Case cases[] = {
-        {R"({"windowsLockShortcut": "true"})", "\"windowsLockShortcut\""},
-        {R"({"altShiftChangesLanguage": 1})", "\"altShiftChangesLanguage\""},
-        {R"({"windowsHomeAndEnd": []})", "\"windowsHomeAndEnd\""},
-        {R"({"fullWindowsTyping": {}})", "\"fullWindowsTyping\""},
         {"[]", "object"},
         {"true", "object"},
         {"null", "object"},
@@ -81,6 +88,30 @@ TEST(KeyboardOptions, RejectsWhatIsNotItsStoredForm) {
         ASSERT_FALSE(decoded.ok()) << c.stored;
         EXPECT_NE(decoded.error().message.find(c.messagePart), std::string::npos)
             << decoded.error().message;
+    }
+}
+
+TEST(KeyboardOptions, WritingBackKeepsMembersOfOtherNames) {
+    const KeyboardOptions options = withOff({"windowsLockShortcut"});
+    struct Case {
+        const char* before;
+        const char* expectedTail;  // what follows the nine members
+    };
+    const Case cases[] = {
+        // A newer version's switch survives, and a bad value of a known one is replaced.
+        {R"({"fullWindowsTyping": 3, "newerSwitch": false, "zeta": {"a": [1]}})",
+         R"(,"newerSwitch":false,"zeta":{"a":[1]}})"},
+        {R"({"windowsLockShortcut": true})", "}"},
+        {"[1, 2]", "}"},
+        {"not json", "}"},
+        {"", "}"},
+    };
+    for (const Case& c : cases) {
+        const std::string written = options.encoded(c.before);
+        const std::string nine = options.encoded();
+        ASSERT_EQ(written.substr(0, nine.size() - 1), nine.substr(0, nine.size() - 1)) << c.before;
+        EXPECT_EQ(written.substr(nine.size() - 1), c.expectedTail) << c.before;
+        EXPECT_EQ(KeyboardOptions::decode(written).value(), options) << c.before;
     }
 }
 
