@@ -68,11 +68,21 @@ void AppState::initialise() {
     observeSystem();
 
     if (platform_.settings.boolValue(modeEnabledKey)) {
+        restorePending_ = true;
         platform_.mainQueue.asyncAfter(restoreDelaySeconds, [weak = weak_from_this()] {
             if (auto self = weak.lock()) {
-                self->enableMode();
+                self->restoreMode();
             }
         });
+    }
+}
+
+// The user may have switched the mode on and off again before this runs: what they chose
+// since launch stands over what was stored.
+void AppState::restoreMode() {
+    if (restorePending_) {
+        restorePending_ = false;
+        enableMode();
     }
 }
 
@@ -112,15 +122,22 @@ void AppState::observeSystem() {
 }
 
 void AppState::setOptions(const KeyboardOptions& options) {
+    const bool layoutsWereSynced = options_.windowsPCLayouts;
     publish(options_, options);
-    optionsChanged();
+    optionsChanged(layoutsWereSynced);
 }
 
-void AppState::optionsChanged() {
+void AppState::optionsChanged(bool layoutsWereSynced) {
     engine_->options = options_;
-    platform_.settings.setData(optionsKey, options_.encoded());
+    // Written over the stored record, so that switches of another Varnel version survive.
+    const std::optional<std::string> storedBefore = platform_.settings.data(optionsKey);
+    platform_.settings.setData(optionsKey, options_.encoded(storedBefore.value_or("")));
     if (isModeEnabled_ && options_.windowsPCLayouts) {
-        platform_.inputSources.selectWindowsLanguage(typingLanguage_);
+        // Only turning the sync on selects the source: any other switch would undo a layout
+        // the user picked by hand since.
+        if (!layoutsWereSynced) {
+            platform_.inputSources.selectWindowsLanguage(typingLanguage_);
+        }
         updateInputSourceDescription();
     }
 }
@@ -142,19 +159,55 @@ void AppState::storeModeEnabled(bool enabled) {
     platform_.settings.setBool(modeEnabledKey, enabled);
 }
 
-void AppState::stopMode() {
-    engine_->stop();
+void AppState::markModeOff() {
+    restorePending_ = false;
     publish(isModeEnabled_, false);
     storeModeEnabled(false);
+}
+
+void AppState::stopMode() {
+    engine_->stop();
+    markModeOff();
+}
+
+void AppState::stopForMissingPermission() {
+    if (isModeEnabled_) {
+        stopMode();
+        publish(bannerMessage_, std::string(permissionsRevokedBanner));
+    }
 }
 
 void AppState::refreshPermissions() {
     publish(permissions_, permissionManager_.currentStatus());
     updateInputSourceDescription();
-    if (!permissions_.allGranted() && isModeEnabled_) {
-        stopMode();
-        publish(bannerMessage_, std::string(permissionsRevokedBanner));
+    if (!permissions_.allGranted()) {
+        stopForMissingPermission();
     }
+}
+
+void AppState::schedulePermissionPoll() {
+    if (permissionPollScheduled_) {
+        return;  // the one on its way carries on
+    }
+    permissionPollScheduled_ = true;
+    platform_.mainQueue.asyncAfter(permissionPollSeconds, [weak = weak_from_this()] {
+        if (auto self = weak.lock()) {
+            self->pollPermissions();
+        }
+    });
+}
+
+// Publishes nothing while all is well, so that the interface is not redrawn every 2 s.
+void AppState::pollPermissions() {
+    permissionPollScheduled_ = false;
+    if (!isModeEnabled_) {
+        return;
+    }
+    if (!permissionManager_.currentStatus().allGranted()) {
+        refreshPermissions();
+        return;
+    }
+    schedulePermissionPoll();
 }
 
 void AppState::enableMode() {
@@ -178,11 +231,17 @@ void AppState::enableMode() {
     engine_->options = options_;
     engine_->setTypingLanguage(typingLanguage_);
     if (!engine_->start()) {
-        return;  // the engine's failed report carries the reason
+        // The engine's failed report carries the reason. A mode that could not start is not
+        // kept wanted: only a missing permission leaves a launch waiting for the mode.
+        if (platform_.settings.boolValue(modeEnabledKey)) {
+            storeModeEnabled(false);
+        }
+        return;
     }
 
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
+    schedulePermissionPoll();
     updateInputSourceDescription();
     publish(bannerMessage_, switchWarning ? std::string(switchWarningPrefix) + *switchWarning
                                           : std::string(readyBanner));
@@ -206,6 +265,7 @@ void AppState::setLaunchAtLogin(bool wanted, bool silently) {
 }
 
 void AppState::toggleMode() {
+    restorePending_ = false;  // the user has decided
     if (isModeEnabled_) {
         stopMode();
     } else {
@@ -230,9 +290,14 @@ void AppState::openInputMonitoringSettings() {
     permissionManager_.openInputMonitoringSettings();
 }
 
+// Safe mode reports its state just before it calls for this stop: its own message then says
+// why the mode went off, not the chord's.
 void AppState::handleEmergencyStop() {
+    std::string banner = engineState_.kind() == EngineState::Case::safeMode
+                             ? engineState_.detail().value_or(std::string(emergencyBanner))
+                             : std::string(emergencyBanner);
     stopMode();
-    publish(bannerMessage_, std::string(emergencyBanner));
+    publish(bannerMessage_, std::move(banner));
 }
 
 void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
@@ -248,13 +313,19 @@ void AppState::handleWake() {
     if (!isModeEnabled_) {
         return;
     }
+    refreshPermissions();  // one taken away during sleep stops the mode with its banner
+    if (!isModeEnabled_) {
+        return;
+    }
     engine_->stop();
     engine_->setTypingLanguage(typingLanguage_);
     if (options_.windowsPCLayouts) {
         platform_.inputSources.selectWindowsLanguage(typingLanguage_);
     }
     updateInputSourceDescription();
-    engine_->start();
+    if (!engine_->start()) {
+        markModeOff();  // as for a failed start: the engine's failed report says why
+    }
 }
 
 AppState::ObserverId AppState::addObserver(std::function<void()> willChange) {

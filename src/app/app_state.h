@@ -51,6 +51,9 @@ class AppState : public std::enable_shared_from_this<AppState> {
     static constexpr std::string_view typingLanguageKey = "typingLanguage.v3";
     static constexpr std::string_view modeEnabledKey = "modeEnabled";
     static constexpr double restoreDelaySeconds = 0.7;
+    // While the mode is on the permissions are re-read this often, so that one taken away
+    // is noticed without a click.
+    static constexpr double permissionPollSeconds = 2.0;
 
     // Creates the controller and runs its start-up: settings loaded, engine bound,
     // permissions read, notifications observed, the mode restored 0.7 s later if it was on.
@@ -93,16 +96,26 @@ class AppState : public std::enable_shared_from_this<AppState> {
 
     // Whether the engine holds a synthetic modifier down right now (for invariant checks).
     bool engineHoldsModifier() const { return engine_->holdsSyntheticModifier(); }
+    // Whether the mode stored as on at launch is still to be restored (for invariant checks).
+    bool isModeRestorePending() const { return restorePending_; }
 
   private:
     explicit AppState(const AppPlatform& platform);
     void initialise();
     void bindEngine();
     void observeSystem();
-    void optionsChanged();
+    void optionsChanged(bool layoutsWereSynced);
     void updateInputSourceDescription();
     void storeModeEnabled(bool enabled);
+    void restoreMode();
+    // The mode reads off and is no longer wanted at the next launch; the engine is left as is.
+    void markModeOff();
     void stopMode();
+    // What every road that finds a permission missing while the mode is on ends in: the mode
+    // stopped with its banner. Nothing when the mode is off.
+    void stopForMissingPermission();
+    void schedulePermissionPoll();
+    void pollPermissions();
     void handleEmergencyStop();
     void handleLanguageToggle(WindowsTypingLanguage language);
     void handleWake();
@@ -126,6 +139,9 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool launchAtLogin_ = false;
     DiagnosticSnapshot diagnostic_;
     std::optional<std::string> bannerMessage_;
+
+    bool restorePending_ = false;           // until the launch restore runs or the user decides
+    bool permissionPollScheduled_ = false;  // at most one poll is on its way
 
     AppPlatform platform_;
     PermissionManager permissionManager_;

@@ -108,7 +108,7 @@ TEST_F(AppStateTest, FailedEngineStartChangesNothing) {
     EXPECT_FALSE(state->launchAtLogin());
 }
 
-TEST_F(AppStateTest, SafeModeShowsForOneTurnThenEndsAsAnEmergencyStop) {
+TEST_F(AppStateTest, SafeModeStopsWithItsOwnMessage) {
     launch();
     state->toggleMode();
     mac.settle();
@@ -125,8 +125,10 @@ TEST_F(AppStateTest, SafeModeShowsForOneTurnThenEndsAsAnEmergencyStop) {
     ASSERT_NE(safe, states.end());
     EXPECT_EQ(states.back(), EngineState::Case::stopped);
     EXPECT_FALSE(state->isModeEnabled());
+    EXPECT_FALSE(mac.settings.boolValue(AppState::modeEnabledKey));
     EXPECT_EQ(state->bannerMessage(),
-              "Windows-режим аварийно отключён сочетанием Ctrl + Alt + Windows + Esc.");
+              "За одну секунду возникло слишком много событий. Переназначение отключено, чтобы "
+              "клавиши не зациклились.");
 }
 
 TEST_F(AppStateTest, HidingClosesTheKeyWindowThenHides) {
@@ -137,7 +139,7 @@ TEST_F(AppStateTest, HidingClosesTheKeyWindowThenHides) {
               (std::vector<std::string>{"closeKeyWindow", "hide", "activate"}));
 }
 
-TEST_F(AppStateTest, OptionsChangeFollowsTheInputSourceOnlyWhileTheModeRuns) {
+TEST_F(AppStateTest, OptionsChangeSelectsTheSourceOnlyWhenTheSyncIsSwitchedOn) {
     launch();
     KeyboardOptions options = state->options();
     options.fullWindowsTyping = false;
@@ -146,10 +148,146 @@ TEST_F(AppStateTest, OptionsChangeFollowsTheInputSourceOnlyWhileTheModeRuns) {
     state->toggleMode();
     mac.settle();
     EXPECT_EQ(state->currentInputSource(), "ABC");
+
+    // A layout picked by hand survives any other switch, an equal record included...
     mac.inputSources.makeCurrent("com.apple.keylayout.Russian");
-    state->setOptions(state->options());  // an equal record still applies
+    state->setOptions(state->options());
+    options.windowsHomeAndEnd = false;
+    state->setOptions(options);
+    EXPECT_EQ(mac.inputSources.currentIdentifier(), "com.apple.keylayout.Russian");
+    EXPECT_EQ(state->currentInputSource(), "Russian");
+    // ...until the sync itself is switched on.
+    options.windowsPCLayouts = false;
+    state->setOptions(options);
+    EXPECT_EQ(mac.inputSources.currentIdentifier(), "com.apple.keylayout.Russian");
+    options.windowsPCLayouts = true;
+    state->setOptions(options);
     EXPECT_EQ(mac.inputSources.currentIdentifier(), "com.apple.keylayout.ABC");
     EXPECT_EQ(state->currentInputSource(), "ABC");
+}
+
+TEST_F(AppStateTest, WakeReadsThePermissionsBeforeItRestarts) {
+    struct Case {
+        const char* what;
+        std::function<void(SimMac&)> duringSleep;
+        EngineState::Case endState;
+        std::optional<std::string> banner;
+    };
+    const Case cases[] = {
+        {"Accessibility revoked", [](SimMac& m) { m.permissions.accessibility = false; },
+         EngineState::Case::stopped, "macOS отозвала необходимое разрешение."},
+        {"the restart refused", [](SimMac& m) { m.events.failRunLoopSourceCreation = true; },
+         EngineState::Case::failed, "прежний"},
+    };
+    for (const Case& c : cases) {
+        mac.permissions.accessibility = true;
+        mac.events.failRunLoopSourceCreation = false;
+        launch();
+        state->toggleMode();
+        mac.settle();
+        state->setBannerMessage("прежний");
+        c.duringSleep(mac);
+        mac.notifications.post(SystemNotification::systemDidWake);
+        mac.settle();
+        EXPECT_FALSE(state->isModeEnabled()) << c.what;
+        EXPECT_EQ(state->engineState().kind(), c.endState) << c.what;
+        EXPECT_EQ(state->bannerMessage(), c.banner) << c.what;
+        EXPECT_FALSE(mac.settings.boolValue(AppState::modeEnabledKey)) << c.what;
+        EXPECT_EQ(mac.events.liveTapCount(), 0u) << c.what;
+
+        // Put right, the main button brings the keyboard back.
+        mac.permissions.accessibility = true;
+        mac.events.failRunLoopSourceCreation = false;
+        state->refreshPermissions();
+        state->toggleMode();
+        mac.settle();
+        EXPECT_EQ(state->engineState().kind(), EngineState::Case::running) << c.what;
+        state.reset();
+        mac.forgetProcess();
+    }
+}
+
+TEST_F(AppStateTest, TheLaunchRestoreGivesWayToTheUser) {
+    struct Case {
+        const char* what;
+        std::function<void(SimMac&, AppState&)> beforeRestore;
+        bool modeAfter;
+    };
+    const Case cases[] = {
+        {"on and off again",
+         [](SimMac& m, AppState& s) {
+             s.toggleMode();
+             m.settle();
+             s.toggleMode();
+         },
+         false},
+        {"on, then the emergency chord",
+         [](SimMac& m, AppState& s) {
+             s.toggleMode();
+             m.settle();
+             const std::uint16_t chord[] = {59, 58, 55, 53};  // Ctrl, Alt, Windows, Esc
+             for (std::uint16_t key : chord) {
+                 m.keyboard.press(key);
+                 m.settle();
+             }
+             for (auto key = std::rbegin(chord); key != std::rend(chord); ++key) {
+                 m.keyboard.release(*key);
+                 m.settle();
+             }
+         },
+         false},
+        {"on", [](SimMac&, AppState& s) { s.toggleMode(); }, true},
+    };
+    for (const Case& c : cases) {
+        mac.settings.setBool(AppState::modeEnabledKey, true);
+        launch();
+        c.beforeRestore(mac, *state);
+        mac.settle();
+        state->setBannerMessage(std::nullopt);
+        mac.wait(1.0);
+        EXPECT_EQ(state->isModeEnabled(), c.modeAfter) << c.what;
+        EXPECT_EQ(mac.settings.boolValue(AppState::modeEnabledKey), c.modeAfter) << c.what;
+        EXPECT_EQ(state->bannerMessage(), std::nullopt) << c.what;  // no second start
+        state.reset();
+        mac.forgetProcess();
+    }
+}
+
+TEST_F(AppStateTest, ARestoreThatCannotStartIsNotWantedAgain) {
+    mac.settings.setBool(AppState::modeEnabledKey, true);
+    mac.events.failRunLoopSourceCreation = true;
+    launch();
+    mac.wait(1.0);
+    EXPECT_FALSE(state->isModeEnabled());
+    EXPECT_EQ(state->engineState().kind(), EngineState::Case::failed);
+    EXPECT_FALSE(mac.settings.boolValue(AppState::modeEnabledKey));
+}
+
+TEST_F(AppStateTest, APermissionTakenAwayIsNoticedWithinTwoSeconds) {
+    launch();
+    state->toggleMode();
+    mac.settle();
+    int announcements = 0;
+    state->addObserver([&] { ++announcements; });
+    mac.wait(9.0);
+    EXPECT_EQ(announcements, 0);  // polls that find all well publish nothing
+
+    mac.permissions.inputMonitoring = false;
+    mac.wait(AppState::permissionPollSeconds);
+    EXPECT_FALSE(state->isModeEnabled());
+    EXPECT_EQ(state->engineState().kind(), EngineState::Case::stopped);
+    EXPECT_FALSE(state->permissions().inputMonitoring);
+    EXPECT_EQ(state->bannerMessage(), "macOS отозвала необходимое разрешение.");
+    EXPECT_FALSE(mac.settings.boolValue(AppState::modeEnabledKey));
+    EXPECT_EQ(mac.mainQueue.pendingCount(), 0u);  // polling ends with the mode
+
+    // Switched on and off within one poll's interval: still one poll on its way.
+    mac.permissions.inputMonitoring = true;
+    state->toggleMode();
+    state->toggleMode();
+    state->toggleMode();
+    mac.settle();
+    EXPECT_EQ(mac.mainQueue.pendingCount(), 1u);
 }
 
 }  // namespace
