@@ -151,6 +151,8 @@ void InvariantRun::step() {
         release(key);
         counts_.safeModeStops += wasOn && !state_->isModeEnabled();
         justDidEmergencyChord_ = wasOn;  // safe mode ends as the emergency chord does
+    } else if (roll < 992) {
+        lastStep_ = AppStateInvariants::step(random_, mac_, *state_);
     } else {
         lastStep_ = "release everything";
         releaseEverything();
@@ -172,7 +174,10 @@ std::optional<std::string> InvariantRun::check() {
             return "the mode survived the emergency chord or the rate guard";
         }
     }
-    if (!mac_.keyboard.anyDown() && mac_.mainQueue.pendingCount() == 0) {
+    if (auto broken = appStateInvariants_.check(mac_, *state_)) {
+        return broken;
+    }
+    if (!mac_.keyboard.anyDown() && mainQueueSettled(mac_)) {
         ++counts_.quietChecks;
         if (state_->engineHoldsModifier()) {
             return "a synthetic modifier is still held";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app_state_invariants.h"
 #include "platform/sim/sim_mac.h"
 
 namespace varnel {
@@ -37,7 +38,8 @@ struct InvariantCounts {
 //   synthetic modifier and the application holds no key down that it saw go down, and
 //   reads no modifier in the flags it saw last;
 // - the engine never counts more events replaced than examined;
-// - after an emergency chord the mode is off and "modeEnabled" is false.
+// - after an emergency chord the mode is off and "modeEnabled" is false;
+// - the controller's own, AppStateInvariants.
 class InvariantRun {
   public:
     explicit InvariantRun(std::uint64_t seed);
@@ -58,6 +60,7 @@ class InvariantRun {
 
     SimMac mac_;
     std::shared_ptr<AppState> state_;
+    AppStateInvariants appStateInvariants_;
     std::mt19937_64 random_;
     InvariantCounts counts_;
     std::vector<bool> appDown_ = std::vector<bool>(65536, false);
