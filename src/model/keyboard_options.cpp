@@ -6,6 +6,10 @@ namespace varnel {
 
 namespace {
 
+// Deeper than anything a Varnel stores: members kept from a stored text nested deeper would
+// exhaust the stack when written again, so such a text keeps nothing.
+constexpr int maxKeptDepth = 64;
+
 // Every field as a boolean member, nothing else.
 template <class Json>
 Json objectOf(const KeyboardOptions& options) {
@@ -29,9 +33,15 @@ std::string KeyboardOptions::encoded() const {
 
 std::string KeyboardOptions::encoded(std::string_view storedBefore) const {
     nlohmann::ordered_json json = objectOf<nlohmann::ordered_json>(*this);
-    const auto before =
-        nlohmann::ordered_json::parse(storedBefore, nullptr, /*allow_exceptions=*/false);
-    if (before.is_object()) {
+    bool tooDeep = false;
+    const auto before = nlohmann::ordered_json::parse(
+        storedBefore,
+        [&tooDeep](int depth, nlohmann::ordered_json::parse_event_t, nlohmann::ordered_json&) {
+            tooDeep = tooDeep || depth > maxKeptDepth;
+            return !tooDeep;  // nothing deeper is even built
+        },
+        /*allow_exceptions=*/false);
+    if (before.is_object() && !tooDeep) {
         for (const auto& [name, value] : before.items()) {
             if (!json.contains(name)) {
                 json[name] = value;

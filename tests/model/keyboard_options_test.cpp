@@ -94,9 +94,10 @@ TEST(KeyboardOptions, RejectsWhatIsNotAnObject) {
 TEST(KeyboardOptions, WritingBackKeepsMembersOfOtherNames) {
     const KeyboardOptions options = withOff({"windowsLockShortcut"});
     struct Case {
-        const char* before;
+        std::string before;
         const char* expectedTail;  // what follows the nine members
     };
+    const std::size_t deep = 100000;
     const Case cases[] = {
         // A newer version's switch survives, and a bad value of a known one is replaced.
         {R"({"fullWindowsTyping": 3, "newerSwitch": false, "zeta": {"a": [1]}})",
@@ -105,13 +106,16 @@ TEST(KeyboardOptions, WritingBackKeepsMembersOfOtherNames) {
         {"[1, 2]", "}"},
         {"not json", "}"},
         {"", "}"},
+        // Nested deeper than any record: nothing is kept, and nothing overflows the stack.
+        {R"({"kept": 1, "deep": )" + std::string(deep, '[') + std::string(deep, ']') + "}", "}"},
     };
     for (const Case& c : cases) {
         const std::string written = options.encoded(c.before);
         const std::string nine = options.encoded();
-        ASSERT_EQ(written.substr(0, nine.size() - 1), nine.substr(0, nine.size() - 1)) << c.before;
-        EXPECT_EQ(written.substr(nine.size() - 1), c.expectedTail) << c.before;
-        EXPECT_EQ(KeyboardOptions::decode(written).value(), options) << c.before;
+        ASSERT_EQ(written.substr(0, nine.size() - 1), nine.substr(0, nine.size() - 1))
+            << c.before.substr(0, 80);
+        EXPECT_EQ(written.substr(nine.size() - 1), c.expectedTail) << c.before.substr(0, 80);
+        EXPECT_EQ(KeyboardOptions::decode(written).value(), options) << c.before.substr(0, 80);
     }
 }
 
