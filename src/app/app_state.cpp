@@ -81,7 +81,6 @@ void AppState::initialise() {
 // since launch stands over what was stored.
 void AppState::restoreMode() {
     if (restorePending_) {
-        restorePending_ = false;
         enableMode();
     }
 }
@@ -211,6 +210,7 @@ void AppState::pollPermissions() {
 }
 
 void AppState::enableMode() {
+    restorePending_ = false;  // whoever starts the mode first, the restore has nothing left to do
     refreshPermissions();
     if (!permissions_.allGranted()) {
         publish(engineState_, EngineState::missingPermissions());
@@ -265,7 +265,6 @@ void AppState::setLaunchAtLogin(bool wanted, bool silently) {
 }
 
 void AppState::toggleMode() {
-    restorePending_ = false;  // the user has decided
     if (isModeEnabled_) {
         stopMode();
     } else {

@@ -140,7 +140,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     DiagnosticSnapshot diagnostic_;
     std::optional<std::string> bannerMessage_;
 
-    bool restorePending_ = false;           // until the launch restore runs or the user decides
+    bool restorePending_ = false;           // until the mode is started or stopped, by anyone
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
 
     AppPlatform platform_;
