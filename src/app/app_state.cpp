@@ -144,6 +144,7 @@ void AppState::storeModeEnabled(bool enabled) {
 
 void AppState::stopMode() {
     engine_->stop();
+    platform_.application.endLatencyCriticalActivity();
     publish(isModeEnabled_, false);
     storeModeEnabled(false);
 }
@@ -181,6 +182,7 @@ void AppState::enableMode() {
         return;  // the engine's failed report carries the reason
     }
 
+    platform_.application.beginLatencyCriticalActivity();
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
     updateInputSourceDescription();
