@@ -70,11 +70,10 @@ void reportPermissions(Report& report, const PermissionStatus& permissions) {
 }
 
 void reportInputSources(Report& report, const SelfCheck::Findings& findings) {
-    report.line(findings.inputSources.empty() ? "warn" : "ok",
-                "Input sources: " + std::to_string(findings.inputSources.size()) + " installed");
-    for (const InputSource& source : findings.inputSources) {
-        report.detail(describe(source));
-    }
+    report.line(findings.installedSources == 0 ? "warn" : "ok",
+                "Input sources: " + std::to_string(findings.installedSources) +
+                    " installed, current " +
+                    (findings.currentSource ? describe(*findings.currentSource) : "none"));
     const auto choice = [&](const char* language, const std::optional<InputSource>& source,
                             const char* wanted) {
         if (source) {
@@ -135,7 +134,8 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     findings.systemVersion = ports.probe.systemVersion();
     findings.permissions = PermissionManager(ports.permissions).currentStatus();
     findings.secureEventInput = ports.probe.secureEventInputEnabled();
-    findings.inputSources = ports.inputSources.installedSources();
+    findings.installedSources = ports.inputSources.installedSources().size();
+    findings.currentSource = ports.inputSources.currentKeyboardSource();
     findings.englishSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::english);
     findings.russianSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::russian);
     findings.loginItemStatus = ports.loginItems.status();

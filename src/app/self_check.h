@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,7 +37,8 @@ class SelfCheck {
         std::string systemVersion;
         PermissionStatus permissions;
         bool secureEventInput = false;
-        std::vector<InputSource> inputSources;
+        std::size_t installedSources = 0;
+        std::optional<InputSource> currentSource;
         std::optional<InputSource> englishSource;
         std::optional<InputSource> russianSource;
         int loginItemStatus = LoginItemApi::notRegistered;
