@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run screenshots bench soak fuzz clean format
+.PHONY: all deps build test run dmg self-check screenshots bench soak fuzz clean format
 
 all: build
 
@@ -19,6 +19,9 @@ build: deps
 
 test: build
 	ctest --preset $(PRESET) --parallel $(JOBS)
+
+# The application a user runs is the optimised one; tests keep their own preset.
+run dmg self-check: PRESET = release
 
 # Starts Varnel: on a Mac the application bundle, elsewhere the application over the
 # simulated Mac. Without a display, the guided tour of varnel-sim instead.
@@ -33,6 +36,21 @@ else
 		echo "of varnel-sim instead, examples/tour.vks."; \
 		build/$(PRESET)/tools/varnel-sim/varnel-sim examples/tour.vks; \
 	fi
+endif
+
+# On a Mac, the release artefact: Varnel.dmg with a standalone Varnel.app, signed with the
+# hardened runtime (ad hoc unless VARNEL_CODESIGN_IDENTITY names an identity) and checked.
+dmg: build
+	scripts/make-dmg build/$(PRESET)/Varnel.app Varnel.dmg
+
+# What this Mac gives Varnel: permissions, secure input, input sources, the login item, a
+# keyboard tap and the stored settings. Exit status 0 when the keyboard can be remapped.
+ifeq ($(shell uname -s),Darwin)
+self-check: build
+	build/$(PRESET)/Varnel.app/Contents/MacOS/Varnel --self-check
+else
+self-check:
+	@echo "make self-check examines a Mac; here Varnel runs over the simulated Mac."
 endif
 
 # Pictures of the window and the menu, for docs/screenshots.

@@ -1,15 +1,26 @@
 // Varnel, the application. On a Mac it runs on the real platform layer; elsewhere on the
 // simulated Mac, in the state varnel-sim starts from, so that the whole interface can be
-// used and tested. The main queue is Qt's in both.
+// used and tested. The main queue is Qt's in both, and so is quitting: Qt's aboutToQuit is
+// the application's will-terminate notification everywhere.
+//
+// `varnel --self-check` (on a Mac: Varnel.app/Contents/MacOS/Varnel --self-check) prints
+// what the system gives Varnel and exits, 0 when the keyboard can be remapped.
 
 #include <QApplication>
+#include <iostream>
+#include <string_view>
 
 #include "app/app_state.h"
 #include "platform/qt/qt_main_queue.h"
+#include "platform/qt/qt_system_notifications.h"
+#include "ui/app_menu_translator.h"
 #include "ui/varnel_app.h"
 
 #ifdef __APPLE__
+#include "app/self_check.h"
 #include "platform/macos/mac_platform.h"
+#include "platform/macos/mac_self_check_probe.h"
+#include "platform/qt/qt_key_window_control.h"
 #else
 #include "platform/qt/qsettings_store.h"
 #include "platform/qt/qt_application_control.h"
@@ -19,44 +30,75 @@
 namespace {
 
 #ifdef __APPLE__
-// The real Mac; its notification centre tells AppState of termination and wake.
+// The real Mac. Its windows are Qt's, so the key window closes through Qt.
 struct Platform {
     varnel::MacPlatform mac;
+    varnel::QtKeyWindowControl application{mac.application};
+    varnel::QtSystemNotifications notifications{mac.notifications};
 
-    varnel::AppPlatform wire(varnel::MainQueue& mainQueue) { return mac.platform(mainQueue); }
-    void applicationWillQuit() {}
+    varnel::AppPlatform wire(varnel::MainQueue& mainQueue) {
+        const varnel::AppPlatform system = mac.platform(mainQueue);
+        return {system.events, mainQueue,          system.settings,     notifications,
+                application,   system.permissions, system.inputSources, system.loginItems};
+    }
 };
+
+int selfCheck() {
+    varnel::MacPlatform mac;
+    varnel::MacSelfCheckProbe probe;
+    const varnel::SelfCheck::Findings findings =
+        varnel::SelfCheck::examine({probe, mac.permissions, mac.inputSources,
+                                    mac.inputSourceManager, mac.loginItems, mac.settings});
+    std::cout << varnel::SelfCheck::report(findings) << std::flush;
+    return varnel::SelfCheck::ready(findings) ? 0 : 1;
+}
 #else
 // The simulated Mac, with settings in QSettings and Qt's own window control.
 struct Platform {
     varnel::SimMac mac;
     varnel::QSettingsStore settings;
     varnel::QtApplicationControl application;
+    varnel::QtSystemNotifications notifications{mac.notifications};
 
     varnel::AppPlatform wire(varnel::MainQueue& mainQueue) {
         const varnel::AppPlatform sim = mac.platform();
-        return {sim.events,  mainQueue,       settings,         sim.notifications,
+        return {sim.events,  mainQueue,       settings,         notifications,
                 application, sim.permissions, sim.inputSources, sim.loginItems};
     }
-    void applicationWillQuit() {
-        mac.notifications.post(varnel::SystemNotification::applicationWillTerminate);
-    }
 };
+
+int selfCheck() {
+    std::cerr << "varnel: --self-check examines a Mac; this build runs over the simulated Mac\n";
+    return 2;
+}
 #endif
+
+bool selfCheckAsked(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--self-check") {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (selfCheckAsked(argc, argv)) {
+        return selfCheck();
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
+    // Before the menu bar exists: Qt titles the Mac application menu from the translators.
+    varnel::AppMenuTranslator menuTexts;
+    QApplication::installTranslator(&menuTexts);
 
     Platform platform;
     varnel::QtMainQueue mainQueue;
     const auto state = varnel::AppState::make(platform.wire(mainQueue));
     varnel::VarnelApp shell(*state);
-    QObject::connect(&application, &QCoreApplication::aboutToQuit,
-                     [&platform] { platform.applicationWillQuit(); });
     shell.showMainWindow();
     return QApplication::exec();
 }

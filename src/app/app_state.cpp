@@ -160,6 +160,7 @@ void AppState::storeModeEnabled(bool enabled) {
 
 void AppState::markModeOff() {
     restorePending_ = false;
+    platform_.application.endLatencyCriticalActivity();
     publish(isModeEnabled_, false);
     storeModeEnabled(false);
 }
@@ -239,6 +240,7 @@ void AppState::enableMode() {
         return;
     }
 
+    platform_.application.beginLatencyCriticalActivity();
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
     schedulePermissionPoll();

@@ -7,7 +7,8 @@ namespace varnel {
 
 enum class SystemNotification { applicationWillTerminate, systemDidWake };
 
-// Keeps an observation alive; the observer is never removed while the token lives.
+// Keeps an observation alive: the observer stays while the token lives and is removed
+// when the token goes.
 using ObserverToken = std::shared_ptr<void>;
 
 // The system's application and workspace notifications. Handlers run on the main thread.

@@ -111,18 +111,20 @@ std::optional<InputSource> InputSourceManager::russianPCSource() const {
     return std::nullopt;
 }
 
+std::optional<InputSource> InputSourceManager::sourceFor(WindowsTypingLanguage language) const {
+    return language == WindowsTypingLanguage::russian ? russianPCSource()
+                                                      : preferredEnglishSource();
+}
+
 InputSourceManager::SwitchResult InputSourceManager::selectWindowsLanguage(
     WindowsTypingLanguage language) {
+    if (auto source = sourceFor(language)) {
+        return selectIfNeeded(*source);
+    }
     if (language == WindowsTypingLanguage::russian) {
-        if (auto source = russianPCSource()) {
-            return selectIfNeeded(*source);
-        }
         return SwitchResult::unavailable(
             "Не найдена системная раскладка «Русская — ПК». Встроенная раскладка Varnel всё равно "
             "продолжит печатать по Windows.");
-    }
-    if (auto source = preferredEnglishSource()) {
-        return selectIfNeeded(*source);
     }
     return SwitchResult::unavailable(
         "Не найдена английская раскладка ABC или U.S. При этом встроенная раскладка Varnel всё "

@@ -47,6 +47,9 @@ class InputSourceManager {
     explicit InputSourceManager(InputSourceApi& api) : api_(api) {}
 
     SwitchResult selectWindowsLanguage(WindowsTypingLanguage language);
+    // The source selectWindowsLanguage would select for the language, none when no suitable
+    // source is installed. Nothing is selected.
+    std::optional<InputSource> sourceFor(WindowsTypingLanguage language) const;
     // The current source's localized name, else its identifier, else "Неизвестно".
     std::string currentDisplayName() const;
     // Russian when the current source is a Russian one, else English.

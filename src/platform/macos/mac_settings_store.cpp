@@ -8,27 +8,36 @@ namespace varnel {
 
 namespace {
 
-// The stored value of a key, owned by the caller; null when absent.
-CFPropertyListRef copyValue(std::string_view key) {
-    CFStringRef name = CFText::createString(key);
-    CFPropertyListRef value = CFPreferencesCopyAppValue(name, kCFPreferencesCurrentApplication);
-    CFRelease(name);
-    return value;
-}
-
-// Stores `value` (borrowed) under the key and writes the defaults out.
-void storeValue(std::string_view key, CFPropertyListRef value) {
-    CFStringRef name = CFText::createString(key);
-    CFPreferencesSetAppValue(name, value, kCFPreferencesCurrentApplication);
-    CFPreferencesAppSynchronize(kCFPreferencesCurrentApplication);
-    CFRelease(name);
-}
-
 bool isOfType(CFPropertyListRef value, CFTypeID type) {
     return value != nullptr && CFGetTypeID(value) == type;
 }
 
 }  // namespace
+
+MacSettingsStore::MacSettingsStore(std::string_view domain)
+    : domain_(CFText::createString(domain)), ownsDomain_(true) {}
+
+MacSettingsStore::~MacSettingsStore() {
+    if (ownsDomain_) {
+        CFRelease(domain_);
+    }
+}
+
+// The stored value of a key, owned by the caller; null when absent.
+CFPropertyListRef MacSettingsStore::copyValue(std::string_view key) const {
+    CFStringRef name = CFText::createString(key);
+    CFPropertyListRef value = CFPreferencesCopyAppValue(name, domain_);
+    CFRelease(name);
+    return value;
+}
+
+// Stores `value` (borrowed) under the key and writes the defaults out.
+void MacSettingsStore::storeValue(std::string_view key, CFPropertyListRef value) {
+    CFStringRef name = CFText::createString(key);
+    CFPreferencesSetAppValue(name, value, domain_);
+    CFPreferencesAppSynchronize(domain_);
+    CFRelease(name);
+}
 
 std::optional<std::string> MacSettingsStore::data(std::string_view key) {
     CFPropertyListRef value = copyValue(key);

@@ -12,16 +12,17 @@ ObserverToken MacSystemNotifications::addObserver(SystemNotification notificatio
     NSNotificationName name =
         terminate ? NSApplicationWillTerminateNotification : NSWorkspaceDidWakeNotification;
     auto shared = std::make_shared<std::function<void()>>(std::move(handler));
-    id<NSObject> token = [center addObserverForName:name
-                                             object:nil
-                                              queue:[NSOperationQueue mainQueue]
-                                         usingBlock:^(NSNotification*) {
-                                           (*shared)();
-                                         }];
-    // The token holds one reference to the observation, released with the token.
-    return ObserverToken((__bridge_retained void*)token, [](void* retained) {
-        id<NSObject> released = (__bridge_transfer id<NSObject>)retained;
-        (void)released;
+    id<NSObject> observer = [center addObserverForName:name
+                                                object:nil
+                                                 queue:[NSOperationQueue mainQueue]
+                                            usingBlock:^(NSNotification*) {
+                                              (*shared)();
+                                            }];
+    // A block observer stays registered until it is removed, whatever holds the returned
+    // object: the token removes it when the token goes.
+    return ObserverToken((__bridge_retained void*)observer, [center](void* retained) {
+        id<NSObject> removed = (__bridge_transfer id<NSObject>)retained;
+        [center removeObserver:removed];
     });
 }
 

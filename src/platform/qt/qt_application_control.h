@@ -11,6 +11,9 @@ class QtApplicationControl : public ApplicationControl {
     void closeKeyWindow() override;
     void hideApplication() override;
     void activateIgnoringOtherApps() override;
+    // Nothing throttles a background application here.
+    void beginLatencyCriticalActivity() override {}
+    void endLatencyCriticalActivity() override {}
 };
 
 }  // namespace varnel

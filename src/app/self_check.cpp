@@ -1,0 +1,185 @@
+#include "app/self_check.h"
+
+#include "app/app_state.h"
+#include "engine/keyboard_engine.h"
+#include "model/keyboard_options.h"
+#include "model/windows_typing_language.h"
+
+namespace varnel {
+
+namespace {
+
+using TapEcho = SelfCheckProbe::TapEcho;
+
+SelfCheck::StoredValue storedOptions(SettingsStore& settings) {
+    const std::string key(AppState::optionsKey);
+    const std::optional<std::string> bytes = settings.data(key);
+    if (!bytes) {
+        return {key, "absent: the defaults are used", true};
+    }
+    const std::string size = std::to_string(bytes->size()) + " bytes";
+    const Decoded<KeyboardOptions> decoded = KeyboardOptions::decode(*bytes);
+    if (!decoded) {
+        return {key,
+                size + ", unreadable (" + decoded.error().message + "): the defaults replace it",
+                false};
+    }
+    return {key, size + ": " + *bytes, true};
+}
+
+SelfCheck::StoredValue storedLanguage(SettingsStore& settings) {
+    const std::string key(AppState::typingLanguageKey);
+    const std::optional<std::string> text = settings.string(key);
+    if (!text) {
+        return {key, "absent: the language follows the current input source", true};
+    }
+    const std::string quoted = '"' + *text + '"';
+    if (!WindowsTypingLanguage::fromRawValue(*text)) {
+        return {key, quoted + ", not a language: the current input source decides", false};
+    }
+    return {key, quoted, true};
+}
+
+std::string describe(const InputSource& source) {
+    return source.identifier.value_or("(no identifier)") + " \"" +
+           source.localizedName.value_or("") + '"';
+}
+
+class Report {
+  public:
+    void line(std::string_view mark, std::string_view text) {
+        out_.append("  ").append(mark).append(6 - mark.size(), ' ').append(text).append("\n");
+    }
+    void detail(std::string_view text) { out_.append(10, ' ').append(text).append("\n"); }
+    void verdict(std::string_view text) { out_.append(text).append("\n"); }
+    std::string take() { return std::move(out_); }
+
+  private:
+    std::string out_ = "Varnel self-check\n";
+};
+
+void reportPermissions(Report& report, const PermissionStatus& permissions) {
+    report.line(permissions.accessibility ? "ok" : "FAIL",
+                permissions.accessibility ? "Accessibility: granted"
+                                          : "Accessibility: not granted (System Settings → "
+                                            "Privacy & Security → Accessibility)");
+    report.line(permissions.inputMonitoring ? "ok" : "FAIL",
+                permissions.inputMonitoring ? "Input Monitoring: granted"
+                                            : "Input Monitoring: not granted (System Settings → "
+                                              "Privacy & Security → Input Monitoring)");
+}
+
+void reportInputSources(Report& report, const SelfCheck::Findings& findings) {
+    report.line(findings.installedSources == 0 ? "warn" : "ok",
+                "Input sources: " + std::to_string(findings.installedSources) +
+                    " installed, current " +
+                    (findings.currentSource ? describe(*findings.currentSource) : "none"));
+    const auto choice = [&](const char* language, const std::optional<InputSource>& source,
+                            const char* wanted) {
+        if (source) {
+            report.line("ok", std::string("For ") + language + ": " + describe(*source));
+        } else {
+            report.line("warn", std::string("For ") + language + ": no " + wanted +
+                                    " layout; Varnel still types " + language +
+                                    " from its own layout");
+        }
+    };
+    choice("English", findings.englishSource, "ABC or U.S.");
+    choice("Russian", findings.russianSource, "Russian PC");
+}
+
+void reportLoginItem(Report& report, int status) {
+    switch (status) {
+        case LoginItemApi::enabled: report.line("ok", "Login item: enabled"); return;
+        case LoginItemApi::notRegistered:
+            report.line("ok", "Login item: not registered (the mode registers it when it starts)");
+            return;
+        case LoginItemApi::requiresApproval:
+            report.line("warn",
+                        "Login item: requires approval (System Settings → General → Login Items)");
+            return;
+        case LoginItemApi::notFound:
+            report.line("warn",
+                        "Login item: not found (run Varnel.app from Applications, not from the "
+                        "disk image or a moved copy)");
+            return;
+        default: report.line("warn", "Login item: unknown status " + std::to_string(status));
+    }
+}
+
+void reportTap(Report& report, TapEcho echo) {
+    if (echo == TapEcho::refused) {
+        report.line("FAIL", "Keyboard tap: the system refused a listen-only tap");
+        report.line("skip", "Event echo: no tap to listen with");
+        return;
+    }
+    report.line("ok", "Keyboard tap: a listen-only tap was created");
+    switch (echo) {
+        case TapEcho::notPosted:
+            report.line("skip", "Event echo: not tried, posting events needs Accessibility");
+            return;
+        case TapEcho::lost:
+            report.line("FAIL", "Event echo: an event posted with Varnel's marker never came back");
+            return;
+        default:
+            report.line("ok", "Event echo: an event posted with Varnel's marker came back");
+            return;
+    }
+}
+
+}  // namespace
+
+SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
+    Findings findings;
+    findings.systemVersion = ports.probe.systemVersion();
+    findings.permissions = PermissionManager(ports.permissions).currentStatus();
+    findings.secureEventInput = ports.probe.secureEventInputEnabled();
+    findings.installedSources = ports.inputSources.installedSources().size();
+    findings.currentSource = ports.inputSources.currentKeyboardSource();
+    findings.englishSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::english);
+    findings.russianSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::russian);
+    findings.loginItemStatus = ports.loginItems.status();
+    // Without Accessibility a posted event is dropped: nothing is posted then.
+    findings.tapEcho =
+        ports.probe.tapEcho(findings.permissions.accessibility, KeyboardEngine::syntheticMarker);
+    findings.settingsDomain = ports.probe.settingsDomain();
+    findings.settings.push_back(storedOptions(ports.settings));
+    findings.settings.push_back(storedLanguage(ports.settings));
+    findings.settings.push_back(
+        {std::string(AppState::modeEnabledKey),
+         ports.settings.boolValue(AppState::modeEnabledKey) ? "true" : "false", true});
+    return findings;
+}
+
+bool SelfCheck::ready(const Findings& findings) {
+    return findings.permissions.allGranted() && !findings.secureEventInput &&
+           findings.tapEcho == TapEcho::echoed;
+}
+
+std::string SelfCheck::report(const Findings& findings) {
+    Report report;
+    report.line("ok", "System: " + findings.systemVersion);
+    reportPermissions(report, findings.permissions);
+    report.line(findings.secureEventInput ? "FAIL" : "ok",
+                findings.secureEventInput
+                    ? "Secure keyboard input: on (a password field or Terminal's Secure "
+                      "Keyboard Entry); no tap sees keys until it is off"
+                    : "Secure keyboard input: off");
+    reportInputSources(report, findings);
+    reportLoginItem(report, findings.loginItemStatus);
+    reportTap(report, findings.tapEcho);
+    bool settingsUsable = true;
+    for (const StoredValue& value : findings.settings) {
+        settingsUsable = settingsUsable && value.usable;
+    }
+    report.line(settingsUsable ? "ok" : "warn",
+                "Settings: user defaults " + findings.settingsDomain);
+    for (const StoredValue& value : findings.settings) {
+        report.detail(value.key + ": " + value.description);
+    }
+    report.verdict(ready(findings) ? "Ready: Varnel can remap the keyboard."
+                                   : "Not ready: see the FAIL lines.");
+    return report.take();
+}
+
+}  // namespace varnel

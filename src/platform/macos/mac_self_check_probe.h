@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/self_check_probe.h"
+
+namespace varnel {
+
+// The self-check's questions to the system: NSProcessInfo, NSBundle, HIToolbox's secure
+// input flag and a short-lived listen-only CoreGraphics tap.
+class MacSelfCheckProbe : public SelfCheckProbe {
+  public:
+    std::string systemVersion() override;
+    bool secureEventInputEnabled() override;
+    std::string settingsDomain() override;
+    TapEcho tapEcho(bool post, std::int64_t marker) override;
+};
+
+}  // namespace varnel
