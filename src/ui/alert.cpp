@@ -13,6 +13,7 @@ namespace varnel {
 namespace {
 
 constexpr int iconSize = 64;
+[[maybe_unused]] constexpr int messageWidth = 320;
 
 }  // namespace
 
@@ -35,6 +36,10 @@ void Alert::setMessage(const QString& message) {
     // Plain text whatever it holds: a message may contain "<".
     if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"))) {
         label->setTextFormat(Qt::PlainText);
+#ifndef Q_OS_MACOS
+        // Qt's box wraps a long message into a narrow column; a Mac's alerts are narrow anyway.
+        label->setMinimumWidth(messageWidth);
+#endif
     }
 }
 

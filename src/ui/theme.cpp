@@ -58,39 +58,11 @@ QColor accentOf([[maybe_unused]] const QPalette& palette, bool dark) {
 #endif
 }
 
-}  // namespace
-
-Colors colors(const QPalette& palette) {
-    Colors c;
-    c.text = palette.color(QPalette::WindowText);
-    c.window = palette.color(QPalette::Window);
-    // Dark when the text is lighter than what it stands on.
-    c.dark = c.text.lightness() > c.window.lightness();
-    c.secondaryText = palette.color(QPalette::PlaceholderText);
-    c.card = palette.color(QPalette::Base);
-    c.cardBorder = withAlpha(c.text, c.dark ? 0.16 : 0.12);
-    c.accent = accentOf(palette, c.dark);
-    c.onAccent = Qt::white;
-    c.buttonFill = c.dark ? withAlpha(c.text, 0.16) : palette.color(QPalette::Base);
-    c.green = system(System::green, c.dark);
-    c.red = system(System::red, c.dark);
-    c.orange = system(System::orange, c.dark);
-    return c;
+// Dark when the text is lighter than what it stands on.
+bool isDark(const QPalette& palette) {
+    return palette.color(QPalette::WindowText).lightness() >
+           palette.color(QPalette::Window).lightness();
 }
-
-QColor tone(const QPalette& palette, Tone tone) {
-    switch (tone) {
-        case Tone::primary: return palette.color(QPalette::WindowText);
-        case Tone::secondary: return palette.color(QPalette::PlaceholderText);
-        case Tone::accent: return colors(palette).accent;
-        case Tone::green: return colors(palette).green;
-        case Tone::red: return colors(palette).red;
-        case Tone::orange: return colors(palette).orange;
-    }
-    return palette.color(QPalette::WindowText);
-}
-
-namespace {
 
 // The style's own palette with the roles that make a window light or dark replaced.
 QPalette standIn(const QColor& text, const QColor& window, const QColor& base, const QColor& button,
@@ -123,6 +95,35 @@ QPalette standIn(const QColor& text, const QColor& window, const QColor& base, c
 }
 
 }  // namespace
+
+Colors colors(const QPalette& palette) {
+    Colors c;
+    c.text = palette.color(QPalette::WindowText);
+    c.window = palette.color(QPalette::Window);
+    c.dark = isDark(palette);
+    c.secondaryText = palette.color(QPalette::PlaceholderText);
+    c.card = palette.color(QPalette::Base);
+    c.cardBorder = withAlpha(c.text, c.dark ? 0.16 : 0.12);
+    c.accent = accentOf(palette, c.dark);
+    c.onAccent = Qt::white;
+    c.buttonFill = c.dark ? withAlpha(c.text, 0.16) : palette.color(QPalette::Base);
+    c.green = system(System::green, c.dark);
+    c.red = system(System::red, c.dark);
+    c.orange = system(System::orange, c.dark);
+    return c;
+}
+
+QColor tone(const QPalette& palette, Tone tone) {
+    switch (tone) {
+        case Tone::primary: return palette.color(QPalette::WindowText);
+        case Tone::secondary: return palette.color(QPalette::PlaceholderText);
+        case Tone::accent: return accentOf(palette, isDark(palette));
+        case Tone::green: return system(System::green, isDark(palette));
+        case Tone::red: return system(System::red, isDark(palette));
+        case Tone::orange: return system(System::orange, isDark(palette));
+    }
+    return palette.color(QPalette::WindowText);
+}
 
 QPalette lightPalette() {
     return standIn(QColor(34, 34, 34), QColor(236, 236, 236), Qt::white, QColor(246, 246, 246),
