@@ -8,6 +8,15 @@ CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
 .PHONY: all deps build test run dmg self-check screenshots bench soak fuzz clean format
 
+# Lines of a build that tell a person nothing: make run and make screenshots leave them out.
+BUILD_CHATTER := Built target|Automatic (MOC|RCC|UIC) for target|Consolidate compiler generated|Scanning dependencies|^g?make(\[[0-9]+\])?: (Entering|Leaving)
+# Builds the targets $(2) of preset $(1) quietly: configures only the first time (later the
+# build configures again by itself when a CMake file changed) and shows only lines of real
+# work, so that nothing is printed when nothing changed.
+quiet_build = { [ -f build/$(1)/CMakeCache.txt ] || cmake --preset $(1) $(CMAKE_FLAGS); } \
+	&& bash -c 'set -o pipefail; cmake --build --preset $(1) --parallel $(JOBS) --target $(2) 2>&1 \
+		| { grep -v -E "$(BUILD_CHATTER)" || true; }'
+
 all: build
 
 deps:
@@ -24,17 +33,22 @@ test: build
 run dmg self-check: PRESET = release
 
 # Starts Varnel: on a Mac the application bundle, elsewhere the application over the
-# simulated Mac. Without a display, the guided tour of varnel-sim instead.
-run: build
+# simulated Mac, whose settings stay in ~/.config/Varnel/Varnel.conf between runs (FRESH=1
+# starts with empty settings, for that run only). Without a display, the guided tour of
+# varnel-sim instead, each step printed before what it did.
+run: deps
 ifeq ($(shell uname -s),Darwin)
+	@$(call quiet_build,$(PRESET),varnel)
 	open build/$(PRESET)/Varnel.app
 else
+	@$(call quiet_build,$(PRESET),varnel varnel-sim)
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		build/$(PRESET)/varnel; \
+		build/$(PRESET)/varnel $(if $(FRESH),--empty-settings); \
 	else \
-		echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): running the guided tour"; \
-		echo "of varnel-sim instead, examples/tour.vks."; \
-		build/$(PRESET)/tools/varnel-sim/varnel-sim examples/tour.vks; \
+		echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): the guided tour of"; \
+		echo "varnel-sim instead, examples/tour.vks, with what each step does below it."; \
+		echo; \
+		build/$(PRESET)/tools/varnel-sim/varnel-sim --echo examples/tour.vks; \
 	fi
 endif
 
@@ -53,8 +67,9 @@ self-check:
 	@echo "make self-check examines a Mac; here Varnel runs over the simulated Mac."
 endif
 
-# Pictures of the window and the menu, for docs/screenshots.
-screenshots: build
+# Pictures of the window, the alert and the menu, light and dark, for docs/screenshots.
+screenshots: deps
+	@$(call quiet_build,$(PRESET),varnel-screenshot)
 	build/$(PRESET)/tools/varnel-screenshot/varnel-screenshot docs/screenshots
 
 # The cost of one event on the hot path, and its allocations (docs/performance.md).

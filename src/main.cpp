@@ -22,8 +22,11 @@
 #include "platform/macos/mac_self_check_probe.h"
 #include "platform/qt/qt_key_window_control.h"
 #else
+#include <memory>
+
 #include "platform/qt/qsettings_store.h"
 #include "platform/qt/qt_application_control.h"
+#include "platform/sim/memory_settings_store.h"
 #include "platform/sim/sim_mac.h"
 #endif
 
@@ -53,10 +56,21 @@ int selfCheck() {
     return varnel::SelfCheck::ready(findings) ? 0 : 1;
 }
 #else
+// The settings file of QSettings (on Linux ~/.config/Varnel/Varnel.conf), kept between runs;
+// with --empty-settings, empty settings held in memory for this run only: the file is neither
+// read nor written.
+std::unique_ptr<varnel::SettingsStore> settingsStore() {
+    if (QCoreApplication::arguments().contains(QStringLiteral("--empty-settings"))) {
+        return std::make_unique<varnel::MemorySettingsStore>();
+    }
+    return std::make_unique<varnel::QSettingsStore>();
+}
+
 // The simulated Mac, with settings in QSettings and Qt's own window control.
 struct Platform {
     varnel::SimMac mac;
-    varnel::QSettingsStore settings;
+    std::unique_ptr<varnel::SettingsStore> store = settingsStore();
+    varnel::SettingsStore& settings = *store;
     varnel::QtApplicationControl application;
     varnel::QtSystemNotifications notifications{mac.notifications};
 

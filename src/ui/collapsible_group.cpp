@@ -7,9 +7,9 @@
 
 namespace varnel {
 
-CollapsibleGroup::CollapsibleGroup(const QString& title, QWidget* parent) : QFrame(parent) {
+CollapsibleGroup::CollapsibleGroup(const QString& title, QWidget* parent)
+    : Card(14, /*bordered=*/false, parent) {
     setObjectName(QStringLiteral("collapsibleGroup"));
-    WidgetStyle::roundedCard(this, 14, Theme::controlBackground(parent));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     layout->setSpacing(0);

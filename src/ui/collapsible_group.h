@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFrame>
+#include "ui/card.h"
 
 class QToolButton;
 class QVBoxLayout;
@@ -9,7 +9,7 @@ namespace varnel {
 
 // A titled group whose content folds away; it starts collapsed, and its state lives only
 // as long as the window.
-class CollapsibleGroup : public QFrame {
+class CollapsibleGroup : public Card {
     Q_OBJECT
 
   public:
@@ -19,6 +19,7 @@ class CollapsibleGroup : public QFrame {
     QVBoxLayout* contentLayout() const { return contentLayout_; }
     bool isExpanded() const;
     void setExpanded(bool expanded);
+    QToolButton* header() const { return header_; }
 
   private:
     QToolButton* header_;

@@ -1,13 +1,16 @@
 #include "ui/content_view.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleHints>
 #include <QVBoxLayout>
 
+#include "ui/alert.h"
 #include "ui/collapsible_group.h"
 #include "ui/diagnostics_panel.h"
 #include "ui/feature_row.h"
@@ -15,6 +18,8 @@
 #include "ui/mode_card.h"
 #include "ui/options_panel.h"
 #include "ui/permission_card.h"
+#include "ui/push_button.h"
+#include "ui/scroll_bar.h"
 #include "ui/state_observer.h"
 #include "ui/texts.h"
 #include "ui/widget_style.h"
@@ -23,29 +28,18 @@ namespace varnel {
 
 using Theme::TextStyle;
 
-namespace {
-
-QString prominentStyle() {
-    return QStringLiteral(
-               "QPushButton { color: white; background: %1; border: none; "
-               "border-radius: 6px; padding: 5px 12px; }"
-               "QPushButton:pressed { background: %2; }")
-        .arg(Theme::css(Theme::blue()), Theme::css(Theme::blue().darker(115)));
-}
-
-}  // namespace
-
 ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    outer->addWidget(scroll);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setVerticalScrollBar(new ScrollBar(Qt::Vertical, scroll_));
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll_);
 
-    auto* page = new QWidget(scroll);
+    auto* page = new QWidget(scroll_);
     page->setObjectName(QStringLiteral("page"));
     page->setAutoFillBackground(true);
     page->setBackgroundRole(QPalette::Window);
@@ -76,14 +70,19 @@ ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), st
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAlignment(Qt::AlignHCenter);
     footer->setContentsMargins(8, 0, 8, 0);
-    WidgetStyle::setTextColor(footer, Theme::tertiaryText(this));
+    WidgetStyle::makeSecondary(footer);
     column->addWidget(footer);
     column->addStretch(1);
-    scroll->setWidget(page);
+    scroll_->setWidget(page);
 
     observer_ = new StateObserver(
         state_, [this] { refresh(); }, this);
     refresh();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    // Every colour is taken from the palette when painted; a new scheme only needs a paint.
+    connect(QGuiApplication::styleHints(), &QStyleHints::colorSchemeChanged, this,
+            [this] { update(); });
+#endif
 }
 
 QWidget* ContentView::makeHeader() {
@@ -98,7 +97,8 @@ QWidget* ContentView::makeHeader() {
         WidgetStyle::label(Theme::qt(Texts::appName), TextStyle::title2, QFont::DemiBold, header));
     auto* subtitle =
         WidgetStyle::label(Theme::qt(Texts::subtitle), TextStyle::body, QFont::Normal, header);
-    WidgetStyle::setTextColor(subtitle, Theme::secondaryText(this));
+    subtitle->setObjectName(QStringLiteral("subtitle"));
+    WidgetStyle::makeSecondary(subtitle);
     texts->addWidget(subtitle);
     row->addLayout(texts, 1);
     return header;
@@ -126,13 +126,15 @@ QWidget* ContentView::makePermissionsSection() {
     column->addWidget(inputMonitoringCard_);
 
     auto* buttons = new QHBoxLayout;
-    auto* request = new QPushButton(Theme::qt(Texts::requestPermissions), permissionsSection_);
+    buttons->setSpacing(6);
+    auto* request = new PushButton(Theme::qt(Texts::requestPermissions),
+                                   PushButton::Kind::prominent, permissionsSection_);
     request->setObjectName(QStringLiteral("requestPermissions"));
-    request->setStyleSheet(prominentStyle());
-    connect(request, &QPushButton::clicked, this, [this] { state_.requestPermissions(); });
-    auto* check = new QPushButton(Theme::qt(Texts::checkAgain), permissionsSection_);
+    connect(request, &PushButton::clicked, this, [this] { state_.requestPermissions(); });
+    auto* check = new PushButton(Theme::qt(Texts::checkAgain), PushButton::Kind::bordered,
+                                 permissionsSection_);
     check->setObjectName(QStringLiteral("checkAgain"));
-    connect(check, &QPushButton::clicked, this, [this] { state_.refreshPermissions(); });
+    connect(check, &PushButton::clicked, this, [this] { state_.refreshPermissions(); });
     buttons->addWidget(request);
     buttons->addWidget(check);
     buttons->addStretch(1);
@@ -187,6 +189,17 @@ void ContentView::hideEvent(QHideEvent* event) {
     if (alert_) {
         alert_->hide();
     }
+    // Closed or hidden, not minimised (the system's own hide is spontaneous): the window
+    // comes back as a freshly opened one.
+    if (!event->spontaneous()) {
+        resetToFresh();
+    }
+}
+
+void ContentView::resetToFresh() {
+    advancedGroup_->setExpanded(false);
+    diagnosticsGroup_->setExpanded(false);
+    scroll_->verticalScrollBar()->setValue(0);
 }
 
 void ContentView::presentBannerIfAny() {
@@ -201,11 +214,8 @@ void ContentView::presentBannerIfAny() {
         return;
     }
     if (!alert_) {
-        alert_ = new QMessageBox(QMessageBox::NoIcon, Theme::qt(Texts::appName), QString(),
-                                 QMessageBox::NoButton, window());
+        alert_ = new Alert(window());
         alert_->setObjectName(QStringLiteral("bannerAlert"));
-        alert_->setTextFormat(Qt::PlainText);
-        alert_->setWindowModality(Qt::WindowModal);
         alert_->addButton(Theme::qt(Texts::alertButton), QMessageBox::AcceptRole);
         // "Хорошо", Escape or the close button: every dismissal clears the banner.
         connect(alert_, &QMessageBox::finished, this, [this] {
@@ -214,7 +224,7 @@ void ContentView::presentBannerIfAny() {
             }
         });
     }
-    alert_->setText(QString::fromStdString(*banner));
+    alert_->setMessage(QString::fromStdString(*banner));
     if (!alert_->isVisible()) {
         alert_->open();
     }

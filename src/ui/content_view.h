@@ -4,11 +4,11 @@
 
 #include "app/app_state.h"
 
-class QMessageBox;
 class QScrollArea;
 
 namespace varnel {
 
+class Alert;
 class CollapsibleGroup;
 class DiagnosticsPanel;
 class ModeCard;
@@ -26,7 +26,7 @@ class ContentView : public QWidget {
 
     // Brings every part up to date with AppState now, instead of on the next turn.
     void refreshNow();
-    QMessageBox* alert() const { return alert_; }
+    Alert* alert() const { return alert_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,9 +38,12 @@ class ContentView : public QWidget {
     QWidget* makeFeaturesSection();
     void refresh();
     void presentBannerIfAny();
+    // As a freshly opened window: both groups folded, the top in view.
+    void resetToFresh();
 
     AppState& state_;
     StateObserver* observer_;
+    QScrollArea* scroll_;
     ModeCard* modeCard_;
     QWidget* permissionsSection_;
     PermissionCard* accessibilityCard_;
@@ -49,7 +52,7 @@ class ContentView : public QWidget {
     OptionsPanel* optionsPanel_;
     CollapsibleGroup* diagnosticsGroup_;
     DiagnosticsPanel* diagnosticsPanel_;
-    QMessageBox* alert_ = nullptr;
+    Alert* alert_ = nullptr;
 };
 
 }  // namespace varnel

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "ui/texts.h"
+#include "ui/tone_label.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
@@ -15,26 +16,31 @@ DiagnosticsPanel::DiagnosticsPanel(AppState& state, QWidget* parent)
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(8);
     grid->setColumnStretch(1, 1);
-    tap_ = addRow(Theme::qt(Texts::diagTap), QStringLiteral("diag.tap"), false);
-    language_ = addRow(Theme::qt(Texts::diagLanguage), QStringLiteral("diag.language"), false);
-    inputSource_ =
-        addRow(Theme::qt(Texts::diagInputSource), QStringLiteral("diag.inputSource"), true);
-    lastKey_ = addRow(Theme::qt(Texts::diagLastKey), QStringLiteral("diag.lastKey"), true);
-    result_ = addRow(Theme::qt(Texts::diagResult), QStringLiteral("diag.result"), true);
-    processed_ = addRow(Theme::qt(Texts::diagProcessed), QStringLiteral("diag.processed"), false);
-    blocked_ = addRow(Theme::qt(Texts::diagBlocked), QStringLiteral("diag.blocked"), false);
+    tap_ =
+        new ToneLabel({}, Theme::TextStyle::callout, QFont::Normal, Theme::Tone::secondary, this);
+    addRow(Theme::qt(Texts::diagTap), tap_, QStringLiteral("diag.tap"), false);
+    const auto row = [this](std::string_view label, const char* name, bool selectable) {
+        auto* value = new QLabel(this);
+        value->setWordWrap(true);
+        return addRow(Theme::qt(label), value, QString::fromLatin1(name), selectable);
+    };
+    language_ = row(Texts::diagLanguage, "diag.language", false);
+    inputSource_ = row(Texts::diagInputSource, "diag.inputSource", true);
+    lastKey_ = row(Texts::diagLastKey, "diag.lastKey", true);
+    result_ = row(Texts::diagResult, "diag.result", true);
+    processed_ = row(Texts::diagProcessed, "diag.processed", false);
+    blocked_ = row(Texts::diagBlocked, "diag.blocked", false);
     refresh();
 }
 
-QLabel* DiagnosticsPanel::addRow(const QString& label, const QString& name, bool selectable) {
+QLabel* DiagnosticsPanel::addRow(const QString& label, QLabel* value, const QString& name,
+                                 bool selectable) {
     auto* grid = static_cast<QGridLayout*>(layout());
     const QFont callout = Theme::font(Theme::TextStyle::callout);
     auto* title = new QLabel(label, this);
     title->setFont(callout);
-    auto* value = new QLabel(this);
     value->setObjectName(name);
     value->setFont(callout);
-    value->setWordWrap(true);
     value->setTextFormat(Qt::PlainText);  // key names such as "<" are text, not markup
     if (selectable) {
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -50,7 +56,7 @@ QLabel* DiagnosticsPanel::addRow(const QString& label, const QString& name, bool
 void DiagnosticsPanel::refresh() {
     const DiagnosticSnapshot& d = state_.diagnostic();
     tap_->setText(Theme::qt(d.eventTapActive ? Texts::diagTapActive : Texts::diagTapInactive));
-    WidgetStyle::setTextColor(tap_, d.eventTapActive ? Theme::green() : Theme::secondaryText(this));
+    tap_->setTone(d.eventTapActive ? Theme::Tone::green : Theme::Tone::secondary);
     language_->setText(Theme::qt(state_.typingLanguage().displayName()));
     inputSource_->setText(QString::fromStdString(state_.currentInputSource()));
     lastKey_->setText(QString::fromStdString(d.lastPhysicalKey));

@@ -8,6 +8,8 @@ class QLabel;
 
 namespace varnel {
 
+class ToneLabel;
+
 // The content of "Диагностика": what the engine last saw and did, live.
 class DiagnosticsPanel : public QWidget {
     Q_OBJECT
@@ -17,11 +19,11 @@ class DiagnosticsPanel : public QWidget {
     void refresh();
 
   private:
-    QLabel* addRow(const QString& label, const QString& name, bool selectable);
+    QLabel* addRow(const QString& label, QLabel* value, const QString& name, bool selectable);
 
     AppState& state_;
     int rows_ = 0;
-    QLabel* tap_;
+    ToneLabel* tap_;
     QLabel* language_;
     QLabel* inputSource_;
     QLabel* lastKey_;

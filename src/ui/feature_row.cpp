@@ -1,18 +1,16 @@
 #include "ui/feature_row.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/icons.h"
+#include "ui/symbol_view.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
 
 FeatureRow::FeatureRow(const QString& before, const QString& after, QWidget* parent)
-    : QFrame(parent) {
+    : Card(12, /*bordered=*/false, parent) {
     setObjectName(QStringLiteral("featureRow"));
-    WidgetStyle::roundedCard(this, 12, Theme::controlBackground(parent));
     // Full width and at least 66 high: every tile of a grid row gets the same size.
     setMinimumSize(10, minimumTileHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -22,9 +20,9 @@ FeatureRow::FeatureRow(const QString& before, const QString& after, QWidget* par
     row->setSpacing(10);
     row->setAlignment(Qt::AlignTop);
 
-    auto* symbol = new QLabel(this);
-    symbol->setPixmap(Icons::pixmap("checkmark.circle.fill", Theme::blue(), 15));
-    symbol->setContentsMargins(0, 1, 0, 0);  // level with the first line of text
+    auto* symbol = new SymbolView("checkmark.circle.fill", Theme::Tone::accent, 17, this);
+    symbol->setObjectName(QStringLiteral("featureCheck"));
+    // Level with the first line of text.
     row->addWidget(symbol, 0, Qt::AlignTop);
 
     QVBoxLayout* texts = WidgetStyle::headingOverCaption(before, after, 3, this);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QFrame>
+#include "ui/card.h"
 
 namespace varnel {
 
 // One tile of the feature grid: a Windows key or habit, and what it now does.
-class FeatureRow : public QFrame {
+class FeatureRow : public Card {
     Q_OBJECT
 
   public:

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 // Resources of a static library have to be registered by hand.
@@ -30,11 +31,20 @@ bool exists(std::string_view symbol) {
 }
 
 QPixmap pixmap(std::string_view symbol, const QColor& color, int size) {
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // Views draw their symbols each time they paint: keep what was drawn.
+    const QString key = QStringLiteral("varnel.symbol/%1/%2/%3/%4")
+                            .arg(resourcePath(symbol), color.name(QColor::HexArgb))
+                            .arg(size)
+                            .arg(ratio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached)) {
+        return cached;
+    }
     QSvgRenderer renderer(resourcePath(symbol));
     if (!renderer.isValid()) {
         return {};
     }
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     const int pixels = qRound(size * ratio);
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -47,6 +57,7 @@ QPixmap pixmap(std::string_view symbol, const QColor& color, int size) {
     painter.end();
     QPixmap result = QPixmap::fromImage(image);
     result.setDevicePixelRatio(ratio);
+    QPixmapCache::insert(key, result);
     return result;
 }
 
@@ -54,11 +65,16 @@ QIcon icon(std::string_view symbol, const QColor& color, int size) {
     return QIcon(pixmap(symbol, color, size));
 }
 
-QIcon maskIcon(std::string_view symbol) {
+QIcon trayIcon(std::string_view symbol, const QColor& color) {
     QIcon icon;
-    for (int size : {16, 18, 22, 32, 44}) {
-        icon.addPixmap(pixmap(symbol, Qt::black, size));
+    for (int size : {16, 18, 22, 24, 32, 44}) {
+        icon.addPixmap(pixmap(symbol, color, size));
     }
+    return icon;
+}
+
+QIcon maskIcon(std::string_view symbol) {
+    QIcon icon = trayIcon(symbol, Qt::black);
     icon.setIsMask(true);
     return icon;
 }

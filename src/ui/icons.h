@@ -12,7 +12,9 @@ namespace varnel::Icons {
 // screen's pixel ratio. A symbol without a drawing gives an empty pixmap.
 QPixmap pixmap(std::string_view symbol, const QColor& color, int size);
 QIcon icon(std::string_view symbol, const QColor& color, int size = 16);
-// For the menu bar: black shapes that the system recolours with the bar's appearance.
+// For a tray: the symbol at the sizes panels ask for, in `color`.
+QIcon trayIcon(std::string_view symbol, const QColor& color);
+// For the menu bar of a Mac: black shapes that the system recolours with the bar's appearance.
 QIcon maskIcon(std::string_view symbol);
 bool exists(std::string_view symbol);
 

@@ -1,13 +1,19 @@
 #include "ui/menu_bar_item.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QSystemTrayIcon>
+#include <QWidget>
 
 #include "ui/icons.h"
 #include "ui/menu_bar_menu.h"
 #include "ui/state_observer.h"
 #include "ui/texts.h"
 #include "ui/theme.h"
+
+#ifdef Q_OS_MACOS
+#include "platform/macos/mac_appearance.h"
+#endif
 
 namespace varnel {
 
@@ -22,11 +28,14 @@ MenuBarItem::MenuBarItem(AppState& state, MenuBarMenu* menu, QObject* parent)
                     menu->popup(QCursor::pos());
                 }
             });
+    // The icon is drawn in the palette's text colour: follow the palette.
+    qApp->installEventFilter(this);
 #endif
     observer_ = new StateObserver(
         state_, [this] { refresh(); }, this);
     refresh();
     tray_->show();
+    publishAccessibleName();  // the system's item exists only now
 }
 
 void MenuBarItem::refresh() {
@@ -36,10 +45,48 @@ void MenuBarItem::refresh() {
     const QString name = Theme::qt(on ? Texts::menuBarEnabled : Texts::menuBarDisabled);
     if (symbol != symbol_) {
         symbol_ = symbol;
-        tray_->setIcon(Icons::maskIcon(symbol_.toStdString()));
+        updateIcon();
     }
-    accessibleName_ = name;
-    tray_->setToolTip(name);
+    if (name != accessibleName_) {
+        accessibleName_ = name;
+        tray_->setToolTip(name);
+        publishAccessibleName();
+    }
+}
+
+void MenuBarItem::updateIcon() {
+#ifdef Q_OS_MACOS
+    tray_->setIcon(Icons::maskIcon(symbol_.toStdString()));
+#else
+    // Panels are light or dark; the palette's text colour is the best guess at what reads.
+    tray_->setIcon(Icons::trayIcon(symbol_.toStdString(),
+                                   QApplication::palette().color(QPalette::WindowText)));
+#endif
+}
+
+void MenuBarItem::publishAccessibleName() {
+#ifdef Q_OS_MACOS
+    MacAppearance::setStatusItemAccessibilityLabel(accessibleName_.toStdString());
+#else
+    // Without a tray service on the bus, Qt draws the icon in a window of its own, which it
+    // names so.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QStringLiteral("QSystemTrayIconSys")) {
+            widget->setAccessibleName(accessibleName_);
+        }
+    }
+#endif
+}
+
+bool MenuBarItem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp) {
+        updateIcon();
+    } else if (event->type() == QEvent::Show && watched->isWidgetType() &&
+               watched->objectName() == QStringLiteral("QSystemTrayIconSys")) {
+        // Qt makes the icon's window anew when a tray starts again.
+        static_cast<QWidget*>(watched)->setAccessibleName(accessibleName_);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace varnel

@@ -25,7 +25,14 @@ class MenuBarItem : public QObject {
     QSystemTrayIcon* trayIcon() const { return tray_; }
     void refresh();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void updateIcon();
+    // Hands the name to the system's accessibility, which Qt's tool tip does not reach.
+    void publishAccessibleName();
+
     AppState& state_;
     QSystemTrayIcon* tray_;
     StateObserver* observer_;

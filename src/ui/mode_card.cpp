@@ -2,66 +2,64 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/icons.h"
+#include "ui/push_button.h"
+#include "ui/symbol_view.h"
 #include "ui/texts.h"
+#include "ui/tone_label.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
 
 using Theme::TextStyle;
+using Theme::Tone;
 
-ModeCard::ModeCard(AppState& state, QWidget* parent) : QFrame(parent), state_(state) {
+ModeCard::ModeCard(AppState& state, QWidget* parent)
+    : Card(18, /*bordered=*/true, parent), state_(state) {
     setObjectName(QStringLiteral("modeCard"));
-    QColor border = Theme::primaryText(parent);
-    border.setAlphaF(0.12f);
-    WidgetStyle::roundedCard(this, 18, Theme::controlBackground(parent), border);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(18);
 
+    // The symbol before its text, as in every other row of the window.
     auto* status = new QHBoxLayout;
-    status->setSpacing(6);
-    statusTitle_ = WidgetStyle::label({}, TextStyle::headline, QFont::DemiBold, this);
-    statusTitle_->setObjectName(QStringLiteral("statusTitle"));
-    statusTitle_->setWordWrap(false);
-    statusSymbol_ = new QLabel(this);
+    status->setSpacing(7);
+    statusSymbol_ = new SymbolView("power", Tone::primary, 18, this);
     statusSymbol_->setObjectName(QStringLiteral("statusSymbol"));
-    status->addWidget(statusTitle_);
-    status->addWidget(statusSymbol_);
+    statusTitle_ = new ToneLabel({}, TextStyle::headline, QFont::DemiBold, Tone::primary, this);
+    statusTitle_->setObjectName(QStringLiteral("statusTitle"));
+    status->addWidget(statusSymbol_, 0, Qt::AlignVCenter);
+    status->addWidget(statusTitle_, 0, Qt::AlignVCenter);
     status->addStretch(1);
-    badge_ =
-        WidgetStyle::label(Theme::qt(Texts::activeBadge), TextStyle::caption, QFont::Bold, this);
+    badge_ = new ToneLabel(Theme::qt(Texts::activeBadge), TextStyle::caption, QFont::Bold,
+                           Tone::green, this);
     badge_->setObjectName(QStringLiteral("activeBadge"));
-    badge_->setWordWrap(false);
-    QColor capsule = Theme::green();
-    capsule.setAlphaF(0.15f);
-    badge_->setStyleSheet(QStringLiteral("QLabel { color: %1; background: %2; border-radius: 9px; "
-                                         "padding: 5px 10px; }")
-                              .arg(Theme::css(Theme::green()), Theme::css(capsule)));
-    status->addWidget(badge_);
+    badge_->setCapsule(true);
+    badge_->setAlignment(Qt::AlignCenter);
+    badge_->setContentsMargins(10, 5, 10, 5);
+    status->addWidget(badge_, 0, Qt::AlignVCenter);
     column->addLayout(status);
 
     detail_ = WidgetStyle::label({}, TextStyle::callout, QFont::Normal, this);
     detail_->setObjectName(QStringLiteral("detailLabel"));
-    WidgetStyle::setTextColor(detail_, Theme::secondaryText(this));
+    WidgetStyle::makeSecondary(detail_);
     column->addWidget(detail_);
 
-    mainButton_ = new QPushButton(this);
+    mainButton_ = new PushButton({}, PushButton::Kind::prominent, this);
     mainButton_->setObjectName(QStringLiteral("mainButton"));
+    mainButton_->setControlSize(PushButton::Size::large);
     mainButton_->setFont(Theme::font(TextStyle::headline));
-    mainButton_->setIconSize(QSize(16, 16));
+    mainButton_->setIconSize(QSize(17, 17));
     mainButton_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    mainButton_->setCursor(Qt::PointingHandCursor);
-    connect(mainButton_, &QPushButton::clicked, this, [this] { state_.toggleMode(); });
+    connect(mainButton_, &PushButton::clicked, this, [this] { state_.toggleMode(); });
     column->addWidget(mainButton_);
 
     hint_ = WidgetStyle::label({}, TextStyle::callout, QFont::Normal, this);
     hint_->setObjectName(QStringLiteral("hintLabel"));
     hint_->setAlignment(Qt::AlignHCenter);
-    WidgetStyle::setTextColor(hint_, Theme::secondaryText(this));
+    WidgetStyle::makeSecondary(hint_);
     column->addWidget(hint_);
 
     refresh();
@@ -70,30 +68,23 @@ ModeCard::ModeCard(AppState& state, QWidget* parent) : QFrame(parent), state_(st
 void ModeCard::refresh() {
     const bool on = state_.isModeEnabled();
     const EngineState& engine = state_.engineState();
-    const QColor statusColour = on ? Theme::green() : Theme::primaryText(this);
+    const Tone statusTone = on ? Tone::green : Tone::primary;
     statusTitle_->setText(Theme::qt(engine.title()));
-    WidgetStyle::setTextColor(statusTitle_, statusColour);
-    statusSymbol_->setPixmap(Icons::pixmap(engine.symbol(), statusColour, 16));
-    statusSymbol_->setProperty("symbol", Theme::qt(engine.symbol()));
+    statusTitle_->setTone(statusTone);
+    statusSymbol_->setSymbol(engine.symbol(), statusTone);
     badge_->setVisible(on);
 
     const std::optional<std::string> detail = engine.detail();
     detail_->setVisible(detail.has_value());
-    detail_->setText(detail ? QString::fromStdString(*detail) : QString());
+    detail_->setText(detail ? WidgetStyle::display(QString::fromStdString(*detail)) : QString());
 
     const char* symbol = on ? "power" : "wand.and.stars";
-    const QColor tint = on ? Theme::red() : Theme::blue();
     mainButton_->setText(Theme::qt(on ? Texts::modeOnButton : Texts::modeOffButton));
-    mainButton_->setIcon(Icons::icon(symbol, Qt::white, 16));
+    // White on the tint whatever the appearance.
+    mainButton_->setIcon(Icons::icon(symbol, Qt::white, 17));
     mainButton_->setProperty("symbol", symbol);
-    mainButton_->setProperty("tint", on ? "red" : "blue");
-    mainButton_->setStyleSheet(
-        QStringLiteral("QPushButton { color: white; background: %1; border: none; "
-                       "border-radius: 8px; padding: 12px 16px; }"
-                       "QPushButton:hover { background: %2; }"
-                       "QPushButton:pressed { background: %3; }")
-            .arg(Theme::css(tint), Theme::css(tint.lighter(108)), Theme::css(tint.darker(115))));
-    hint_->setText(Theme::qt(on ? Texts::modeOnHint : Texts::modeOffHint));
+    mainButton_->setTint(on ? Tone::red : Tone::accent);
+    hint_->setText(WidgetStyle::display(on ? Texts::modeOnHint : Texts::modeOffHint));
 }
 
 }  // namespace varnel

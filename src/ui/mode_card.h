@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QFrame>
-
 #include "app/app_state.h"
+#include "ui/card.h"
 
 class QLabel;
-class QPushButton;
 
 namespace varnel {
 
+class PushButton;
+class SymbolView;
+class ToneLabel;
+
 // The card with the engine's status and the one main button that turns the mode on and off.
-class ModeCard : public QFrame {
+class ModeCard : public Card {
     Q_OBJECT
 
   public:
@@ -19,11 +21,11 @@ class ModeCard : public QFrame {
 
   private:
     AppState& state_;
-    QLabel* statusSymbol_;
-    QLabel* statusTitle_;
-    QLabel* badge_;
+    SymbolView* statusSymbol_;
+    ToneLabel* statusTitle_;
+    ToneLabel* badge_;
     QLabel* detail_;
-    QPushButton* mainButton_;
+    PushButton* mainButton_;
     QLabel* hint_;
 };
 

@@ -1,12 +1,12 @@
 #include "ui/options_panel.h"
 
-#include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "ui/icons.h"
+#include "ui/check_box.h"
+#include "ui/symbol_view.h"
 #include "ui/texts.h"
 #include "ui/widget_style.h"
 
@@ -19,10 +19,10 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
 
     for (std::size_t i = 0; i < optionSwitches_.size(); ++i) {
         const auto& field = KeyboardOptions::fields[i];
-        auto* box = new QCheckBox(Theme::qt(Texts::optionSwitches[i]), this);
+        auto* box = new CheckBox(WidgetStyle::display(Texts::optionSwitches[i]), this);
         box->setObjectName(QStringLiteral("option.") + Theme::qt(field.name));
         // A switch writes a copy of the options with its one field changed.
-        connect(box, &QCheckBox::clicked, this, [this, member = field.member](bool checked) {
+        connect(box, &CheckBox::clicked, this, [this, member = field.member](bool checked) {
             KeyboardOptions options = state_.options();
             options.*member = checked;
             state_.setOptions(options);
@@ -30,9 +30,9 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
         column->addWidget(box);
         optionSwitches_[i] = box;
     }
-    launchAtLogin_ = new QCheckBox(Theme::qt(Texts::launchAtLoginSwitch), this);
+    launchAtLogin_ = new CheckBox(WidgetStyle::display(Texts::launchAtLoginSwitch), this);
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
-    connect(launchAtLogin_, &QCheckBox::clicked, this,
+    connect(launchAtLogin_, &CheckBox::clicked, this,
             [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
     column->addWidget(launchAtLogin_);
 
@@ -44,10 +44,9 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
     auto* emergency = new QHBoxLayout;
     emergency->setSpacing(6);
     const QFont calloutMedium = Theme::font(Theme::TextStyle::callout, QFont::Medium);
-    auto* shield = new QLabel(this);
-    shield->setPixmap(Icons::pixmap("shield.lefthalf.filled", Theme::primaryText(this),
-                                    calloutMedium.pixelSize() + 2));
-    emergency->addWidget(shield);
+    auto* shield = new SymbolView("shield.lefthalf.filled", Theme::Tone::primary,
+                                  calloutMedium.pixelSize() + 4, this);
+    emergency->addWidget(shield, 0, Qt::AlignVCenter);
     auto* text = WidgetStyle::label(Theme::qt(Texts::emergencyHint), Theme::TextStyle::callout,
                                     QFont::Medium, this);
     emergency->addWidget(text, 1);

@@ -5,9 +5,9 @@
 
 #include "app/app_state.h"
 
-class QCheckBox;
-
 namespace varnel {
+
+class CheckBox;
 
 // The content of "Дополнительные настройки": the nine feature switches, the start-at-login
 // switch and the emergency chord.
@@ -20,8 +20,8 @@ class OptionsPanel : public QWidget {
 
   private:
     AppState& state_;
-    std::array<QCheckBox*, 9> optionSwitches_{};
-    QCheckBox* launchAtLogin_;
+    std::array<CheckBox*, 9> optionSwitches_{};
+    CheckBox* launchAtLogin_;
 };
 
 }  // namespace varnel

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QFrame>
 #include <functional>
 
-class QLabel;
-class QPushButton;
+#include "ui/card.h"
 
 namespace varnel {
 
+class PushButton;
+class SymbolView;
+class ToneLabel;
+
 // One macOS permission with its state, and a button to fix it while it is missing.
-class PermissionCard : public QFrame {
+class PermissionCard : public Card {
     Q_OBJECT
 
   public:
@@ -22,9 +24,9 @@ class PermissionCard : public QFrame {
 
   private:
     bool granted_;
-    QLabel* symbol_;
-    QLabel* grantedLabel_;
-    QPushButton* button_;
+    SymbolView* symbol_;
+    ToneLabel* grantedLabel_;
+    PushButton* button_;
 };
 
 }  // namespace varnel

@@ -51,6 +51,12 @@ inline constexpr std::string_view footer =
     "Из-за ограничений macOS переназначение не действует до входа в систему и в защищённых полях "
     "пароля.";
 inline constexpr std::string_view alertButton = "Хорошо";
+// Where the desktop has no tray, nothing could bring a hidden window back: closing quits.
+inline constexpr std::string_view quitNotice =
+    "Здесь нет области значков, из которой Varnel можно вернуть, поэтому закрытие окна "
+    "завершает Varnel. Переназначение остановится до следующего запуска.";
+inline constexpr std::string_view quitButton = "Завершить Varnel";
+inline constexpr std::string_view cancelButton = "Отменить";
 inline constexpr std::string_view menuModeOn = "Выключить Windows-режим";
 inline constexpr std::string_view menuModeOff = "Включить Windows-режим";
 inline constexpr std::string_view menuOpen = "Открыть Varnel";

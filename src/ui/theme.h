@@ -2,32 +2,44 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <string_view>
 
-class QWidget;
-
 namespace varnel::Theme {
 
-// System colours of the look.
-QColor blue();
-QColor green();
-QColor red();
-QColor orange();
-// Text colours relative to the widget's palette.
-QColor primaryText(const QWidget* widget);
-QColor secondaryText(const QWidget* widget);
-QColor tertiaryText(const QWidget* widget);
-// The window background and the background of controls and cards.
-QColor windowBackground(const QWidget* widget);
-QColor controlBackground(const QWidget* widget);
+// Every colour of the interface, computed from a palette: the system's, which changes when
+// the Mac switches between light and dark. Views ask for them when they paint, never keep
+// them, so that a switch recolours everything.
+struct Colors {
+    bool dark = false;
+    QColor text;           // primary text
+    QColor secondaryText;  // captions, hints, the footer: the palette's placeholder text
+    QColor window;         // the window background
+    QColor card;           // the background of cards and controls
+    QColor cardBorder;     // a hairline around cards and bordered buttons
+    QColor accent;         // the main button, the check marks, the application's tile
+    QColor onAccent;       // text and symbols on the accent and on red
+    QColor buttonFill;     // a bordered button
+    QColor green;          // states: on, granted, running
+    QColor red;            // the button that turns the mode off
+    QColor orange;         // a missing permission
+};
+Colors colors(const QPalette& palette);
 
-// Text styles, in pixels of the layout.
+// A colour of the interface by its meaning.
+enum class Tone { primary, secondary, accent, green, red, orange };
+QColor tone(const QPalette& palette, Tone tone);
+
+// Stand-ins for the system's light and dark palettes where the system gives none (the
+// offscreen pictures and tests), after a Mac's window colours.
+QPalette lightPalette();
+QPalette darkPalette();
+
+// Text styles, in pixels of the layout; nothing is smaller than 11.
 enum class TextStyle { title2, title3, headline, subheadline, callout, caption, body };
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
 
 QString qt(std::string_view text);
-// "rgba(r, g, b, a)" for style sheets.
-QString css(const QColor& color);
 
 }  // namespace varnel::Theme

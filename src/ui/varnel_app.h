@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "app/app_state.h"
 
@@ -10,6 +11,7 @@ class QMenuBar;
 
 namespace varnel {
 
+class Alert;
 class ContentView;
 class MenuBarItem;
 class MenuBarMenu;
@@ -17,7 +19,8 @@ class MenuBarMenu;
 // The application shell: one main window titled "Varnel" and the menu bar item, both on the
 // same AppState. Quitting is replaced by hiding: Command + Q (Ctrl + Q elsewhere) runs
 // "Скрыть окно Varnel", and closing the last window leaves the process and the remapping
-// running.
+// running. Where the desktop has no system tray nothing could bring a hidden window back:
+// there closing or hiding the window quits, after the window has said so once.
 class VarnelApp : public QObject {
     Q_OBJECT
 
@@ -27,7 +30,15 @@ class VarnelApp : public QObject {
     static constexpr int defaultWidth = 720;
     static constexpr int defaultHeight = 740;
 
-    explicit VarnelApp(AppState& state, QObject* parent = nullptr);
+    // What the shell asks of the desktop; tests stand in for it.
+    struct Desktop {
+        std::function<bool()> hasTray;
+        std::function<void()> quit;
+    };
+    static Desktop systemDesktop();
+
+    explicit VarnelApp(AppState& state, Desktop desktop = systemDesktop(),
+                       QObject* parent = nullptr);
     ~VarnelApp() override;
 
     // Shows the single main window, bringing it forward if it is already open.
@@ -37,15 +48,27 @@ class VarnelApp : public QObject {
     ContentView* contentView() const { return content_; }
     QAction* hideCommand() const { return hideCommand_; }
     MenuBarMenu* menu() const { return menu_; }
+    MenuBarItem* menuBarItem() const { return menuBarItem_; }
+    // The notice that closing quits, once it has been shown.
+    Alert* quitNotice() const { return quitNotice_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void hideWindow();
+    // False when the window may close.
+    bool keepOpenToSayItQuits();
+
     AppState& state_;
+    Desktop desktop_;
     QMainWindow* window_;
     ContentView* content_;
     QAction* hideCommand_;
     QMenuBar* menuBar_ = nullptr;
     MenuBarMenu* menu_;
     MenuBarItem* menuBarItem_;
+    Alert* quitNotice_ = nullptr;
 };
 
 }  // namespace varnel

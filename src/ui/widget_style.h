@@ -1,24 +1,27 @@
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QString>
+#include <string_view>
 
 #include "ui/theme.h"
 
-class QFrame;
 class QLabel;
 class QVBoxLayout;
 class QWidget;
 
 namespace varnel::WidgetStyle {
 
-// A card: rounded corners of `radius` on `background`, with an optional 1-point border.
-void roundedCard(QFrame* frame, int radius, const QColor& background,
-                 const QColor& border = Qt::transparent);
-// A word-wrapping label in a text style.
+// A text as the window shows it: "Ctrl + Alt + Windows + Esc" and the like never break
+// across lines (no-break spaces around the plus signs). Only for display; stored and
+// published texts keep their plain spaces.
+QString display(const QString& text);
+QString display(std::string_view text);
+
+// A word-wrapping label in a text style, showing `text` as display() gives it.
 QLabel* label(const QString& text, Theme::TextStyle style, QFont::Weight weight, QWidget* parent);
-void setTextColor(QWidget* widget, const QColor& color);
+// Draws the label's text in the palette's secondary text colour, whatever the palette.
+void makeSecondary(QLabel* label);
 // A semibold heading over a secondary caption, `spacing` apart, as cards and tiles show them.
 QVBoxLayout* headingOverCaption(const QString& heading, const QString& caption, int spacing,
                                 QWidget* parent);

@@ -2,13 +2,19 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
+#include "ui/alert.h"
 #include "ui/collapsible_group.h"
 #include "ui/content_view.h"
 #include "ui/feature_row.h"
 #include "ui/permission_card.h"
+#include "ui/push_button.h"
+#include "ui/symbol_view.h"
 #include "ui/theme.h"
+#include "ui/tone_label.h"
 #include "ui_fixture.h"
 #include "ui_tests.h"
 
@@ -27,6 +33,11 @@ T* child(QWidget& parent, const char* name) {
 
 QString text(QLabel* label) {
     return label->text();
+}
+
+// The colour a plain label draws its text in.
+QColor foreground(const QWidget* widget) {
+    return widget->palette().color(widget->foregroundRole());
 }
 
 }  // namespace
@@ -79,36 +90,44 @@ void ContentViewTest::modeCardFollowsTheMode() {
     ContentView view(*f.state);
     view.show();
     f.settle();
-    auto* button = child<QPushButton>(view, "mainButton");
+    auto* button = child<PushButton>(view, "mainButton");
     auto* badge = child(view, "activeBadge");
-    auto* title = child<QLabel>(view, "statusTitle");
+    auto* title = child<ToneLabel>(view, "statusTitle");
+    auto* symbol = child<SymbolView>(view, "statusSymbol");
     auto* hint = child<QLabel>(view, "hintLabel");
     auto* detail = child(view, "detailLabel");
+    // The symbol stands before its text, as in every other row.
+    QVERIFY(symbol->geometry().right() < title->geometry().left());
 
+    using Theme::Tone;
     struct Look {
         const char* title;
         const char* symbol;
+        Tone status;
         const char* buttonText;
         const char* buttonSymbol;
-        const char* tint;
+        Tone tint;
         bool badge;
         const char* hint;
     };
     const Look off{"Выключено",
                    "power",
+                   Tone::primary,
                    "Сделать клавиатуру как в Windows",
                    "wand.and.stars",
-                   "blue",
+                   Tone::accent,
                    false,
                    "Нажмите один раз. Никакие сочетания вручную создавать не нужно."};
+    // "Command + Q" never breaks across lines.
     const Look on{"Windows-режим работает",
                   "checkmark.circle.fill",
+                  Tone::green,
                   "Выключить и вернуть управление macOS",
                   "power",
-                  "red",
+                  Tone::red,
                   true,
-                  "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно "
-                  "закроется, а Varnel продолжит работать в фоне."};
+                  "Все изменения применены. Красную кнопку и Command\u00a0+\u00a0Q можно "
+                  "нажимать: окно закроется, а Varnel продолжит работать в фоне."};
     const Look* looks[] = {&off, &on, &off};
     for (std::size_t i = 0; i < std::size(looks); ++i) {
         const Look* look = looks[i];
@@ -118,13 +137,12 @@ void ContentViewTest::modeCardFollowsTheMode() {
             f.settle();
         }
         QCOMPARE(title->text(), QString::fromUtf8(look->title));
-        QCOMPARE(child(view, "statusSymbol")->property("symbol").toString(),
-                 QString::fromUtf8(look->symbol));
-        QCOMPARE(title->palette().color(QPalette::WindowText),
-                 look->badge ? Theme::green() : Theme::primaryText(&view));
+        QCOMPARE(symbol->symbol(), QString::fromUtf8(look->symbol));
+        QCOMPARE(title->tone(), look->status);
+        QCOMPARE(symbol->tone(), look->status);
         QCOMPARE(button->text(), QString::fromUtf8(look->buttonText));
         QCOMPARE(button->property("symbol").toString(), QString::fromUtf8(look->buttonSymbol));
-        QCOMPARE(button->property("tint").toString(), QString::fromUtf8(look->tint));
+        QCOMPARE(button->tint(), look->tint);
         QCOMPARE(badge->isVisible(), look->badge);
         QCOMPARE(hint->text(), QString::fromUtf8(look->hint));
         QVERIFY(!detail->isVisible());
@@ -186,11 +204,16 @@ void ContentViewTest::alertShowsTheBannerAndOkClearsIt() {
     QVERIFY(!view.alert() || !view.alert()->isVisible());
     f.state->setBannerMessage("Привет <b>мир</b>");
     f.settle();
-    QMessageBox* alert = view.alert();
+    Alert* alert = view.alert();
     QVERIFY(alert && alert->isVisible());
+    // A Mac shows no window title: the name stands in the bold text, the message below it.
     QCOMPARE(alert->windowTitle(), QStringLiteral("Varnel"));
-    QCOMPARE(alert->text(), QStringLiteral("Привет <b>мир</b>"));
-    QCOMPARE(alert->textFormat(), Qt::PlainText);
+    QCOMPARE(alert->text(), QStringLiteral("Varnel"));
+    QCOMPARE(alert->informativeText(), QStringLiteral("Привет <b>мир</b>"));
+    auto* message = alert->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+    QVERIFY(message);
+    QCOMPARE(message->textFormat(), Qt::PlainText);
+    QVERIFY(!alert->iconPixmap().isNull());
     QCOMPARE(alert->buttons().size(), 1);
     QCOMPARE(alert->buttons()[0]->text(), QStringLiteral("Хорошо"));
     QTest::mouseClick(alert->buttons()[0], Qt::LeftButton);
@@ -198,15 +221,21 @@ void ContentViewTest::alertShowsTheBannerAndOkClearsIt() {
     QVERIFY(!f.state->bannerMessage());
     QVERIFY(!alert->isVisible());
 
-    // Set while the window is away: shown when it comes back.
+    // Set while the window is away: shown when it comes back. The emergency chord stays on one
+    // line; the published text keeps its plain spaces.
+    const std::string emergency =
+        "Windows-режим аварийно отключён сочетанием Ctrl + Alt + Windows + Esc.";
     view.hide();
-    f.state->setBannerMessage("Позже");
+    f.state->setBannerMessage(emergency);
     f.settle();
     QVERIFY(!alert->isVisible());
     view.show();
     f.settle();
     QVERIFY(alert->isVisible());
-    QCOMPARE(alert->text(), QStringLiteral("Позже"));
+    QCOMPARE(alert->informativeText(),
+             QStringLiteral("Windows-режим аварийно отключён сочетанием "
+                            "Ctrl\u00a0+\u00a0Alt\u00a0+\u00a0Windows\u00a0+\u00a0Esc."));
+    QCOMPARE(f.state->bannerMessage(), std::optional<std::string>(emergency));
 }
 
 void ContentViewTest::featureGridAndGroups() {
@@ -231,6 +260,80 @@ void ContentViewTest::featureGridAndGroups() {
     QCOMPARE(child<QLabel>(view, "diag.processed")->text(), QStringLiteral("0"));
     QVERIFY(child<QLabel>(view, "diag.lastKey")->textInteractionFlags() &
             Qt::TextSelectableByMouse);
+
+    // The scroll bar is there only while the content is taller than the window.
+    QScrollBar* bar = view.findChild<QScrollArea*>()->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    view.resize(720, 3000);
+    f.settle();
+    QVERIFY(!bar->isVisible());
+}
+
+void ContentViewTest::readableAndOfOneLook() {
+    UiFixture f;
+    f.mac.permissions.accessibility = false;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    for (auto* group : view.findChildren<CollapsibleGroup*>()) {
+        group->setExpanded(true);
+    }
+    f.settle();
+    // Nothing smaller than 11 pixels.
+    for (const QWidget* widget : view.findChildren<QWidget*>()) {
+        if (widget->isVisible()) {
+            QVERIFY2(QFontInfo(widget->font()).pixelSize() >= 11,
+                     qPrintable(widget->objectName() + " " + widget->metaObject()->className()));
+        }
+    }
+    // Every button of the window drawn the one way: the main button, the permission buttons.
+    const auto buttons = view.findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 5);
+    for (QPushButton* button : buttons) {
+        QVERIFY2(qobject_cast<PushButton*>(button), qPrintable(button->text()));
+    }
+    QCOMPARE(child<PushButton>(view, "requestPermissions")->kind(), PushButton::Kind::prominent);
+    QCOMPARE(child<PushButton>(view, "checkAgain")->kind(), PushButton::Kind::bordered);
+}
+
+void ContentViewTest::paletteChangeRecoloursEverything() {
+    UiFixture f;
+    f.mac.permissions.inputMonitoring = false;
+    f.launch();
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(Theme::lightPalette());
+    ContentView view(*f.state);
+    view.resize(720, 740);
+    view.show();
+    f.settle();
+    view.grab();  // painted once in light
+
+    // The system turns dark, as a Mac does at dusk.
+    const QPalette dark = Theme::darkPalette();
+    QApplication::setPalette(dark);
+    f.settle();
+    const Theme::Colors colors = Theme::colors(dark);
+    const QImage picture = view.grab().toImage();
+    const auto pixelOf = [&](const QWidget* widget, QPoint at) {
+        return picture.pixelColor(widget->mapTo(&view, at));
+    };
+    // Cards and the page, read back from what was drawn.
+    auto* tile = view.findChildren<FeatureRow*>().front();
+    QCOMPARE(pixelOf(tile, QPoint(tile->width() - 4, tile->height() / 2)), colors.card);
+    auto* card = child<PermissionCard>(view, "inputMonitoringCard");
+    QCOMPARE(pixelOf(card, QPoint(card->width() / 2, 2)), colors.card);
+    QCOMPARE(pixelOf(card, QPoint(card->width() / 2, -4)), colors.window);
+    // Texts, as the widgets hold them now.
+    for (const char* name : {"subtitle", "hintLabel", "footer"}) {
+        QCOMPARE(foreground(child(view, name)), colors.secondaryText);
+    }
+    QCOMPARE(child<ToneLabel>(view, "statusTitle")->textColor(), colors.text);
+    QCOMPARE(child<ToneLabel>(*child(view, "accessibilityCard"), "grantedLabel")->textColor(),
+             colors.green);
+    QCOMPARE(child<PushButton>(view, "mainButton")->fillColor(), colors.accent);
+    QCOMPARE(child<PushButton>(*card, "actionButton")->textColor(),
+             dark.color(QPalette::ButtonText));
+    QApplication::setPalette(original);
 }
 
 }  // namespace varnel

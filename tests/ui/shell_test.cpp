@@ -1,9 +1,17 @@
 #include <QAction>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
 
 #include "platform/qt/qt_application_control.h"
+#include "ui/alert.h"
+#include "ui/collapsible_group.h"
+#include "ui/content_view.h"
+#include "ui/menu_bar_item.h"
 #include "ui/varnel_app.h"
 #include "ui_fixture.h"
 #include "ui_tests.h"
@@ -12,9 +20,16 @@ namespace varnel {
 
 namespace {
 
-// The shell with Qt's own window control, so that hiding really hides.
+// The shell with Qt's own window control, so that hiding really hides, on a desktop with or
+// without a tray.
 struct ShellFixture : UiFixture {
     QtApplicationControl control;
+    bool hasTray = true;
+    int quits = 0;
+
+    VarnelApp::Desktop desktop() {
+        return {[this] { return hasTray; }, [this] { ++quits; }};
+    }
 
     void launchWithQtWindows() {
         AppPlatform platform = mac.platform();
@@ -49,7 +64,8 @@ void ShellTest::oneWindowWithItsSizes() {
 void ShellTest::hideCommandHidesAndTheProcessGoesOn() {
     ShellFixture f;
     f.launchWithQtWindows();
-    VarnelApp shell(*f.state);
+    TrayWindow tray;
+    VarnelApp shell(*f.state, f.desktop());
     QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
     shell.showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(shell.mainWindow()));
@@ -62,6 +78,10 @@ void ShellTest::hideCommandHidesAndTheProcessGoesOn() {
     f.settle();
     QVERIFY(!shell.mainWindow()->isVisible());
     QVERIFY(f.state->isModeEnabled());  // the remapping goes on
+    // The way back stays: the tray icon and the window it is drawn in.
+    QVERIFY(shell.menuBarItem()->trayIcon()->isVisible());
+    QVERIFY(tray.isVisible());
+    QCOMPARE(f.quits, 0);
 
     shell.showMainWindow();
     shell.mainWindow()->close();  // the close button
@@ -71,6 +91,107 @@ void ShellTest::hideCommandHidesAndTheProcessGoesOn() {
 
     shell.showMainWindow();  // "Открыть Varnel" brings the same window back
     QVERIFY(shell.mainWindow()->isVisible());
+}
+
+void ShellTest::windowComesBackAsFreshlyOpened() {
+    ShellFixture f;
+    f.launchWithQtWindows();
+    VarnelApp shell(*f.state, f.desktop());
+    shell.showMainWindow();
+    f.settle();
+    const auto groups = shell.contentView()->findChildren<CollapsibleGroup*>();
+    QCOMPARE(groups.size(), 2);
+    QScrollBar* scroll = shell.contentView()->findChild<QScrollArea*>()->verticalScrollBar();
+    const auto openAndScroll = [&] {
+        for (auto* group : groups) {
+            group->setExpanded(true);
+        }
+        f.settle();
+        scroll->setValue(scroll->maximum());
+        QVERIFY(scroll->value() > 0);
+    };
+    const auto comesBackFresh = [&] {
+        shell.showMainWindow();
+        f.settle();
+        for (auto* group : groups) {
+            QVERIFY(!group->isExpanded());
+        }
+        QCOMPARE(scroll->value(), 0);
+    };
+
+    openAndScroll();
+    shell.mainWindow()->close();  // the close button
+    comesBackFresh();
+
+    openAndScroll();
+    shell.mainWindow()->activateWindow();
+    shell.hideCommand()->trigger();  // Command + Q
+    f.settle();
+    comesBackFresh();
+}
+
+void ShellTest::withoutTrayClosingQuitsAfterSayingSoOnce() {
+    const QString quit = QStringLiteral("Завершить Varnel");
+    const QString cancel = QStringLiteral("Отменить");
+    const auto buttonNamed = [](Alert* notice, const QString& text) -> QAbstractButton* {
+        for (QAbstractButton* button : notice->buttons()) {
+            if (button->text() == text) {
+                return button;
+            }
+        }
+        return nullptr;
+    };
+    struct Case {
+        const char* how;
+        bool byCommand;  // Ctrl + Q instead of the close button
+        bool cancelled;
+    };
+    const Case cases[] = {
+        {"close, then quit", false, false},
+        {"Ctrl + Q, then quit", true, false},
+        {"close, cancel, close again", false, true},
+    };
+    for (const Case& c : cases) {
+        ShellFixture f;
+        f.hasTray = false;
+        f.launchWithQtWindows();
+        VarnelApp shell(*f.state, f.desktop());
+        shell.showMainWindow();
+        f.settle();
+        const auto closeOnce = [&] {
+            if (c.byCommand) {
+                shell.mainWindow()->activateWindow();
+                shell.hideCommand()->trigger();
+            } else {
+                shell.mainWindow()->close();
+            }
+            f.settle();
+        };
+
+        closeOnce();
+        // Nothing could bring a hidden window back: the window stays and says so.
+        QVERIFY2(shell.mainWindow()->isVisible(), c.how);
+        Alert* notice = shell.quitNotice();
+        QVERIFY2(notice && notice->isVisible(), c.how);
+        QCOMPARE(notice->text(), QStringLiteral("Varnel"));
+        QCOMPARE(notice->informativeText(),
+                 QStringLiteral("Здесь нет области значков, из которой Varnel можно вернуть, "
+                                "поэтому закрытие окна завершает Varnel. Переназначение "
+                                "остановится до следующего запуска."));
+        QCOMPARE(f.quits, 0);
+        if (c.cancelled) {
+            QTest::mouseClick(buttonNamed(notice, cancel), Qt::LeftButton);
+            f.settle();
+            QCOMPARE(f.quits, 0);
+            QVERIFY(shell.mainWindow()->isVisible());
+            closeOnce();  // said once already
+            QVERIFY2(!shell.mainWindow()->isVisible(), c.how);
+        } else {
+            QTest::mouseClick(buttonNamed(notice, quit), Qt::LeftButton);
+            f.settle();
+        }
+        QCOMPARE(f.quits, 1);
+    }
 }
 
 }  // namespace varnel

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWidget>
 #include <memory>
 
 #include "app/app_state.h"
@@ -24,6 +25,17 @@ struct UiFixture {
         QApplication::processEvents();
         mac.settle();
         QApplication::processEvents();
+    }
+};
+
+// The window Qt draws a tray icon in where no tray service is on the bus (an X11 tray),
+// made as Qt makes it; the offscreen platform has none of its own.
+struct TrayWindow : QWidget {
+    TrayWindow()
+        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint) {
+        setObjectName(QStringLiteral("QSystemTrayIconSys"));
+        resize(22, 22);
+        show();
     }
 };
 

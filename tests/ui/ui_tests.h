@@ -14,6 +14,8 @@ class ContentViewTest : public QObject {
     void launchAtLoginSwitchReportsFailures();
     void alertShowsTheBannerAndOkClearsIt();
     void featureGridAndGroups();
+    void readableAndOfOneLook();
+    void paletteChangeRecoloursEverything();
 };
 
 class MenuTest : public QObject {
@@ -22,6 +24,7 @@ class MenuTest : public QObject {
     void itemsInOrder();
     void itemsActOnTheState();
     void menuBarIconFollowsTheMode();
+    void trayIconIsDrawnInThePalettesTextColour();
 };
 
 class ShellTest : public QObject {
@@ -29,6 +32,8 @@ class ShellTest : public QObject {
   private slots:
     void oneWindowWithItsSizes();
     void hideCommandHidesAndTheProcessGoesOn();
+    void windowComesBackAsFreshlyOpened();
+    void withoutTrayClosingQuitsAfterSayingSoOnce();
 };
 
 }  // namespace varnel

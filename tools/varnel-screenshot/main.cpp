@@ -1,5 +1,5 @@
-// varnel-screenshot: renders the main window and the menu to PNG files, over the simulated
-// Mac on Qt's offscreen platform.
+// varnel-screenshot: renders the main window, the alert and the menu to PNG files, over the
+// simulated Mac on Qt's offscreen platform, in light and dark.
 //
 //     varnel-screenshot OUTPUT_DIR
 
@@ -8,18 +8,29 @@
 #include <QMainWindow>
 #include <QScrollArea>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 
 #include "app/app_state.h"
 #include "platform/sim/sim_mac.h"
+#include "ui/alert.h"
 #include "ui/collapsible_group.h"
 #include "ui/content_view.h"
 #include "ui/menu_bar_menu.h"
+#include "ui/theme.h"
 #include "ui/varnel_app.h"
 
 namespace {
 
 using namespace varnel;
+
+// Qt's notes about the offscreen platform (no tray, no raise, no runtime folder) mean nothing
+// to the reader of the pictures; only real trouble is printed.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "varnel-screenshot: %s\n", qPrintable(message));
+    }
+}
 
 // One state of the application to picture.
 struct Scene {
@@ -27,39 +38,138 @@ struct Scene {
     std::shared_ptr<AppState> state;
     std::unique_ptr<VarnelApp> shell;
 
+    explicit Scene(const QPalette& palette) { QApplication::setPalette(palette); }
+
     void launch() {
         state = AppState::make(mac.platform());
         mac.settle();
-        shell = std::make_unique<VarnelApp>(*state);
+        // The pictures show a Mac, which always has its menu bar.
+        shell = std::make_unique<VarnelApp>(*state, VarnelApp::Desktop{[] { return true; }, [] {}});
     }
     void settle() {
         mac.settle();
         QApplication::processEvents();
         shell->contentView()->refreshNow();
     }
+    void keys(std::initializer_list<std::uint16_t> down) {
+        for (std::uint16_t key : down) {
+            mac.keyboard.press(key);
+            mac.settle();
+        }
+        for (auto key = std::rbegin(down); key != std::rend(down); ++key) {
+            mac.keyboard.release(*key);
+            mac.settle();
+        }
+    }
+    void expand(bool advanced, bool diagnostics) {
+        for (auto* group : shell->contentView()->findChildren<CollapsibleGroup*>()) {
+            group->setExpanded(group->objectName() == QStringLiteral("diagnosticsSection")
+                                   ? diagnostics
+                                   : advanced);
+        }
+    }
 };
 
-// The whole window, tall enough to show every section without scrolling.
-bool saveWindow(Scene& scene, const QString& path, bool fullHeight) {
+enum class Height { full, given };
+
+// The window at `size`, or as tall as its content with Height::full.
+bool saveWindow(Scene& scene, const QString& path, QSize size, Height height) {
     QMainWindow* window = scene.shell->mainWindow();
     scene.shell->showMainWindow();
     scene.settle();
     scene.state->setBannerMessage(std::nullopt);  // the alert is pictured on its own
     scene.settle();
-    window->resize(VarnelApp::defaultWidth, VarnelApp::defaultHeight);
-    if (fullHeight) {
-        auto* scroll = window->findChild<QScrollArea*>();
+    window->resize(size);
+    if (height == Height::full) {
+        const QWidget* page = window->findChild<QScrollArea*>()->widget();
         scene.settle();
-        const int contentHeight = scroll->widget()->sizeHint().height();
-        window->resize(VarnelApp::defaultWidth, contentHeight + 4);
+        window->resize(size.width(), page->hasHeightForWidth() ? page->heightForWidth(size.width())
+                                                               : page->sizeHint().height());
     }
     scene.settle();
     return window->grab().save(path);
 }
 
+const QSize defaultSize(VarnelApp::defaultWidth, VarnelApp::defaultHeight);
+const QSize minimumSize(VarnelApp::minimumWidth, VarnelApp::minimumHeight);
+
+bool lightPictures(const QDir& out) {
+    bool ok = true;
+    {
+        Scene scene(Theme::lightPalette());
+        scene.mac.permissions.inputMonitoring = false;
+        scene.launch();
+        scene.state->toggleMode();  // asks for the missing permission
+        ok &= saveWindow(scene, out.filePath("window-permission-missing.png"), defaultSize,
+                         Height::full);
+        ok &=
+            saveWindow(scene, out.filePath("window-default-size.png"), defaultSize, Height::given);
+    }
+    {
+        Scene scene(Theme::lightPalette());
+        scene.mac.permissions.accessibility = false;
+        scene.mac.permissions.inputMonitoring = false;
+        scene.launch();
+        ok &= saveWindow(scene, out.filePath("window-permissions-minimum.png"), minimumSize,
+                         Height::given);
+    }
+    {
+        Scene scene(Theme::lightPalette());
+        scene.launch();
+        scene.state->toggleMode();
+        scene.keys({59, 8});  // Ctrl + C
+        scene.expand(false, true);
+        ok &= saveWindow(scene, out.filePath("window-mode-on-diagnostics.png"), defaultSize,
+                         Height::full);
+        scene.expand(true, true);
+        ok &= saveWindow(scene, out.filePath("window-all-open.png"), defaultSize, Height::full);
+
+        MenuBarMenu* menu = scene.shell->menu();
+        menu->refresh();
+        menu->adjustSize();
+        ok &= menu->grab().save(out.filePath("menu.png"));
+
+        // The emergency chord, and its alert.
+        scene.shell->showMainWindow();
+        scene.keys({59, 58, 55, 53});
+        scene.settle();
+        Alert* alert = scene.shell->contentView()->alert();
+        ok &= alert && alert->grab().save(out.filePath("alert.png"));
+    }
+    return ok;
+}
+
+bool darkPictures(const QDir& out) {
+    bool ok = true;
+    {
+        Scene scene(Theme::darkPalette());
+        scene.launch();
+        scene.state->toggleMode();
+        scene.keys({59, 8});
+        scene.expand(true, true);
+        ok &= saveWindow(scene, out.filePath("window-dark.png"), defaultSize, Height::full);
+    }
+    {
+        // Opened in light, then the system turns dark, as a Mac does at dusk.
+        Scene scene(Theme::lightPalette());
+        scene.mac.permissions.accessibility = false;
+        scene.mac.permissions.inputMonitoring = false;
+        scene.launch();
+        scene.shell->showMainWindow();
+        scene.shell->mainWindow()->resize(minimumSize);
+        scene.settle();
+        scene.shell->mainWindow()->grab();  // painted once in light
+        QApplication::setPalette(Theme::darkPalette());
+        ok &=
+            saveWindow(scene, out.filePath("window-dark-switched.png"), minimumSize, Height::given);
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(quietMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
@@ -70,42 +180,7 @@ int main(int argc, char** argv) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
-    bool ok = true;
-
-    {
-        Scene scene;
-        scene.mac.permissions.inputMonitoring = false;
-        scene.launch();
-        scene.state->toggleMode();  // asks for the missing permission
-        ok &= saveWindow(scene, out.filePath("window-permission-missing.png"), true);
-        ok &= saveWindow(scene, out.filePath("window-default-size.png"), false);
-    }
-    {
-        Scene scene;
-        scene.launch();
-        scene.state->toggleMode();
-        for (std::uint16_t key : {59, 8}) {  // Ctrl + C
-            scene.mac.keyboard.press(key);
-            scene.mac.settle();
-        }
-        for (std::uint16_t key : {8, 59}) {
-            scene.mac.keyboard.release(key);
-            scene.mac.settle();
-        }
-        for (auto* group : scene.shell->contentView()->findChildren<CollapsibleGroup*>()) {
-            group->setExpanded(group->objectName() == QStringLiteral("diagnosticsSection"));
-        }
-        ok &= saveWindow(scene, out.filePath("window-mode-on-diagnostics.png"), true);
-        for (auto* group : scene.shell->contentView()->findChildren<CollapsibleGroup*>()) {
-            group->setExpanded(true);
-        }
-        ok &= saveWindow(scene, out.filePath("window-all-open.png"), true);
-
-        MenuBarMenu* menu = scene.shell->menu();
-        menu->refresh();
-        menu->adjustSize();
-        ok &= menu->grab().save(out.filePath("menu.png"));
-    }
+    const bool ok = lightPictures(out) && darkPictures(out);
     if (!ok) {
         std::fprintf(stderr, "varnel-screenshot: could not write the pictures\n");
         return 1;

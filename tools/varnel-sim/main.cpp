@@ -1,9 +1,10 @@
 // varnel-sim: Varnel headless on a simulated Mac. It prints what the frontmost application
 // receives; with --check it compares that with the expected lines written in the script.
 
+#include <unistd.h>
+
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,11 +13,13 @@
 
 namespace {
 
-constexpr const char* usage = R"(usage: varnel-sim [--check | --update] [FILE ...]
+constexpr const char* usage = R"(usage: varnel-sim [--echo | --check | --update] [FILE ...]
 
 Runs each FILE (or standard input, for none or "-") against a fresh simulated Mac with a
-fresh Varnel, and prints one line for every event the frontmost application receives.
+fresh Varnel, and prints one line for every event the frontmost application receives, as
+soon as each command has run.
 
+  --echo    print the script as it runs: each comment and command, then its output
   --check   compare the output with the file's "> " lines; print each difference
   --update  rewrite the file's "> " lines with the output
   --help    print this text
@@ -40,10 +43,6 @@ left keys) or #N for a raw key code. Exit status: 0 all well, 1 output differs (
 )";
 
 bool readFile(const std::string& path, std::string& text) {
-    if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return !std::cin.bad();
-    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return false;
@@ -55,13 +54,35 @@ bool readFile(const std::string& path, std::string& text) {
 }
 
 bool writeFile(const std::string& path, const std::string& text) {
-    if (path == "-") {
-        std::cout << text;
-        return true;
-    }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << text;
     return static_cast<bool>(file);
+}
+
+// Standard input, a line at a time, each run as soon as it is read. At a terminal a person is
+// typing: a prompt asks for each line, and a mistyped line is reported without ending it all.
+varnel::sim::ScriptResult runStandardInput(varnel::sim::RunMode mode) {
+    using namespace varnel::sim;
+    const bool person =
+        isatty(STDIN_FILENO) != 0 && (mode == RunMode::print || mode == RunMode::echo);
+    ScriptRunner runner("-", mode, std::cout, std::cerr, person);
+    if (person) {
+        std::cerr << "varnel-sim: type commands as in a script (varnel-sim --help lists them); "
+                     "Ctrl+D ends.\n";
+    }
+    std::string line;
+    while (true) {
+        if (person) {
+            std::cerr << "sim> " << std::flush;
+        }
+        if (!std::getline(std::cin, line) || !runner.feed(line)) {
+            break;
+        }
+    }
+    if (person) {
+        std::cerr << "\n";
+    }
+    return runner.finish();
 }
 
 }  // namespace
@@ -76,7 +97,9 @@ int main(int argc, char** argv) {
             std::cout << usage;
             return statusOk;
         }
-        if (arg == "--check") {
+        if (arg == "--echo") {
+            mode = RunMode::echo;
+        } else if (arg == "--check") {
             mode = RunMode::check;
         } else if (arg == "--update") {
             mode = RunMode::update;
@@ -94,6 +117,14 @@ int main(int argc, char** argv) {
     int status = statusOk;
     for (const std::string& path : files) {
         std::string text;
+        if (path == "-") {
+            const ScriptResult result = runStandardInput(mode);
+            if (mode == RunMode::update && result.status == statusOk) {
+                std::cout << result.updatedText;
+            }
+            status = std::max(status, result.status);
+            continue;
+        }
         if (!readFile(path, text)) {
             std::cerr << "varnel-sim: " << path << ":0: cannot read the file\n";
             status = statusBadLine;

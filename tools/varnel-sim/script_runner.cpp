@@ -22,19 +22,6 @@ struct Block {
     std::vector<Expected> expected;
 };
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
 // Reports each difference between the expected and the printed lines of a block.
 bool compare(std::string_view name, const Block& block, std::ostream& out) {
     bool same = true;
@@ -56,7 +43,7 @@ bool compare(std::string_view name, const Block& block, std::ostream& out) {
     return same;
 }
 
-std::string rewrite(const std::vector<std::string_view>& lines, const std::vector<Block>& blocks) {
+std::string rewrite(const std::vector<std::string>& lines, const std::vector<Block>& blocks) {
     std::string text;
     std::size_t next = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -77,58 +64,129 @@ std::string rewrite(const std::vector<std::string_view>& lines, const std::vecto
     return text;
 }
 
+std::string_view withoutCarriageReturn(std::string_view line) {
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
 }  // namespace
 
-ScriptResult runScript(std::string_view name, std::string_view text, RunMode mode,
-                       std::ostream& out, std::ostream& errors) {
-    std::vector<Block> blocks(1);
-    Simulator simulator([&](const std::string& line) {
+struct ScriptRunner::State {
+    std::string name;
+    RunMode mode;
+    std::ostream& out;
+    std::ostream& errors;
+    bool keepGoing;
+    std::vector<Block> blocks{1};
+    std::vector<std::string> lines;  // update mode only
+    int lineNumber = 0;
+    bool stopped = false;
+    bool hadBadLine = false;
+    Simulator simulator;
+
+    State(std::string name, RunMode mode, std::ostream& out, std::ostream& errors, bool keepGoing)
+        : name(std::move(name)),
+          mode(mode),
+          out(out),
+          errors(errors),
+          keepGoing(keepGoing),
+          simulator([this](const std::string& line) { printed(line); }) {}
+
+    void printed(const std::string& line) {
         blocks.back().output.push_back(line);
         if (mode == RunMode::print) {
             out << line << "\n";
+        } else if (mode == RunMode::echo) {
+            out << "> " << line << "\n";
         }
-    });
-    const auto bad = [&](int line, const std::string& message) {
-        errors << "varnel-sim: " << name << ":" << line << ": " << message << "\n";
-        return ScriptResult{statusBadLine, {}};
-    };
+    }
 
-    const std::vector<std::string_view> lines = splitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int number = static_cast<int>(i + 1);
-        auto split = splitLine(lines[i]);
+    void bad(const std::string& message) {
+        errors << "varnel-sim: " << name << ":" << lineNumber << ": " << message << "\n";
+        errors.flush();
+        hadBadLine = true;
+        stopped = !keepGoing;
+    }
+
+    void run(std::string_view text) {
+        auto split = splitLine(text);
         if (auto* reason = std::get_if<std::string>(&split)) {
-            return bad(number, *reason);
+            return bad(*reason);
         }
         const ScriptLine& line = std::get<ScriptLine>(split);
         if (line.kind == ScriptLine::Kind::expected) {
-            blocks.back().expected.push_back({number, line.expected});
-            continue;
+            blocks.back().expected.push_back({lineNumber, line.expected});
+            return;
+        }
+        if (mode == RunMode::echo) {
+            out << withoutCarriageReturn(text) << "\n";
         }
         if (line.kind == ScriptLine::Kind::nothing) {
-            continue;
+            return;
         }
         auto parsed = parseCommand(line.words);
         if (auto* reason = std::get_if<std::string>(&parsed)) {
-            return bad(number, *reason);
+            return bad(*reason);
         }
-        blocks.push_back(Block{number, {}, {}});
+        blocks.push_back(Block{lineNumber, {}, {}});
         if (auto error = simulator.run(std::get<Command>(parsed))) {
-            return bad(number, *error);
+            return bad(*error);
         }
     }
+};
 
+ScriptRunner::ScriptRunner(std::string name, RunMode mode, std::ostream& out, std::ostream& errors,
+                           bool keepGoing)
+    : state_(std::make_unique<State>(std::move(name), mode, out, errors, keepGoing)) {}
+
+ScriptRunner::~ScriptRunner() = default;
+
+bool ScriptRunner::feed(std::string_view line) {
+    State& s = *state_;
+    if (s.stopped) {
+        return false;
+    }
+    ++s.lineNumber;
+    if (s.mode == RunMode::update) {
+        s.lines.emplace_back(line);
+    }
+    s.run(line);
+    s.out.flush();
+    return !s.stopped;
+}
+
+ScriptResult ScriptRunner::finish() {
+    State& s = *state_;
     ScriptResult result;
-    if (mode == RunMode::check) {
-        for (const Block& block : blocks) {
-            if (!compare(name, block, out)) {
+    if (s.hadBadLine) {
+        result.status = statusBadLine;
+        return result;
+    }
+    if (s.mode == RunMode::check) {
+        for (const Block& block : s.blocks) {
+            if (!compare(s.name, block, s.out)) {
                 result.status = statusDifferent;
             }
         }
-    } else if (mode == RunMode::update) {
-        result.updatedText = rewrite(lines, blocks);
+    } else if (s.mode == RunMode::update) {
+        result.updatedText = rewrite(s.lines, s.blocks);
     }
     return result;
+}
+
+ScriptResult runScript(std::string_view name, std::string_view text, RunMode mode,
+                       std::ostream& out, std::ostream& errors) {
+    ScriptRunner runner{std::string(name), mode, out, errors};
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        if (!runner.feed(text.substr(0, end)) || end == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(end + 1);
+    }
+    return runner.finish();
 }
 
 }  // namespace varnel::sim

@@ -5,6 +5,17 @@
 
 namespace varnel {
 
+namespace {
+
+// A window of the application as the user sees it: not the tray icon's own window, which Qt
+// makes outside the window manager's care.
+bool isApplicationWindow(const QWidget* widget) {
+    return widget->isWindow() && widget->isVisible() &&
+           !widget->windowFlags().testFlag(Qt::BypassWindowManagerHint);
+}
+
+}  // namespace
+
 void QtApplicationControl::closeKeyWindow() {
     if (QWidget* window = QApplication::activeWindow()) {
         window->close();
@@ -13,7 +24,7 @@ void QtApplicationControl::closeKeyWindow() {
 
 void QtApplicationControl::hideApplication() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isWindow() && widget->isVisible()) {
+        if (isApplicationWindow(widget)) {
             widget->hide();
         }
     }
@@ -21,7 +32,7 @@ void QtApplicationControl::hideApplication() {
 
 void QtApplicationControl::activateIgnoringOtherApps() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isWindow() && widget->isVisible() && !widget->isMinimized()) {
+        if (isApplicationWindow(widget) && !widget->isMinimized()) {
             widget->raise();
             widget->activateWindow();
         }

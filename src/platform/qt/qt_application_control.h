@@ -5,7 +5,9 @@
 namespace varnel {
 
 // The application's windows away from a Mac, where Qt cannot hide a whole application:
-// the active window closes, and hiding hides every window.
+// the active window closes, and hiding hides the application's windows. A window the
+// window manager does not manage is left alone: the tray icon is drawn in one, and hiding
+// it would leave nothing to bring Varnel back.
 class QtApplicationControl : public ApplicationControl {
   public:
     void closeKeyWindow() override;
