@@ -28,7 +28,8 @@ struct ShellOnAMac {
         state = AppState::make({sim.events, sim.mainQueue, sim.settings, sim.notifications, control,
                                 sim.permissions, sim.inputSources, sim.loginItems});
         mac.settle();
-        shell = std::make_unique<VarnelApp>(*state);
+        // A Mac always has its menu bar, where the status item lives.
+        shell = std::make_unique<VarnelApp>(*state, VarnelApp::Desktop{[] { return true; }, [] {}});
     }
     QMainWindow* window() const { return shell->mainWindow(); }
     void makeKey(QWidget* widget) {
