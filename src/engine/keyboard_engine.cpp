@@ -24,7 +24,7 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
     : platform_(platform),
       mainQueue_(mainQueue),
       emitter_(platform),
-      rateWindowStarted_(platform.currentTime()) {}
+      rateWindowStarted_(platform.monotonicTime()) {}
 
 KeyboardEngine::~KeyboardEngine() {
     std::lock_guard guard(lock_);

@@ -47,7 +47,7 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
         return event;
     }
 
-    const double now = platform_.currentTime();
+    const double now = platform_.monotonicTime();
     if (now - rateWindowStarted_ >= rateWindowSeconds) {
         rateWindowStarted_ = now;
         rateWindowCount_ = 0;

@@ -34,12 +34,12 @@ TEST_F(EngineLifecycle, StopDuringAltTabReleasesCommand) {
     clear();
     engine->stop();
     settle();
-    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin []"}));
     EXPECT_FALSE(engine->holdsSyntheticModifier());
     // The suppressed Tab is forgotten: its key-up now reaches the application untouched.
     keyboard.release(Key::tab);
     keyboard.release(Key::leftAlt);
-    EXPECT_EQ(received, (Lines{"up LeftWin []", "up Tab [Option]", "flags LeftAlt []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin []", "up Tab [Option]", "flags LeftAlt []"}));
 }
 
 TEST_F(EngineLifecycle, StartAfterStopKeepsTheCounters) {
@@ -92,7 +92,7 @@ TEST_F(EngineLifecycle, DestructionReportsStoppedAndDeliversNothingLater) {
     EXPECT_EQ(reports, (Lines{"state stopped"}));
     settle();
     EXPECT_EQ(snapshots.size(), 0u);
-    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin []"}));
     EXPECT_EQ(events.liveTapCount(), 0u);
     EXPECT_EQ(events.liveEventSourceCount(), 0u);
     EXPECT_EQ(events.liveEventCount(), 0u);

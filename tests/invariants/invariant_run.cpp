@@ -24,7 +24,8 @@ InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
     mac_.events.onReceive = [this](const ReceivedEvent& event) {
         ++counts_.eventsReceived;
         lastFlags_ = event.flags;
-        if (event.type == EventType::flagsChanged) {
+        if (event.type == EventType::flagsChanged &&
+            event.userData != KeyboardEngine::syntheticMarker) {
             ++counts_.flagsChangedReceived;
         } else if (event.type == EventType::keyDown && !appDown_[event.keyCode]) {
             appDown_[event.keyCode] = true;

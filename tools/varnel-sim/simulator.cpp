@@ -209,7 +209,8 @@ void Simulator::runPerson(const Command& command) {
         case Verb::tapDisable:
             mac_.events.disableTapsBySystem(command.name == "timeout"
                                                 ? EventType::tapDisabledByTimeout
-                                                : EventType::tapDisabledByUserInput);
+                                                : EventType::tapDisabledByUserInput,
+                                            command.on);
             break;
         case Verb::show: show(command.name); break;
         default: break;
