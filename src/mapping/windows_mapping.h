@@ -27,11 +27,21 @@ inline constexpr std::uint16_t leftShift = 56;
 WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physicalFlags,
                                    const KeyboardOptions& options);
 
-// The mask with the Control and Command bits exchanged; every other bit kept.
+// The mask with Control and Command exchanged, their device bits with them (left Control with
+// left Command, right Control with right Command), so that the side an application reads
+// agrees with the key code; every other bit kept.
 constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
-    const std::uint64_t rest = flags & ~(Flags::control | Flags::command);
-    return rest | ((flags & Flags::control) ? Flags::command : 0) |
-           ((flags & Flags::command) ? Flags::control : 0);
+    constexpr std::uint64_t swapped = Flags::control | Flags::command | Flags::leftControl |
+                                      Flags::leftCommand | Flags::rightControl |
+                                      Flags::rightCommand;
+    constexpr std::uint64_t pairs[][2] = {{Flags::control, Flags::command},
+                                          {Flags::leftControl, Flags::leftCommand},
+                                          {Flags::rightControl, Flags::rightCommand}};
+    std::uint64_t result = flags & ~swapped;
+    for (const auto& pair : pairs) {
+        result |= ((flags & pair[0]) ? pair[1] : 0) | ((flags & pair[1]) ? pair[0] : 0);
+    }
+    return result;
 }
 
 // The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.
