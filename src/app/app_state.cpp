@@ -94,6 +94,9 @@ void AppState::bindEngine() {
     engine_->onLanguageToggle = [weak, &queue](WindowsTypingLanguage language) {
         dispatch(weak, queue, [language](AppState& self) { self.handleLanguageToggle(language); });
     };
+    engine_->onPermissionLost = [weak, &queue] {
+        dispatch(weak, queue, [](AppState& self) { self.handlePermissionLost(); });
+    };
 }
 
 void AppState::observeSystem() {
@@ -242,6 +245,16 @@ void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
         platform_.inputSources.selectWindowsLanguage(language);
     }
     updateInputSourceDescription();
+}
+
+// The engine has already stopped: the system found the process no longer trusted. This
+// ends as a check that finds a permission missing, even if a re-read happens to disagree.
+void AppState::handlePermissionLost() {
+    refreshPermissions();
+    if (isModeEnabled_) {
+        stopMode();
+        publish(bannerMessage_, std::string(permissionsRevokedBanner));
+    }
 }
 
 void AppState::handleWake() {

@@ -91,23 +91,41 @@ TEST_F(EmitterTest, HoldAndReleaseAreIdempotent) {
     EXPECT_EQ(posted(), Lines{});
 }
 
-TEST_F(EmitterTest, TextIsOnePairWithoutFlags) {
-    emitter->emitText("");
+TEST_F(EmitterTest, TextIsOnePairOnTheKeyWithoutFlags) {
+    emitter->emitText("", 0);
     EXPECT_EQ(posted(), Lines{});
     emitter->hold(Modifier::shift);
     posted();
-    emitter->emitText("ф");
+    emitter->emitText("ф", 0);
     EXPECT_EQ(posted(), (Lines{"down A [] \"ф\"", "up A [] \"ф\""}));
     const std::string longText(100, 'x');
-    emitter->emitText(longText);
-    EXPECT_EQ(posted(), (Lines{"down A [] \"" + longText + "\"", "up A [] \"" + longText + "\""}));
+    emitter->emitText(longText, 1);
+    EXPECT_EQ(posted(), (Lines{"down S [] \"" + longText + "\"", "up S [] \"" + longText + "\""}));
+}
+
+// A modifier the user holds is already down for the application: a chord neither presses
+// nor releases it, and releasing a synthetic one of the same kind leaves it down.
+TEST_F(EmitterTest, ModifiersTheUserHoldsStayDown) {
+    const std::uint64_t shiftHeld = Flags::shift | Flags::leftShift;
+    emitter->tap(KeyChord(123, Flags::command | Flags::shift, "Command + Shift + Left"), shiftHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Shift+Command]", "down Left [Shift+Command]",
+                               "up Left [Shift+Command]", "flags LeftWin [Shift]"}));
+
+    const std::uint64_t commandHeld = Flags::command | Flags::rightCommand;
+    emitter->tap(KeyChord(123, Flags::option, "Option + Left"), commandHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftAlt [Option+Command]", "down Left [Option]",
+                               "up Left [Option]", "flags LeftAlt [Command]"}));
+
+    emitter->hold(Modifier::command, commandHeld);
+    emitter->release(Modifier::command, commandHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Command]", "flags LeftWin [Command]"}));
 }
 
 TEST_F(EmitterTest, EveryPostedEventCarriesTheMarker) {
     emitter->tap(KeyChord(8, Flags::command | Flags::shift, "x"));
     emitter->hold(Modifier::option);
     emitter->tapKey(48);
-    emitter->emitText("a");
+    emitter->emitText("a", 0);
     emitter->releaseAll();
     posted();
     ASSERT_EQ(markers.size(), 12u);

@@ -33,6 +33,7 @@ Simulator::Simulator(std::function<void(const std::string&)> output) : output_(s
     mac_.events.onReceive = [this](const ReceivedEvent& event) {
         print("app: " + SimKeyNames::describe(event));
     };
+    mac_.events.onMisuse = [this](const std::string& what) { print("system: " + what); };
 }
 
 Simulator::~Simulator() {
