@@ -121,8 +121,12 @@ void SimEventSystem::collectReleasedTaps() {
     }
 }
 
+bool SimEventSystem::isServiced(const Tap& tap) const {
+    return tap.valid && tap.inRunLoop && !tap.released;
+}
+
 bool SimEventSystem::isActive(const Tap& tap) const {
-    return tap.valid && tap.enabled && tap.inRunLoop && !tap.released;
+    return isServiced(tap) && tap.enabled;
 }
 
 std::size_t SimEventSystem::liveTapCount() const {
@@ -281,7 +285,8 @@ void SimEventSystem::deliverNotices(bool heldOnes) {
     ++deliveryDepth_;
     for (std::size_t i = 0; i < taps_.size(); ++i) {
         Tap& tap = *taps_[i];
-        if (tap.pendingNotice == 0 || (tap.noticeHeld && !heldOnes) || !tap.valid || tap.released) {
+        // A message on the tap's port: it reaches the callback only while the port is serviced.
+        if (tap.pendingNotice == 0 || (tap.noticeHeld && !heldOnes) || !isServiced(tap)) {
             continue;
         }
         noticeEvent.type = std::exchange(tap.pendingNotice, 0);
@@ -310,8 +315,8 @@ void SimEventSystem::deliverHeldNotices() {
 }
 
 bool SimEventSystem::hasHeldNotices() const {
-    return std::any_of(taps_.begin(), taps_.end(), [](const auto& tap) {
-        return tap->pendingNotice != 0 && tap->noticeHeld && tap->valid && !tap->released;
+    return std::any_of(taps_.begin(), taps_.end(), [this](const auto& tap) {
+        return tap->pendingNotice != 0 && tap->noticeHeld && isServiced(*tap);
     });
 }
 

@@ -119,6 +119,7 @@ class SimEventSystem : public EventPlatform {
     // Calls the tap's callback; tearing the tap down meanwhile is a misuse.
     EventRef call(Tap& tap, std::uint32_t type, EventRef event);
     void deliverNotices(bool heldOnes);
+    bool isServiced(const Tap& tap) const;  // its port is on the run loop
     bool isActive(const Tap& tap) const;
     void misuse(Tap& tap, const char* what);
     SimEvent* acquireEvent();
