@@ -26,16 +26,6 @@ EventEmitter::~EventEmitter() {
     }
 }
 
-std::uint64_t EventEmitter::flag(Modifier modifier) {
-    switch (modifier) {
-        case Modifier::command: return Flags::command | Flags::leftCommand;
-        case Modifier::control: return Flags::control | Flags::leftControl;
-        case Modifier::option: return Flags::option | Flags::leftOption;
-        case Modifier::shift: return Flags::shift | Flags::leftShift;
-    }
-    return 0;
-}
-
 std::uint16_t EventEmitter::keyCode(Modifier modifier) {
     switch (modifier) {
         case Modifier::command: return WindowsMapping::leftCommand;

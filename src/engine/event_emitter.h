@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/event_platform.h"
+#include "model/flags.h"
 #include "model/key_chord.h"
 
 namespace varnel {
@@ -53,7 +54,15 @@ class EventEmitter {
     bool holdsAnyModifier() const;
 
     // The modifier bit and the device bit of the key the emitter posts for it.
-    static std::uint64_t flag(Modifier modifier);
+    static constexpr std::uint64_t flag(Modifier modifier) {
+        switch (modifier) {
+            case Modifier::command: return Flags::command | Flags::leftCommand;
+            case Modifier::control: return Flags::control | Flags::leftControl;
+            case Modifier::option: return Flags::option | Flags::leftOption;
+            case Modifier::shift: return Flags::shift | Flags::leftShift;
+        }
+        return 0;
+    }
     static std::uint16_t keyCode(Modifier modifier);
 
   private:

@@ -89,7 +89,7 @@ void KeyboardEngine::stopLocked() {
         const std::uint64_t physical = platform_.physicalModifierFlags();
         emitter_.releaseAll(heldByUser(physical));
         altTabSessionActive_ = false;
-        handOverControlAndCommand(applicationKeys_, applicationKeys_, physical,
+        handOverControlAndCommand(applicationKeys(), applicationKeys(), physical,
                                   /*exchanged=*/false);
     }
     enabled_ = false;

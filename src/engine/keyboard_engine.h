@@ -99,13 +99,17 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The modifiers the application holds from the user's keys, as it sees them.
     static std::uint64_t heldByUser(std::uint64_t physicalFlags);
     // The flags of the synthetic modifiers held (the Command of Alt + Tab).
-    std::uint64_t syntheticFlags() const;
+    std::uint64_t syntheticFlags() const {
+        return altTabSessionActive_ ? EventEmitter::flag(EventEmitter::Modifier::command) : 0;
+    }
     // Tells the application that the Control and Command keys it may hold (`mayHold`, device
     // bits) are up, and those the user physically holds, under the mapping in force, down.
     void handOverControlAndCommand(std::uint64_t mayHold, std::uint64_t surelyHeld,
                                    std::uint64_t physicalFlags, bool exchanged);
     // After a gap in which the tap was off: ends what lost its key, hands the keys over.
     void catchUpAfterGap();
+    // The Control and Command keys (device bits) the application holds, as last seen.
+    std::uint64_t applicationKeys() const;
 
     void publishDiagnostic();
     void stopLocked();
@@ -127,8 +131,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     bool languageChordLatched_ = false;
     // The last event toggled the language: a Tab next makes it Alt + Shift + Tab instead.
     bool languageToggleJustMade_ = false;
-    // Control and Command keys (device bits) the application holds as the engine last saw.
-    std::uint64_t applicationKeys_ = 0;
+    // The physical flags of the last event the engine saw, or of the system's state at the
+    // last handover: the application holds their Control and Command keys exchanged.
+    std::uint64_t lastPhysicalFlags_ = 0;
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
     bool insideCallback_ = false;

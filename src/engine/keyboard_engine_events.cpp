@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "engine/keyboard_engine.h"
-#include "engine/modifier_handover.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
 #include "model/key_names.h"
@@ -75,9 +74,7 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
 
     ++diagnostic_.processedEvents;
     KeyNames::writePhysicalDescription(diagnostic_.lastPhysicalKey, keyCode, physicalFlags);
-    // Every event carries the state of the modifiers; the application sees them exchanged.
-    applicationKeys_ = ModifierHandover::controlAndCommandKeys(
-        WindowsMapping::swapControlAndCommand(physicalFlags));
+    lastPhysicalFlags_ = physicalFlags;  // every event carries the state of the modifiers
     const bool languageToggleJustMade = std::exchange(languageToggleJustMade_, false);
 
     switch (type) {

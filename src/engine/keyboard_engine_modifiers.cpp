@@ -70,10 +70,6 @@ std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
            (Flags::modifiers | Flags::modifierKeys);
 }
 
-std::uint64_t KeyboardEngine::syntheticFlags() const {
-    return altTabSessionActive_ ? EventEmitter::flag(EventEmitter::Modifier::command) : 0;
-}
-
 void KeyboardEngine::handOverControlAndCommand(std::uint64_t mayHold, std::uint64_t surelyHeld,
                                                std::uint64_t physicalFlags, bool exchanged) {
     const std::uint64_t inForce = ModifierHandover::controlAndCommandKeys(
@@ -89,7 +85,14 @@ void KeyboardEngine::handOverControlAndCommand(std::uint64_t mayHold, std::uint6
             change.keyCode, change.down,
             ModifierHandover::withControlAndCommandKeys(others, change.keysAfter));
     }
-    applicationKeys_ = inForce;
+    if (exchanged) {
+        lastPhysicalFlags_ = physicalFlags;
+    }
+}
+
+std::uint64_t KeyboardEngine::applicationKeys() const {
+    return ModifierHandover::controlAndCommandKeys(
+        WindowsMapping::swapControlAndCommand(lastPhysicalFlags_));
 }
 
 EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) {
@@ -132,7 +135,7 @@ void KeyboardEngine::catchUpAfterGap() {
     suppressedKeyCodes_.reset();
     // The application may hold a Control or Command key pressed in the gap as it is, and may
     // have let go of one it held under the mapping when a key with that code went up.
-    handOverControlAndCommand(applicationKeys_ | ModifierHandover::controlAndCommandKeys(physical),
+    handOverControlAndCommand(applicationKeys() | ModifierHandover::controlAndCommandKeys(physical),
                               /*surelyHeld=*/0, physical, /*exchanged=*/true);
 }
 

@@ -21,29 +21,6 @@ constexpr Key keys[] = {
 
 }  // namespace
 
-std::uint64_t controlAndCommandKeys(std::uint64_t flags) {
-    std::uint64_t result = flags & (Flags::controlKeys | Flags::commandKeys);
-    if ((flags & Flags::control) && !(flags & Flags::controlKeys)) {
-        result |= Flags::leftControl;
-    }
-    if ((flags & Flags::command) && !(flags & Flags::commandKeys)) {
-        result |= Flags::leftCommand;
-    }
-    return result;
-}
-
-std::uint64_t withControlAndCommandKeys(std::uint64_t flags, std::uint64_t keys) {
-    flags &= ~(Flags::control | Flags::command | Flags::controlKeys | Flags::commandKeys);
-    flags |= keys;
-    if (keys & Flags::controlKeys) {
-        flags |= Flags::control;
-    }
-    if (keys & Flags::commandKeys) {
-        flags |= Flags::command;
-    }
-    return flags;
-}
-
 Plan between(std::uint64_t mayHold, std::uint64_t surelyHeld, std::uint64_t inForce) {
     Plan plan;
     std::uint64_t down = mayHold;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/flags.h"
+
 namespace varnel {
 
 // The Control and Command keys an application holds, told apart by their device bits
@@ -12,11 +14,30 @@ namespace varnel {
 namespace ModifierHandover {
 
 // The Control and Command keys down in `flags`. A modifier bit without either device bit
-// (a system that does not report sides) counts as its left key.
-std::uint64_t controlAndCommandKeys(std::uint64_t flags);
+// (a system that does not report sides) counts as its left key. Read for every event.
+constexpr std::uint64_t controlAndCommandKeys(std::uint64_t flags) {
+    std::uint64_t keys = flags & (Flags::controlKeys | Flags::commandKeys);
+    if ((flags & Flags::control) && !(flags & Flags::controlKeys)) {
+        keys |= Flags::leftControl;
+    }
+    if ((flags & Flags::command) && !(flags & Flags::commandKeys)) {
+        keys |= Flags::leftCommand;
+    }
+    return keys;
+}
 
 // `flags` with exactly the Control and Command keys in `keys` down, modifier bits included.
-std::uint64_t withControlAndCommandKeys(std::uint64_t flags, std::uint64_t keys);
+constexpr std::uint64_t withControlAndCommandKeys(std::uint64_t flags, std::uint64_t keys) {
+    flags &= ~(Flags::control | Flags::command | Flags::controlKeys | Flags::commandKeys);
+    flags |= keys;
+    if (keys & Flags::controlKeys) {
+        flags |= Flags::control;
+    }
+    if (keys & Flags::commandKeys) {
+        flags |= Flags::command;
+    }
+    return flags;
+}
 
 struct KeyChange {
     std::uint16_t keyCode;

@@ -31,17 +31,15 @@ WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physical
 // left Command, right Control with right Command), so that the side an application reads
 // agrees with the key code; every other bit kept.
 constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
-    constexpr std::uint64_t swapped = Flags::control | Flags::command | Flags::leftControl |
-                                      Flags::leftCommand | Flags::rightControl |
-                                      Flags::rightCommand;
-    constexpr std::uint64_t pairs[][2] = {{Flags::control, Flags::command},
-                                          {Flags::leftControl, Flags::leftCommand},
-                                          {Flags::rightControl, Flags::rightCommand}};
-    std::uint64_t result = flags & ~swapped;
-    for (const auto& pair : pairs) {
-        result |= ((flags & pair[0]) ? pair[1] : 0) | ((flags & pair[1]) ? pair[0] : 0);
-    }
-    return result;
+    // Each pair is one fixed shift apart: no branch on the tap's path.
+    static_assert(Flags::control << 2 == Flags::command);
+    static_assert(Flags::leftControl << 3 == Flags::leftCommand);
+    static_assert(Flags::rightControl >> 9 == Flags::rightCommand);
+    constexpr std::uint64_t moved = Flags::control | Flags::command | Flags::leftControl |
+                                    Flags::leftCommand | Flags::rightControl | Flags::rightCommand;
+    return (flags & ~moved) | (flags & Flags::control) << 2 | (flags & Flags::command) >> 2 |
+           (flags & Flags::leftControl) << 3 | (flags & Flags::leftCommand) >> 3 |
+           (flags & Flags::rightControl) >> 9 | (flags & Flags::rightCommand) << 9;
 }
 
 // The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.

@@ -241,6 +241,7 @@ void SimEventSystem::deliver(SimEvent& event) {
             tap.enabled = false;
             tap.pendingNotice = EventType::tapDisabledByTimeout;
             tap.noticeHeld = false;
+            maybeNotices_ = true;
             continue;
         }
         EventRef result = call(tap, event.type, toRef(&event));
@@ -281,6 +282,11 @@ void SimEventSystem::deliverPosted() {
 }
 
 void SimEventSystem::deliverNotices(bool heldOnes) {
+    if (!maybeNotices_) {
+        return;
+    }
+    maybeNotices_ = std::any_of(taps_.begin(), taps_.end(),
+                                [](const auto& tap) { return tap->pendingNotice != 0; });
     SimEvent noticeEvent;
     ++deliveryDepth_;
     for (std::size_t i = 0; i < taps_.size(); ++i) {
@@ -301,6 +307,7 @@ void SimEventSystem::disableTapsBySystem(std::uint32_t notice, bool later) {
             tap->enabled = false;
             tap->pendingNotice = notice;
             tap->noticeHeld = later;
+            maybeNotices_ = true;
         }
     }
     if (!later) {

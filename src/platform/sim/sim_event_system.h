@@ -134,6 +134,7 @@ class SimEventSystem : public EventPlatform {
     std::size_t postedTotal_ = 0;
     int deliveryDepth_ = 0;
     Tap* inCallback_ = nullptr;
+    bool maybeNotices_ = false;  // a tap may have a notice waiting
     std::uint64_t physicalModifierFlags_ = 0;
     std::size_t releasedTaps_ = 0;  // released while a delivery walked the list
     std::size_t liveEvents_ = 0;
