@@ -46,6 +46,7 @@ class CorePlatform : public EventPlatform {
     void invalidateTap(TapRef) override {}
     void releaseTap(TapRef) override {}
     void releaseRunLoopSource(RunLoopSourceRef) override {}
+    bool isProcessTrusted() override { return true; }
     std::int64_t integerField(EventRef event, EventField field) override {
         switch (field) {
             case EventField::keyboardEventAutorepeat: return core(event).autorepeat;
@@ -72,7 +73,8 @@ class CorePlatform : public EventPlatform {
     void setUnicodeString(EventRef, const char16_t*, std::size_t) override {}
     void postEvent(TapLocation, EventRef) override { ++posted; }
     void releaseEvent(EventRef) override {}
-    double currentTime() override { return now; }
+    std::uint64_t physicalModifierFlags() override { return 0; }
+    double monotonicTime() override { return now; }
 
     EventRef deliver(CoreEvent& event) {
         return callback_(nullptr, event.type, reinterpret_cast<EventRef>(&event), userInfo_);

@@ -103,6 +103,9 @@ void AppState::bindEngine() {
     engine_->onLanguageToggle = [weak, &queue](WindowsTypingLanguage language) {
         dispatch(weak, queue, [language](AppState& self) { self.handleLanguageToggle(language); });
     };
+    engine_->onPermissionLost = [weak, &queue] {
+        dispatch(weak, queue, [](AppState& self) { self.handlePermissionLost(); });
+    };
 }
 
 void AppState::observeSystem() {
@@ -308,6 +311,15 @@ void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
         platform_.inputSources.selectWindowsLanguage(language);
     }
     updateInputSourceDescription();
+}
+
+// The engine has already stopped: the system found the process no longer trusted. This
+// ends as a check that finds a permission missing, even if a re-read happens to disagree.
+// The engine saw the system stop trusting it: whatever the permissions read now, the mode
+// is over.
+void AppState::handlePermissionLost() {
+    refreshPermissions();
+    stopForMissingPermission();
 }
 
 void AppState::handleWake() {

@@ -118,6 +118,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void pollPermissions();
     void handleEmergencyStop();
     void handleLanguageToggle(WindowsTypingLanguage language);
+    void handlePermissionLost();
     void handleWake();
     // Runs `work` on the main queue with the controller, if it still exists then.
     template <class Work>

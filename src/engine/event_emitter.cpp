@@ -26,16 +26,6 @@ EventEmitter::~EventEmitter() {
     }
 }
 
-std::uint64_t EventEmitter::flag(Modifier modifier) {
-    switch (modifier) {
-        case Modifier::command: return Flags::command;
-        case Modifier::control: return Flags::control;
-        case Modifier::option: return Flags::option;
-        case Modifier::shift: return Flags::shift;
-    }
-    return 0;
-}
-
 std::uint16_t EventEmitter::keyCode(Modifier modifier) {
     switch (modifier) {
         case Modifier::command: return WindowsMapping::leftCommand;
@@ -84,68 +74,76 @@ void EventEmitter::post(std::uint16_t keyCode, bool keyDown, std::uint64_t flags
     platform_.releaseEvent(event);
 }
 
-void EventEmitter::postModifier(Modifier modifier, bool keyDown) {
-    const std::uint64_t flags =
-        keyDown ? activeFlags() | flag(modifier) : activeFlags() & ~flag(modifier);
+// The modifier's own event carries every modifier down at that moment: the synthetic ones
+// (with this one, when it goes down) and those the user holds.
+void EventEmitter::postModifier(Modifier modifier, bool keyDown, std::uint64_t held) {
+    const std::uint64_t flags = held | activeFlags() | (keyDown ? flag(modifier) : 0);
     post(keyCode(modifier), keyDown, flags);
 }
 
-void EventEmitter::hold(Modifier modifier) {
+void EventEmitter::hold(Modifier modifier, std::uint64_t held) {
     std::lock_guard guard(lock_);
     if (heldModifiers_ & bit(modifier)) {
         return;
     }
-    postModifier(modifier, true);
+    postModifier(modifier, true, held);
     heldModifiers_ |= bit(modifier);
 }
 
-void EventEmitter::release(Modifier modifier) {
+void EventEmitter::release(Modifier modifier, std::uint64_t held) {
     std::lock_guard guard(lock_);
     if (!(heldModifiers_ & bit(modifier))) {
         return;
     }
     heldModifiers_ &= static_cast<std::uint8_t>(~bit(modifier));
-    postModifier(modifier, false);
+    postModifier(modifier, false, held);
 }
 
-void EventEmitter::releaseAll() {
+void EventEmitter::releaseAll(std::uint64_t held) {
     std::lock_guard guard(lock_);
     for (auto it = allModifiers.rbegin(); it != allModifiers.rend(); ++it) {
         if (heldModifiers_ & bit(*it)) {
             heldModifiers_ &= static_cast<std::uint8_t>(~bit(*it));
-            postModifier(*it, false);
+            postModifier(*it, false, held);
         }
     }
 }
 
-void EventEmitter::tapKey(std::uint16_t keyCode) {
+void EventEmitter::tapKey(std::uint16_t keyCode, std::uint64_t extraFlags) {
     std::lock_guard guard(lock_);
-    post(keyCode, true, activeFlags());
-    post(keyCode, false, activeFlags());
+    post(keyCode, true, activeFlags() | extraFlags);
+    post(keyCode, false, activeFlags() | extraFlags);
 }
 
-void EventEmitter::tap(const KeyChord& chord) {
+void EventEmitter::tap(const KeyChord& chord, std::uint64_t held) {
     std::lock_guard guard(lock_);
     std::array<Modifier, 4> pressed{};
     std::size_t count = 0;
+    std::uint64_t alreadyDown = 0;  // chord modifiers the user holds: neither pressed nor released
     for (Modifier modifier : allModifiers) {
-        if ((chord.flags() & flag(modifier)) && !(heldModifiers_ & bit(modifier))) {
+        const std::uint64_t modifierBit = flag(modifier) & Flags::modifiers;
+        if (!(chord.flags() & modifierBit) || (heldModifiers_ & bit(modifier))) {
+            continue;
+        }
+        if (held & modifierBit) {
+            alreadyDown |= modifierBit;
+        } else {
             pressed[count++] = modifier;
         }
     }
     for (std::size_t i = 0; i < count; ++i) {
-        postModifier(pressed[i], true);
+        postModifier(pressed[i], true, held);
         heldModifiers_ |= bit(pressed[i]);
     }
-    post(chord.keyCode, true, activeFlags());
-    post(chord.keyCode, false, activeFlags());
+    post(chord.keyCode, true, activeFlags() | alreadyDown);
+    post(chord.keyCode, false, activeFlags() | alreadyDown);
     for (std::size_t i = count; i-- > 0;) {
         heldModifiers_ &= static_cast<std::uint8_t>(~bit(pressed[i]));
-        postModifier(pressed[i], false);
+        postModifier(pressed[i], false, held);
     }
 }
 
-void EventEmitter::emitText(std::string_view text) {
+void EventEmitter::emitText(std::string_view text, std::uint16_t keyCode) {
     std::lock_guard guard(lock_);
     if (text.empty()) {
         return;
@@ -154,13 +152,18 @@ void EventEmitter::emitText(std::string_view text) {
     char16_t buffer[32];
     const std::size_t units = utf8ToUtf16(text, buffer, std::size(buffer));
     if (units <= std::size(buffer)) {
-        post(0, true, 0, {buffer, units});
-        post(0, false, 0, {buffer, units});
+        post(keyCode, true, 0, {buffer, units});
+        post(keyCode, false, 0, {buffer, units});
         return;
     }
     const std::u16string longText = utf8ToUtf16(text);
-    post(0, true, 0, longText);
-    post(0, false, 0, longText);
+    post(keyCode, true, 0, longText);
+    post(keyCode, false, 0, longText);
+}
+
+void EventEmitter::postModifierKey(std::uint16_t keyCode, bool down, std::uint64_t flags) {
+    std::lock_guard guard(lock_);
+    post(keyCode, down, flags);
 }
 
 }  // namespace varnel

@@ -63,12 +63,20 @@ class EventPlatform {
     virtual void addToMainRunLoop(RunLoopSourceRef source) = 0;
     virtual void removeFromMainRunLoop(RunLoopSourceRef source) = 0;
     // Enables or disables the tap. A tap the system disables announces itself to its callback
-    // with EventType::tapDisabledByTimeout or tapDisabledByUserInput.
+    // with EventType::tapDisabledByTimeout or tapDisabledByUserInput, but only once the main
+    // thread is free again: keys typed in between reach the applications untouched.
+    // A tap is disabled before its source leaves the run loop: an enabled tap nobody services
+    // holds the keyboard up.
     virtual void enableTap(TapRef tap, bool enable) = 0;
-    // Ends the tap for good: its callback is never called again.
+    // Ends the tap for good: its callback is never called again. Neither this nor the releases
+    // below may run inside the tap's own callback: disable the tap there, and finish on the
+    // main queue once the callback has returned.
     virtual void invalidateTap(TapRef tap) = 0;
     virtual void releaseTap(TapRef tap) = 0;
     virtual void releaseRunLoopSource(RunLoopSourceRef source) = 0;
+    // Whether the process is still trusted for Accessibility. An active tap of a process that
+    // is not holds input up until the system disables it for timeout, after every re-enable.
+    virtual bool isProcessTrusted() = 0;
 
     // An event's integer field; the key code is a 16-bit value in this 64-bit field, and the
     // user data survives posting and comes back unchanged through the tap.
@@ -81,7 +89,8 @@ class EventPlatform {
     // An event source, or null; events can be created without one. Owned by the caller.
     virtual EventSourceRef createEventSource(EventSourceState state) = 0;
     virtual void releaseEventSource(EventSourceRef source) = 0;
-    // A new key-down or key-up event (it keeps that type whatever the key code), or null.
+    // A new keyboard event, or null: a key-down or key-up, except for a modifier key (key
+    // codes 54 to 63), which makes a flags-changed event whose flags tell whether it is down.
     // Owned by the caller: releaseEvent() it after posting.
     virtual EventRef createKeyboardEvent(EventSourceRef source, std::uint16_t keyCode,
                                          bool keyDown) = 0;
@@ -93,8 +102,13 @@ class EventPlatform {
     virtual void postEvent(TapLocation location, EventRef event) = 0;
     virtual void releaseEvent(EventRef event) = 0;
 
-    // The current time in seconds.
-    virtual double currentTime() = 0;
+    // The modifiers physically down right now (the HID system's state, not what taps made of
+    // it), as event flags; device bits tell left from right where the system reports them.
+    virtual std::uint64_t physicalModifierFlags() = 0;
+
+    // Seconds on a clock that never goes backwards (time since boot): only differences mean
+    // anything. The wall clock may be stepped back by a time correction or by hand.
+    virtual double monotonicTime() = 0;
 };
 
 }  // namespace varnel

@@ -1,5 +1,6 @@
 #include "engine/keyboard_engine.h"
 
+#include "engine/modifier_handover.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
 #include "model/key_names.h"
@@ -24,7 +25,7 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
     : platform_(platform),
       mainQueue_(mainQueue),
       emitter_(platform),
-      rateWindowStarted_(platform.currentTime()) {}
+      rateWindowStarted_(platform.monotonicTime()) {}
 
 KeyboardEngine::~KeyboardEngine() {
     std::lock_guard guard(lock_);
@@ -43,6 +44,7 @@ bool KeyboardEngine::start() {
     if (enabled_ && eventTap_ != nullptr) {
         return true;
     }
+    removeTap();  // one retired inside its callback whose removal has not run yet
     reportState(EngineState::starting());
     TapRef tap = platform_.createTap(TapLocation::session, TapPlacement::headInsert,
                                      TapOptions::activeFilter, keyboardEventMask,
@@ -64,6 +66,10 @@ bool KeyboardEngine::start() {
     platform_.enableTap(tap, true);
     enabled_ = true;
     languageChordLatched_ = false;
+    // Until now every key reached the application as it is.
+    const std::uint64_t physical = platform_.physicalModifierFlags();
+    const std::uint64_t asTheyAre = ModifierHandover::controlAndCommandKeys(physical);
+    handOverControlAndCommand(asTheyAre, asTheyAre, physical, /*exchanged=*/true);
     diagnostic_.eventTapActive = true;
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
@@ -78,16 +84,45 @@ void KeyboardEngine::stop() {
 }
 
 void KeyboardEngine::stopLocked() {
+    if (enabled_) {
+        // Synthetic modifiers up, then the user's Control and Command keys back as they are.
+        const std::uint64_t physical = platform_.physicalModifierFlags();
+        emitter_.releaseAll(heldByUser(physical));
+        altTabSessionActive_ = false;
+        handOverControlAndCommand(applicationKeys(), applicationKeys(), physical,
+                                  /*exchanged=*/false);
+    }
     enabled_ = false;
     altTabSessionActive_ = false;
     languageChordLatched_ = false;
+    languageToggleJustMade_ = false;
     suppressedKeyCodes_.reset();
-    emitter_.releaseAll();
+    // Disabled first: an enabled tap that nobody services holds the keyboard up.
+    if (eventTap_ != nullptr && !tapRetired_) {
+        platform_.enableTap(eventTap_, false);
+    }
+    if (!insideCallback_) {
+        removeTap();
+    } else if (eventTap_ != nullptr && !tapRetired_) {
+        // Ending a tap inside its own callback is not something the system promises to
+        // survive: the rest waits until the callback has returned.
+        tapRetired_ = true;
+        queue([](KeyboardEngine& self) {
+            std::lock_guard guard(self.lock_);
+            if (self.tapRetired_) {
+                self.removeTap();
+            }
+        });
+    }
+    diagnostic_.eventTapActive = false;
+    publishDiagnostic();
+}
+
+void KeyboardEngine::removeTap() {
     if (runLoopSource_ != nullptr) {
         platform_.removeFromMainRunLoop(runLoopSource_);
     }
     if (eventTap_ != nullptr) {
-        platform_.enableTap(eventTap_, false);
         platform_.invalidateTap(eventTap_);
     }
     if (runLoopSource_ != nullptr) {
@@ -98,8 +133,7 @@ void KeyboardEngine::stopLocked() {
         platform_.releaseTap(eventTap_);
         eventTap_ = nullptr;
     }
-    diagnostic_.eventTapActive = false;
-    publishDiagnostic();
+    tapRetired_ = false;
 }
 
 void KeyboardEngine::enterSafeMode(std::string_view message) {

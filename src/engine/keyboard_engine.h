@@ -26,7 +26,14 @@ namespace varnel {
 //
 // Everything runs on the main thread. The lock guards installing and removing the tap;
 // onStateChange is called with it held (from start(), stop() and destruction), so a
-// handler must not start or stop the engine synchronously.
+// handler must not start or stop the engine synchronously. A stop inside the tap's own
+// callback (safe mode, a lost permission) only disables the tap there; the tap is removed
+// on the main queue once the callback has returned.
+//
+// Whenever the engine starts or stops, and when its tap comes back after the system had
+// disabled it, the application is told which Control and Command keys are down under the
+// mapping now in force (the handover): every key it saw go down later comes up under the
+// same key code.
 class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
   public:
     // Field 42 of every event the emitter posts: a zero byte, then "VARNELX" in ASCII.
@@ -48,6 +55,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     std::function<void(const DiagnosticSnapshot&)> onDiagnosticChange;
     std::function<void()> onEmergencyStop;
     std::function<void(WindowsTypingLanguage)> onLanguageToggle;
+    // The system disabled the tap for timeout and the process is no longer trusted for
+    // Accessibility: the engine has stopped rather than stall the keyboard again.
+    std::function<void()> onPermissionLost;
 
     // Replaced whole by the owner at any time; the next event uses it.
     KeyboardOptions options = KeyboardOptions::windowsDefaults;
@@ -66,7 +76,13 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
   private:
     EventRef process(std::uint32_t type, EventRef event);
-    EventRef processKeyDown(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
+    EventRef processTapDisabled(std::uint32_t type, EventRef event);
+    EventRef processKeyDown(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags,
+                            bool languageToggleJustMade);
+    EventRef processAltTab(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags,
+                           bool languageToggleJustMade);
+    // An arrow or Escape pressed during Alt + Tab: it drives the switcher.
+    EventRef processSwitcherKey(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                  std::uint64_t physicalFlags);
     EventRef passThrough(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
@@ -76,8 +92,29 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // Drops a replaced key-down; its key-up will be dropped too.
     EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 
+    // Switches the typing language and tells the owner; `announce` shows it in the
+    // diagnostics at once.
+    void toggleLanguage(bool announce);
+    void endAltTab(std::uint64_t physicalFlags);
+    // The modifiers the application holds from the user's keys, as it sees them.
+    static std::uint64_t heldByUser(std::uint64_t physicalFlags);
+    // The flags of the synthetic modifiers held (the Command of Alt + Tab).
+    std::uint64_t syntheticFlags() const {
+        return altTabSessionActive_ ? EventEmitter::flag(EventEmitter::Modifier::command) : 0;
+    }
+    // Tells the application that the Control and Command keys it may hold (`mayHold`, device
+    // bits) are up, and those the user physically holds, under the mapping in force, down.
+    void handOverControlAndCommand(std::uint64_t mayHold, std::uint64_t surelyHeld,
+                                   std::uint64_t physicalFlags, bool exchanged);
+    // After a gap in which the tap was off: ends what lost its key, hands the keys over.
+    void catchUpAfterGap();
+    // The Control and Command keys (device bits) the application holds, as last seen.
+    std::uint64_t applicationKeys() const;
+
     void publishDiagnostic();
     void stopLocked();
+    // Removes, invalidates and releases the tap (never inside its callback); lock held.
+    void removeTap();
     void enterSafeMode(std::string_view message);
     void reportState(const EngineState& state);
     // Queues a call of `report` on the engine, if it still exists then.
@@ -92,8 +129,15 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     std::bitset<65536> suppressedKeyCodes_;
     bool altTabSessionActive_ = false;
     bool languageChordLatched_ = false;
+    // The last event toggled the language: a Tab next makes it Alt + Shift + Tab instead.
+    bool languageToggleJustMade_ = false;
+    // The physical flags of the last event the engine saw, or of the system's state at the
+    // last handover: the application holds their Control and Command keys exchanged.
+    std::uint64_t lastPhysicalFlags_ = 0;
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
+    bool insideCallback_ = false;
+    bool tapRetired_ = false;  // disabled inside its callback, removal queued
     DiagnosticSnapshot diagnostic_;
     std::deque<DiagnosticSnapshot> queuedSnapshots_;  // copies on their way to the owner
     std::vector<std::uint32_t> freeSnapshotSlots_;

@@ -1,6 +1,8 @@
 // The per-event decisions of KeyboardEngine. This runs inside the tap callback for every
 // key: no blocking, no logging, and no allocation once the diagnostics' strings have grown.
 
+#include <utility>
+
 #include "engine/keyboard_engine.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
@@ -15,10 +17,15 @@ constexpr std::string_view safeModeMessage =
     "зациклились.";
 constexpr std::string_view emergencyAction = "Аварийное отключение";
 constexpr std::string_view altTabAction = "Alt + Tab → Command + Tab";
+constexpr std::string_view altShiftTabAction = "Alt + Shift + Tab → Command + Shift + Tab";
 constexpr std::string_view typedTextPrefix = "Windows-текст: ";
-constexpr std::string_view languageTogglePrefix = "Shift + Alt → ";
 
 constexpr std::uint64_t emergencyModifiers = Flags::control | Flags::option | Flags::command;
+
+constexpr bool isSwitcherKey(std::uint16_t keyCode) {
+    // Left, Right, Down and Up arrows, and Escape.
+    return (keyCode >= 123 && keyCode <= 126) || keyCode == WindowsMapping::escape;
+}
 
 }  // namespace
 
@@ -28,17 +35,16 @@ EventRef KeyboardEngine::callback(void*, std::uint32_t type, EventRef event, voi
     }
     // The engine outlives its tap (every stop removes the tap first) and nothing in
     // process() can destroy it: reports are queued, never called from here.
-    return static_cast<KeyboardEngine*>(userInfo)->process(type, event);
+    auto& engine = *static_cast<KeyboardEngine*>(userInfo);
+    engine.insideCallback_ = true;
+    EventRef result = engine.process(type, event);
+    engine.insideCallback_ = false;
+    return result;
 }
 
 EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
-        if (eventTap_ != nullptr && enabled_) {
-            platform_.enableTap(eventTap_, true);
-            diagnostic_.eventTapActive = true;
-            publishDiagnostic();
-        }
-        return event;
+        return processTapDisabled(type, event);
     }
     if (!enabled_) {
         return event;
@@ -47,8 +53,10 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
         return event;
     }
 
-    const double now = platform_.currentTime();
-    if (now - rateWindowStarted_ >= rateWindowSeconds) {
+    // A monotonic clock; a step back all the same (a clock that is not) opens a new window
+    // rather than keeping the old one open for good.
+    const double now = platform_.monotonicTime();
+    if (now < rateWindowStarted_ || now - rateWindowStarted_ >= rateWindowSeconds) {
         rateWindowStarted_ = now;
         rateWindowCount_ = 0;
     }
@@ -66,6 +74,8 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
 
     ++diagnostic_.processedEvents;
     KeyNames::writePhysicalDescription(diagnostic_.lastPhysicalKey, keyCode, physicalFlags);
+    lastPhysicalFlags_ = physicalFlags;  // every event carries the state of the modifiers
+    const bool languageToggleJustMade = std::exchange(languageToggleJustMade_, false);
 
     switch (type) {
         case EventType::flagsChanged: return processFlagsChanged(event, keyCode, physicalFlags);
@@ -77,13 +87,14 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
                 return nullptr;
             }
             return passThrough(event, keyCode, physicalFlags);
-        case EventType::keyDown: return processKeyDown(event, keyCode, physicalFlags);
+        case EventType::keyDown:
+            return processKeyDown(event, keyCode, physicalFlags, languageToggleJustMade);
         default: return passThrough(event, keyCode, physicalFlags);
     }
 }
 
 EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
-                                        std::uint64_t physicalFlags) {
+                                        std::uint64_t physicalFlags, bool languageToggleJustMade) {
     if (keyCode == WindowsMapping::escape && Flags::has(physicalFlags, emergencyModifiers)) {
         // The owner stops the engine; Escape is not suppressed, so its key-up passes.
         ++diagnostic_.blockedEvents;
@@ -96,32 +107,29 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         });
         return nullptr;
     }
+    if (altTabSessionActive_ && isSwitcherKey(keyCode)) {
+        return processSwitcherKey(event, keyCode, physicalFlags);
+    }
 
     const WindowsSpecialAction action =
         WindowsMapping::specialAction(keyCode, physicalFlags, options);
     switch (action.kind()) {
         case WindowsSpecialAction::Case::emit:
-            emitter_.tap(*action.chord());
+            emitter_.tap(*action.chord(), heldByUser(physicalFlags));
             diagnostic_.lastTransformedAction.assign(action.chord()->displayName());
             return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::altTab:
-            if (!altTabSessionActive_) {
-                emitter_.hold(EventEmitter::Modifier::command);
-                altTabSessionActive_ = true;
-            }
-            emitter_.tapKey(WindowsMapping::tab);
-            diagnostic_.lastTransformedAction.assign(altTabAction);
-            return dropReplaced(event, keyCode);
+            return processAltTab(event, keyCode, physicalFlags, languageToggleJustMade);
         case WindowsSpecialAction::Case::none: break;
     }
 
     if (altTabSessionActive_) {
-        emitter_.release(EventEmitter::Modifier::command);
-        altTabSessionActive_ = false;
+        endAltTab(physicalFlags);
     }
     if (options.fullWindowsTyping) {
         if (auto text = WindowsMapping::printableText(keyCode, physicalFlags, typingLanguage_)) {
-            emitter_.emitText(*text);
+            // On the key's own code: applications that read key codes see the key pressed.
+            emitter_.emitText(*text, keyCode);
             diagnostic_.lastTransformedAction.assign(typedTextPrefix).append(*text);
             diagnostic_.typingLanguage = typingLanguage_;
             return dropReplaced(event, keyCode);
@@ -130,6 +138,40 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
     // The application now holds this key down, so its key-up must reach it.
     suppressedKeyCodes_.reset(keyCode);
     return passThrough(event, keyCode, physicalFlags);
+}
+
+// Alt + Tab holds Command and taps Tab; with Shift held the Tab carries Shift and steps
+// back. Alt and Shift pressed first switched the language at once; Tab straight after them
+// shows that the user meant Alt + Shift + Tab, so the switch is taken back.
+EventRef KeyboardEngine::processAltTab(EventRef event, std::uint16_t keyCode,
+                                       std::uint64_t physicalFlags, bool languageToggleJustMade) {
+    if (languageToggleJustMade) {
+        toggleLanguage(/*announce=*/false);
+    }
+    if (!altTabSessionActive_) {
+        emitter_.hold(EventEmitter::Modifier::command, heldByUser(physicalFlags));
+        altTabSessionActive_ = true;
+    }
+    const bool back = Flags::hasAny(physicalFlags, Flags::shift);
+    emitter_.tapKey(WindowsMapping::tab, back ? Flags::shift : 0);
+    diagnostic_.lastTransformedAction.assign(back ? altShiftTabAction : altTabAction);
+    return dropReplaced(event, keyCode);
+}
+
+// The switcher's own keys under the held Command: the arrows move its selection, Escape
+// closes it without switching and ends the sequence.
+EventRef KeyboardEngine::processSwitcherKey(EventRef event, std::uint16_t keyCode,
+                                            std::uint64_t physicalFlags) {
+    emitter_.tapKey(keyCode);
+    const std::string_view name = KeyNames::tableName(keyCode);
+    diagnostic_.lastTransformedAction.assign("Alt + ")
+        .append(name)
+        .append(" → Command + ")
+        .append(name);
+    if (keyCode == WindowsMapping::escape) {
+        endAltTab(physicalFlags);
+    }
+    return dropReplaced(event, keyCode);
 }
 
 EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
@@ -145,41 +187,12 @@ EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
     return nullptr;
 }
 
-EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCode,
-                                             std::uint64_t physicalFlags) {
-    if (options.altShiftChangesLanguage &&
-        Flags::has(physicalFlags, Flags::shift | Flags::option)) {
-        if (!languageChordLatched_) {
-            languageChordLatched_ = true;
-            typingLanguage_.toggle();
-            diagnostic_.typingLanguage = typingLanguage_;
-            diagnostic_.lastTransformedAction.assign(languageTogglePrefix)
-                .append(typingLanguage_.displayName());
-            publishDiagnostic();
-            queue([language = typingLanguage_](KeyboardEngine& self) {
-                if (self.onLanguageToggle) {
-                    self.onLanguageToggle(language);
-                }
-            });
-        }
-    } else {
-        languageChordLatched_ = false;
-    }
-
-    if (altTabSessionActive_ && !Flags::hasAny(physicalFlags, Flags::option)) {
-        emitter_.release(EventEmitter::Modifier::command);
-        altTabSessionActive_ = false;
-    }
-
-    // The Control and Command keys trade places too; the rest is the ordinary pass-through.
-    platform_.setIntegerField(event, EventField::keyboardEventKeycode,
-                              WindowsMapping::swappedModifierKeyCode(keyCode));
-    return passThrough(event, keyCode, physicalFlags);
-}
-
 EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t keyCode,
                                      std::uint64_t physicalFlags) {
-    platform_.setFlags(event, WindowsMapping::swapControlAndCommand(physicalFlags));
+    // The Command that Alt + Tab holds is down for the application too: an event without it
+    // would tell the switcher that Command was let go.
+    platform_.setFlags(event,
+                       WindowsMapping::swapControlAndCommand(physicalFlags) | syntheticFlags());
     transformedDescription(keyCode, physicalFlags, diagnostic_.lastTransformedAction);
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();

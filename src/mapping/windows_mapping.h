@@ -27,11 +27,19 @@ inline constexpr std::uint16_t leftShift = 56;
 WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physicalFlags,
                                    const KeyboardOptions& options);
 
-// The mask with the Control and Command bits exchanged; every other bit kept.
+// The mask with Control and Command exchanged, their device bits with them (left Control with
+// left Command, right Control with right Command), so that the side an application reads
+// agrees with the key code; every other bit kept.
 constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
-    const std::uint64_t rest = flags & ~(Flags::control | Flags::command);
-    return rest | ((flags & Flags::control) ? Flags::command : 0) |
-           ((flags & Flags::command) ? Flags::control : 0);
+    // Each pair is one fixed shift apart: no branch on the tap's path.
+    static_assert(Flags::control << 2 == Flags::command);
+    static_assert(Flags::leftControl << 3 == Flags::leftCommand);
+    static_assert(Flags::rightControl >> 9 == Flags::rightCommand);
+    constexpr std::uint64_t moved = Flags::control | Flags::command | Flags::leftControl |
+                                    Flags::leftCommand | Flags::rightControl | Flags::rightCommand;
+    return (flags & ~moved) | (flags & Flags::control) << 2 | (flags & Flags::command) >> 2 |
+           (flags & Flags::leftControl) << 3 | (flags & Flags::leftCommand) >> 3 |
+           (flags & Flags::rightControl) >> 9 | (flags & Flags::rightCommand) << 9;
 }
 
 // The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.

@@ -27,6 +27,14 @@ inline constexpr std::uint64_t leftOption = 0x20;
 inline constexpr std::uint64_t rightOption = 0x40;
 inline constexpr std::uint64_t rightControl = 0x2000;
 
+// The four modifiers, and the device bits of each one's two keys.
+inline constexpr std::uint64_t modifiers = shift | control | option | command;
+inline constexpr std::uint64_t controlKeys = leftControl | rightControl;
+inline constexpr std::uint64_t commandKeys = leftCommand | rightCommand;
+inline constexpr std::uint64_t shiftKeys = leftShift | rightShift;
+inline constexpr std::uint64_t optionKeys = leftOption | rightOption;
+inline constexpr std::uint64_t modifierKeys = controlKeys | commandKeys | shiftKeys | optionKeys;
+
 constexpr bool has(std::uint64_t flags, std::uint64_t bits) {
     return (flags & bits) == bits;
 }

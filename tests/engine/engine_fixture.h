@@ -45,7 +45,14 @@ class EngineFixture : public ::testing::Test {
             reports.push_back("language " + std::string(language.rawValue()));
             timeline.push_back(reports.back());
         };
+        engine->onPermissionLost = [this] {
+            reports.push_back("permission lost");
+            timeline.push_back(reports.back());
+        };
+        events.onMisuse = [this](const std::string& what) { misuses.push_back(what); };
     }
+    // No test may use the system in a way a Mac does not allow.
+    void TearDown() override { EXPECT_EQ(misuses, std::vector<std::string>{}); }
 
     // Starts the engine and forgets what starting reported.
     void startEngine() {
@@ -85,7 +92,8 @@ class EngineFixture : public ::testing::Test {
     std::vector<std::string> received;
     std::vector<std::string> reports;
     std::vector<DiagnosticSnapshot> snapshots;
-    std::vector<std::string> timeline;       // reports and diagnostics in the order delivered
+    std::vector<std::string> timeline;  // reports and diagnostics in the order delivered
+    std::vector<std::string> misuses;
     std::shared_ptr<KeyboardEngine> engine;  // last: its destruction still reports
 };
 

@@ -46,14 +46,14 @@ class EmitterTest : public ::testing::Test {
 
 TEST_F(EmitterTest, ChordPressesOnlyTheModifiersNotHeld) {
     emitter->tap(KeyChord(8, Flags::command, "Command + C"));
-    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]", "down C [Command]", "up C [Command]",
-                               "up LeftWin []"}));
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Command]", "down C [Command]", "up C [Command]",
+                               "flags LeftWin []"}));
     EXPECT_FALSE(emitter->holdsAnyModifier());
 
     emitter->tap(KeyChord(48, Flags::control | Flags::shift, "Ctrl + Shift + Tab"));
-    EXPECT_EQ(posted(), (Lines{"down LeftCtrl [Control]", "down LeftShift [Control+Shift]",
+    EXPECT_EQ(posted(), (Lines{"flags LeftCtrl [Control]", "flags LeftShift [Control+Shift]",
                                "down Tab [Control+Shift]", "up Tab [Control+Shift]",
-                               "up LeftShift [Control]", "up LeftCtrl []"}));
+                               "flags LeftShift [Control]", "flags LeftCtrl []"}));
 
     emitter->hold(Modifier::command);
     posted();
@@ -67,47 +67,65 @@ TEST_F(EmitterTest, AllFourModifiersMakeTenEventsWithoutOtherBits) {
                                 Flags::capsLock | Flags::secondaryFn | Flags::numericPad;
     emitter->tap(KeyChord(0, flags, "all"));
     EXPECT_EQ(posted(),
-              (Lines{"down LeftWin [Command]", "down LeftCtrl [Control+Command]",
-                     "down LeftAlt [Control+Option+Command]",
-                     "down LeftShift [Control+Option+Shift+Command]",
+              (Lines{"flags LeftWin [Command]", "flags LeftCtrl [Control+Command]",
+                     "flags LeftAlt [Control+Option+Command]",
+                     "flags LeftShift [Control+Option+Shift+Command]",
                      "down A [Control+Option+Shift+Command]", "up A [Control+Option+Shift+Command]",
-                     "up LeftShift [Control+Option+Command]", "up LeftAlt [Control+Command]",
-                     "up LeftCtrl [Command]", "up LeftWin []"}));
+                     "flags LeftShift [Control+Option+Command]", "flags LeftAlt [Control+Command]",
+                     "flags LeftCtrl [Command]", "flags LeftWin []"}));
 }
 
 TEST_F(EmitterTest, HoldAndReleaseAreIdempotent) {
     emitter->hold(Modifier::command);
     emitter->hold(Modifier::command);
-    EXPECT_EQ(posted(), (Lines{"down LeftWin [Command]"}));
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Command]"}));
     emitter->release(Modifier::shift);
     EXPECT_EQ(posted(), Lines{});
     emitter->hold(Modifier::shift);
     emitter->tapKey(48);
-    EXPECT_EQ(posted(), (Lines{"down LeftShift [Shift+Command]", "down Tab [Shift+Command]",
+    EXPECT_EQ(posted(), (Lines{"flags LeftShift [Shift+Command]", "down Tab [Shift+Command]",
                                "up Tab [Shift+Command]"}));
     emitter->releaseAll();
-    EXPECT_EQ(posted(), (Lines{"up LeftShift [Command]", "up LeftWin []"}));
+    EXPECT_EQ(posted(), (Lines{"flags LeftShift [Command]", "flags LeftWin []"}));
     emitter->releaseAll();
     EXPECT_EQ(posted(), Lines{});
 }
 
-TEST_F(EmitterTest, TextIsOnePairWithoutFlags) {
-    emitter->emitText("");
+TEST_F(EmitterTest, TextIsOnePairOnTheKeyWithoutFlags) {
+    emitter->emitText("", 0);
     EXPECT_EQ(posted(), Lines{});
     emitter->hold(Modifier::shift);
     posted();
-    emitter->emitText("ф");
+    emitter->emitText("ф", 0);
     EXPECT_EQ(posted(), (Lines{"down A [] \"ф\"", "up A [] \"ф\""}));
     const std::string longText(100, 'x');
-    emitter->emitText(longText);
-    EXPECT_EQ(posted(), (Lines{"down A [] \"" + longText + "\"", "up A [] \"" + longText + "\""}));
+    emitter->emitText(longText, 1);
+    EXPECT_EQ(posted(), (Lines{"down S [] \"" + longText + "\"", "up S [] \"" + longText + "\""}));
+}
+
+// A modifier the user holds is already down for the application: a chord neither presses
+// nor releases it, and releasing a synthetic one of the same kind leaves it down.
+TEST_F(EmitterTest, ModifiersTheUserHoldsStayDown) {
+    const std::uint64_t shiftHeld = Flags::shift | Flags::leftShift;
+    emitter->tap(KeyChord(123, Flags::command | Flags::shift, "Command + Shift + Left"), shiftHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Shift+Command]", "down Left [Shift+Command]",
+                               "up Left [Shift+Command]", "flags LeftWin [Shift]"}));
+
+    const std::uint64_t commandHeld = Flags::command | Flags::rightCommand;
+    emitter->tap(KeyChord(123, Flags::option, "Option + Left"), commandHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftAlt [Option+Command]", "down Left [Option]",
+                               "up Left [Option]", "flags LeftAlt [Command]"}));
+
+    emitter->hold(Modifier::command, commandHeld);
+    emitter->release(Modifier::command, commandHeld);
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin [Command]", "flags LeftWin [Command]"}));
 }
 
 TEST_F(EmitterTest, EveryPostedEventCarriesTheMarker) {
     emitter->tap(KeyChord(8, Flags::command | Flags::shift, "x"));
     emitter->hold(Modifier::option);
     emitter->tapKey(48);
-    emitter->emitText("a");
+    emitter->emitText("a", 0);
     emitter->releaseAll();
     posted();
     ASSERT_EQ(markers.size(), 12u);
@@ -125,7 +143,7 @@ TEST_F(EmitterTest, AnEventThatCannotBeCreatedIsSkippedButCounted) {
     EXPECT_TRUE(emitter->isHolding(Modifier::command));
     events.failKeyboardEventCreation = false;
     emitter->release(Modifier::command);
-    EXPECT_EQ(posted(), (Lines{"up LeftWin []"}));
+    EXPECT_EQ(posted(), (Lines{"flags LeftWin []"}));
 }
 
 TEST_F(EmitterTest, WorksWithoutAnEventSource) {

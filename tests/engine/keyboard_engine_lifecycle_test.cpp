@@ -34,12 +34,12 @@ TEST_F(EngineLifecycle, StopDuringAltTabReleasesCommand) {
     clear();
     engine->stop();
     settle();
-    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Option]"}));
     EXPECT_FALSE(engine->holdsSyntheticModifier());
     // The suppressed Tab is forgotten: its key-up now reaches the application untouched.
     keyboard.release(Key::tab);
     keyboard.release(Key::leftAlt);
-    EXPECT_EQ(received, (Lines{"up LeftWin []", "up Tab [Option]", "flags LeftAlt []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Option]", "up Tab [Option]", "flags LeftAlt []"}));
 }
 
 TEST_F(EngineLifecycle, StartAfterStopKeepsTheCounters) {
@@ -92,10 +92,56 @@ TEST_F(EngineLifecycle, DestructionReportsStoppedAndDeliversNothingLater) {
     EXPECT_EQ(reports, (Lines{"state stopped"}));
     settle();
     EXPECT_EQ(snapshots.size(), 0u);
-    EXPECT_EQ(received, (Lines{"up LeftWin []"}));
+    EXPECT_EQ(received, (Lines{"flags LeftWin [Option]"}));
     EXPECT_EQ(events.liveTapCount(), 0u);
     EXPECT_EQ(events.liveEventSourceCount(), 0u);
     EXPECT_EQ(events.liveEventCount(), 0u);
+}
+
+// A disabled tap is enabled again unless the system disabled it for timeout and the process
+// is no longer trusted: then enabling it would only hold the keyboard up again, so the
+// engine stops. The stop runs inside the tap's callback, where the tap is only disabled;
+// it is removed on the main queue once the callback has returned.
+TEST_F(EngineLifecycle, ATimeoutWithoutTrustStopsTheEngine) {
+    struct Case {
+        std::uint32_t notice;
+        bool trusted;
+        bool stops;
+    };
+    const Case cases[] = {
+        {EventType::tapDisabledByTimeout, true, false},
+        {EventType::tapDisabledByUserInput, false, false},
+        {EventType::tapDisabledByTimeout, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.notice);
+        startEngine();
+        events.processTrusted = [&] { return c.trusted; };
+        events.disableTapsBySystem(c.notice);
+        EXPECT_EQ(events.activeTapCount(), c.stops ? 0u : 1u);
+        EXPECT_EQ(events.liveTapCount(), 1u);
+        settle();
+        EXPECT_EQ(events.liveTapCount(), c.stops ? 0u : 1u);
+        EXPECT_EQ(reports, c.stops ? Lines{"permission lost"} : Lines{});
+        EXPECT_EQ(snapshots.back().eventTapActive, !c.stops);
+        events.processTrusted = nullptr;
+        engine->stop();
+    }
+}
+
+// Started again before the queued removal ran, the engine removes the old tap first.
+TEST_F(EngineLifecycle, StartAfterAStopInsideTheCallbackReplacesTheTap) {
+    startEngine();
+    events.processTrusted = [] { return false; };
+    keyboard.press(Key::a);  // stalls: the key passes as it is, and the notice follows
+    events.processTrusted = nullptr;
+    EXPECT_TRUE(engine->start());
+    EXPECT_EQ(events.liveTapCount(), 1u);
+    settle();
+    EXPECT_EQ(events.activeTapCount(), 1u);
+    keyboard.release(Key::a);
+    keyboard.press(Key::leftCtrl);
+    EXPECT_EQ(received, (Lines{"down A []", "up A []", "flags LeftWin [Command]"}));
 }
 
 TEST_F(EngineLifecycle, QueuedReportsReadTheCallbackWhenTheyRun) {

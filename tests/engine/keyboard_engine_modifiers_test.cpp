@@ -1,5 +1,6 @@
 #include "engine_fixture.h"
 
+#include "engine/modifier_handover.h"
 #include "model/flags.h"
 
 namespace varnel {
@@ -101,6 +102,47 @@ TEST_F(EngineModifiers, FlagsChangedEventsAreNeverDropped) {
         // Caps Lock sends nothing on release.
         EXPECT_EQ(received.size(), 19u);
     }
+}
+
+// What the handover posts: keys the application may hold and that are not in force go up,
+// keys in force that it does not surely hold go down. A modifier bit reported without a
+// device bit counts as the left key.
+TEST(ModifierHandover, PlansTheKeysToSendUpAndDown) {
+    using namespace Flags;
+    using ModifierHandover::between;
+    using ModifierHandover::controlAndCommandKeys;
+    struct Case {
+        std::uint64_t mayHold;
+        std::uint64_t surelyHeld;
+        std::uint64_t inForce;
+        std::vector<std::string> changes;  // key code, then u or d
+    };
+    const Case cases[] = {
+        {leftControl, leftControl, leftCommand, {"59u", "55d"}},
+        {rightCommand | leftControl,
+         rightCommand | leftControl,
+         leftControl | rightControl,
+         {"54u", "62d"}},
+        {leftCommand, leftCommand, leftCommand, {}},
+        {leftCommand | leftControl, 0, leftCommand, {"59u", "55d"}},  // after a gap
+        {0, 0, 0, {}},
+    };
+    for (const Case& c : cases) {
+        const ModifierHandover::Plan plan = between(c.mayHold, c.surelyHeld, c.inForce);
+        std::vector<std::string> changes;
+        for (std::size_t i = 0; i < plan.count; ++i) {
+            changes.push_back(std::to_string(plan.changes[i].keyCode) +
+                              (plan.changes[i].down ? "d" : "u"));
+        }
+        EXPECT_EQ(changes, c.changes) << std::hex << c.mayHold << " " << c.inForce;
+        if (plan.count > 0) {
+            EXPECT_EQ(plan.changes[plan.count - 1].keysAfter, c.inForce);
+        }
+    }
+    EXPECT_EQ(controlAndCommandKeys(control | command | shift | leftShift),
+              leftControl | leftCommand);
+    EXPECT_EQ(controlAndCommandKeys(control | rightControl | command | rightCommand),
+              rightControl | rightCommand);
 }
 
 }  // namespace

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "mapping/windows_mapping.h"
 #include "model/flags.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, leftWin = 55, escape = 53, capsLock = 57;
+constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, rightAlt = 61, leftWin = 55, escape = 53,
+                        capsLock = 57;
 
 // Keys that matter to the rules, the layouts and the modifiers.
 constexpr std::uint16_t keys[] = {0,  1,   8,   16,  37,  12,  18,  43,  50,  49,  36, 48,  51,
@@ -18,26 +20,76 @@ constexpr std::uint16_t keys[] = {0,  1,   8,   16,  37,  12,  18,  43,  50,  49
 constexpr std::uint64_t modifierBits =
     Flags::control | Flags::option | Flags::shift | Flags::command;
 
+// The modifier keys whose flags-changed events tell, by their device bit, whether the key
+// is down.
+struct DeviceKey {
+    std::uint16_t keyCode;
+    std::uint64_t bit;
+};
+constexpr DeviceKey deviceKeys[] = {
+    {54, Flags::rightCommand}, {55, Flags::leftCommand},  {56, Flags::leftShift},
+    {58, Flags::leftOption},   {59, Flags::leftControl},  {60, Flags::rightShift},
+    {61, Flags::rightOption},  {62, Flags::rightControl},
+};
+
+const DeviceKey* deviceKey(std::uint16_t keyCode) {
+    for (const DeviceKey& key : deviceKeys) {
+        if (key.keyCode == keyCode) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+constexpr std::string_view permissionLostBanner = "macOS отозвала необходимое разрешение.";
+
 }  // namespace
 
 InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
-    mac_.events.onReceive = [this](const ReceivedEvent& event) {
-        ++counts_.eventsReceived;
-        lastFlags_ = event.flags;
-        if (event.type == EventType::flagsChanged) {
-            ++counts_.flagsChangedReceived;
-        } else if (event.type == EventType::keyDown && !appDown_[event.keyCode]) {
-            appDown_[event.keyCode] = true;
-            ++appDownCount_;
-        } else if (event.type == EventType::keyUp && appDown_[event.keyCode]) {
-            appDown_[event.keyCode] = false;
-            --appDownCount_;
+    mac_.events.onReceive = [this](const ReceivedEvent& event) { receive(event); };
+    mac_.events.onMisuse = [this](const std::string& what) {
+        if (misuse_.empty()) {
+            misuse_ = what;
         }
     };
     state_ = AppState::make(mac_.platform());
     mac_.settle();
     state_->toggleMode();
     mac_.settle();
+}
+
+// The application's view of the keyboard, by key code.
+void InvariantRun::receive(const ReceivedEvent& event) {
+    ++counts_.eventsReceived;
+    lastFlags_ = event.flags;
+    bool down = false;
+    if (event.type == EventType::flagsChanged) {
+        if (event.userData != KeyboardEngine::syntheticMarker) {
+            ++counts_.flagsChangedReceived;
+        }
+        const DeviceKey* key = deviceKey(event.keyCode);
+        if (key == nullptr) {
+            return;  // Caps Lock, Fn: no key to hold
+        }
+        down = (event.flags & key->bit) != 0;
+    } else if (event.type == EventType::keyDown || event.type == EventType::keyUp) {
+        down = event.type == EventType::keyDown;
+    } else {
+        return;
+    }
+    if (appDown_[event.keyCode] == down) {
+        return;
+    }
+    appDown_[event.keyCode] = down;
+    if (down) {
+        appDownKeys_.push_back(event.keyCode);
+    } else {
+        std::erase(appDownKeys_, event.keyCode);
+    }
+}
+
+bool InvariantRun::engineRemaps() const {
+    return mac_.events.activeTapCount() > 0;
 }
 
 std::uint16_t InvariantRun::randomKey() {
@@ -71,9 +123,11 @@ void InvariantRun::releaseEverything() {
     }
 }
 
+// Only a running tap can see the chord: not in a gap, nor after a start that failed.
 void InvariantRun::emergencyChord() {
     releaseEverything();
     lastStep_ = "emergency chord";
+    mustHaveStopped_ = engineRemaps() && state_->isModeEnabled();
     for (std::uint16_t key : {leftCtrl, leftAlt, leftWin, escape}) {
         press(key);
     }
@@ -81,11 +135,39 @@ void InvariantRun::emergencyChord() {
         release(key);
     }
     ++counts_.emergencyChords;
-    justDidEmergencyChord_ = true;
+}
+
+// A burst faster than any typist: the rate guard's business.
+void InvariantRun::burst() {
+    const std::uint16_t key = keys[random_() % 27];  // no modifier
+    lastStep_ = "burst of " + std::to_string(key);
+    const bool wasRunning = engineRemaps() && state_->isModeEnabled();
+    const bool trusted = mac_.permissions.accessibility;
+    press(key);
+    for (int i = 0; i < 1600 && mac_.keyboard.repeat(key); ++i) {
+        ++counts_.physicalEvents;
+        mac_.settle();
+    }
+    release(key);
+    counts_.safeModeStops += wasRunning && trusted && !state_->isModeEnabled();
+    mustHaveStopped_ = wasRunning;  // safe mode ends as the emergency chord does
+}
+
+// Taken away now and then, given back soon after.
+void InvariantRun::flipAccessibility() {
+    if (!mac_.permissions.accessibility) {
+        lastStep_ = "accessibility granted";
+        mac_.permissions.accessibility = true;
+    } else if (random_() % 4 == 0) {
+        lastStep_ = "accessibility denied";
+        mac_.permissions.accessibility = false;
+        ++counts_.permissionRevocations;
+    }
 }
 
 void InvariantRun::step() {
     ++counts_.steps;
+    const bool wasOn = state_->isModeEnabled();
     const unsigned roll = static_cast<unsigned>(random_() % 1000);
     if (roll < 420) {
         const std::uint16_t key = randomKey();
@@ -139,37 +221,68 @@ void InvariantRun::step() {
     } else if (roll < 986) {
         emergencyChord();
     } else if (roll < 988) {
-        // A burst faster than any typist: the rate guard's business.
-        const std::uint16_t key = keys[random_() % 27];  // no modifier
-        lastStep_ = "burst of " + std::to_string(key);
-        const bool wasOn = state_->isModeEnabled();
-        press(key);
-        for (int i = 0; i < 1600 && mac_.keyboard.repeat(key); ++i) {
-            ++counts_.physicalEvents;
-            mac_.settle();
-        }
-        release(key);
-        counts_.safeModeStops += wasOn && !state_->isModeEnabled();
-        justDidEmergencyChord_ = wasOn;  // safe mode ends as the emergency chord does
-    } else if (roll < 992) {
+        burst();
+    } else if (roll < 991) {
         lastStep_ = AppStateInvariants::step(random_, mac_, *state_);
+    } else if (roll < 995) {
+        lastStep_ = "tap disabled, notice held";
+        mac_.events.disableTapsBySystem(
+            random_() % 2 ? EventType::tapDisabledByTimeout : EventType::tapDisabledByUserInput,
+            /*later=*/true);
+        ++counts_.gaps;
+    } else if (roll < 998) {
+        flipAccessibility();
     } else {
         lastStep_ = "release everything";
         releaseEverything();
     }
     mac_.settle();
+    const auto& banner = state_->bannerMessage();
+    counts_.permissionStops +=
+        wasOn && !state_->isModeEnabled() && banner && *banner == permissionLostBanner;
+}
+
+std::optional<std::string> InvariantRun::checkHeldKeys() {
+    for (std::uint16_t key : appDownKeys_) {
+        if (deviceKey(key) == nullptr && !mac_.keyboard.isDown(key)) {
+            return "the application holds key " + std::to_string(key) + ", which is up";
+        }
+    }
+    if (mac_.events.hasHeldNotices()) {
+        return std::nullopt;  // the engine cannot know what happens in a gap
+    }
+    ++counts_.heldKeyChecks;
+    const bool remaps = engineRemaps();
+    const bool synthetic = state_->engineHoldsModifier();
+    for (const DeviceKey& key : deviceKeys) {
+        const std::uint16_t physical =
+            remaps ? WindowsMapping::swappedModifierKeyCode(key.keyCode) : key.keyCode;
+        const bool expected =
+            mac_.keyboard.isDown(physical) || (synthetic && key.keyCode == leftWin);
+        if (appDown_[key.keyCode] != expected) {
+            return std::string("the application ") + (expected ? "misses" : "still holds") +
+                   " modifier key " + std::to_string(key.keyCode);
+        }
+    }
+    if (synthetic && !mac_.keyboard.isDown(leftAlt) && !mac_.keyboard.isDown(rightAlt)) {
+        return "a synthetic modifier is held without its physical key";
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> InvariantRun::check() {
     if (counts_.flagsChangedReceived != counts_.flagsChangedSent) {
         return "a flags-changed event was dropped";
     }
+    if (!misuse_.empty()) {
+        return "the simulated system was misused: " + misuse_;
+    }
     const DiagnosticSnapshot& diagnostic = state_->diagnostic();
     if (diagnostic.blockedEvents > diagnostic.processedEvents) {
         return "more events replaced than examined";
     }
-    if (justDidEmergencyChord_) {
-        justDidEmergencyChord_ = false;
+    if (mustHaveStopped_) {
+        mustHaveStopped_ = false;
         if (state_->isModeEnabled() || mac_.settings.boolValue(AppState::modeEnabledKey)) {
             return "the mode survived the emergency chord or the rate guard";
         }
@@ -177,12 +290,15 @@ std::optional<std::string> InvariantRun::check() {
     if (auto broken = appStateInvariants_.check(mac_, *state_)) {
         return broken;
     }
-    if (!mac_.keyboard.anyDown() && mainQueueSettled(mac_)) {
+    if (auto broken = checkHeldKeys()) {
+        return broken;
+    }
+    if (!mac_.keyboard.anyDown() && mainQueueSettled(mac_) && !mac_.events.hasHeldNotices()) {
         ++counts_.quietChecks;
         if (state_->engineHoldsModifier()) {
             return "a synthetic modifier is still held";
         }
-        if (appDownCount_ != 0) {
+        if (!appDownKeys_.empty()) {
             return "the application still holds a key down";
         }
         if (lastFlags_ & modifierBits) {

@@ -20,25 +20,35 @@ struct InvariantCounts {
     std::uint64_t flagsChangedSent = 0;
     std::uint64_t flagsChangedReceived = 0;
     std::uint64_t eventsReceived = 0;
-    std::uint64_t quietChecks = 0;  // times every key was up and the queue drained
+    std::uint64_t heldKeyChecks = 0;  // steps after which the held keys were compared
+    std::uint64_t quietChecks = 0;    // times every key was up and the queue drained
     std::uint64_t emergencyChords = 0;
     std::uint64_t toggles = 0;
     std::uint64_t optionChanges = 0;
     std::uint64_t waits = 0;
     std::uint64_t wakes = 0;
     std::uint64_t tapDisables = 0;
+    std::uint64_t gaps = 0;  // taps disabled with the notice held until the next wait
+    std::uint64_t permissionRevocations = 0;
+    std::uint64_t permissionStops = 0;  // the mode stopped by a lost permission
     std::uint64_t safeModeStops = 0;
 };
 
 // Random streams of key presses, releases, repeats, chords, waits, option changes, mode
-// toggles, tap-disabled notices, wakes and emergency chords through the whole controller
-// on a simulated Mac, with the invariants checked after every step:
-// - no flags-changed event is ever dropped;
+// toggles with keys held, tap-disabled notices (at once, or after a gap in which keys pass
+// untouched), Accessibility taken away and given back, wakes and emergency chords through
+// the whole controller on a simulated Mac, with the invariants checked after every step:
+// - the application holds a modifier key (by key code, from the device bit of each
+//   flags-changed event) exactly when the user physically holds the key that maps to it
+//   under the mapping in force, or the engine holds it as a synthetic modifier; checked
+//   whenever no gap is open (in a gap the engine cannot know);
+// - the application holds no other key that the user does not physically hold;
+// - no synthetic modifier is held without its physical key (Alt for Alt + Tab);
+// - no flags-changed event is ever dropped, and the simulated system is never misused;
 // - once every physical key is up and the main queue has drained, the engine holds no
-//   synthetic modifier and the application holds no key down that it saw go down, and
-//   reads no modifier in the flags it saw last;
+//   synthetic modifier and the application reads no modifier in the flags it saw last;
 // - the engine never counts more events replaced than examined;
-// - after an emergency chord the mode is off and "modeEnabled" is false;
+// - after an emergency chord or the rate guard the mode is off and "modeEnabled" is false;
 // - the controller's own, AppStateInvariants.
 class InvariantRun {
   public:
@@ -55,8 +65,13 @@ class InvariantRun {
     void release(std::uint16_t key);
     void releaseEverything();
     void emergencyChord();
+    void burst();
+    void flipAccessibility();
     std::uint16_t randomKey();
+    void receive(const ReceivedEvent& event);
+    bool engineRemaps() const;
     std::optional<std::string> check();
+    std::optional<std::string> checkHeldKeys();
 
     SimMac mac_;
     std::shared_ptr<AppState> state_;
@@ -64,9 +79,10 @@ class InvariantRun {
     std::mt19937_64 random_;
     InvariantCounts counts_;
     std::vector<bool> appDown_ = std::vector<bool>(65536, false);
-    std::uint64_t appDownCount_ = 0;
+    std::vector<std::uint16_t> appDownKeys_;  // the codes set in appDown_
     std::uint64_t lastFlags_ = 0;
-    bool justDidEmergencyChord_ = false;
+    bool mustHaveStopped_ = false;
+    std::string misuse_;
     std::string lastStep_;
 };
 

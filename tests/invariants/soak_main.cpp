@@ -15,16 +15,18 @@ int main(int argc, char** argv) {
     const varnel::InvariantCounts& c = run.counts();
     std::printf(
         "seed %llu: %llu physical events in %llu steps; %llu events reached the application;\n"
-        "flags-changed sent %llu, received %llu; quiet checks %llu; emergency chords %llu;\n"
-        "toggles %llu, option changes %llu, waits %llu, wakes %llu, tap-disabled notices %llu,\n"
-        "safe-mode stops %llu\n",
+        "flags-changed sent %llu, received %llu; held-key checks %llu; quiet checks %llu;\n"
+        "emergency chords %llu; toggles %llu, option changes %llu, waits %llu, wakes %llu;\n"
+        "tap-disabled notices %llu at once, %llu after a gap; Accessibility revoked %llu times,\n"
+        "mode stopped by the lost permission %llu times; safe-mode stops %llu\n",
         seed, (unsigned long long)c.physicalEvents, (unsigned long long)c.steps,
         (unsigned long long)c.eventsReceived, (unsigned long long)c.flagsChangedSent,
-        (unsigned long long)c.flagsChangedReceived, (unsigned long long)c.quietChecks,
-        (unsigned long long)c.emergencyChords, (unsigned long long)c.toggles,
-        (unsigned long long)c.optionChanges, (unsigned long long)c.waits,
-        (unsigned long long)c.wakes, (unsigned long long)c.tapDisables,
-        (unsigned long long)c.safeModeStops);
+        (unsigned long long)c.flagsChangedReceived, (unsigned long long)c.heldKeyChecks,
+        (unsigned long long)c.quietChecks, (unsigned long long)c.emergencyChords,
+        (unsigned long long)c.toggles, (unsigned long long)c.optionChanges,
+        (unsigned long long)c.waits, (unsigned long long)c.wakes, (unsigned long long)c.tapDisables,
+        (unsigned long long)c.gaps, (unsigned long long)c.permissionRevocations,
+        (unsigned long long)c.permissionStops, (unsigned long long)c.safeModeStops);
     if (broken) {
         std::printf("BROKEN: %s\n", broken->c_str());
         return 1;

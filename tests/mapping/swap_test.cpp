@@ -8,6 +8,8 @@ namespace {
 
 using namespace Flags;
 
+// The device bits travel with their modifier, so the side an application reads agrees with
+// the key code it was given.
 TEST(Swap, ControlAndCommandTradePlaces) {
     const std::pair<std::uint64_t, std::uint64_t> cases[] = {
         {control | shift, command | shift},
@@ -15,8 +17,15 @@ TEST(Swap, ControlAndCommandTradePlaces) {
         {control | command, control | command},
         {0, 0},
         {control | leftControl | capsLock | secondaryFn | numericPad | nonCoalesced,
-         command | leftControl | capsLock | secondaryFn | numericPad | nonCoalesced},
-        {option | rightCommand | command, option | rightCommand | control},
+         command | leftCommand | capsLock | secondaryFn | numericPad | nonCoalesced},
+        {option | rightCommand | command, option | rightControl | control},
+        {control | rightControl, command | rightCommand},
+        {command | leftCommand | control | leftControl,
+         command | leftCommand | control | leftControl},
+        {control | leftControl | command | rightCommand,
+         command | leftCommand | control | rightControl},
+        {shift | leftShift | rightShift | option | leftOption | rightOption,
+         shift | leftShift | rightShift | option | leftOption | rightOption},
     };
     for (const auto& [in, out] : cases) {
         EXPECT_EQ(WindowsMapping::swapControlAndCommand(in), out) << std::hex << in;

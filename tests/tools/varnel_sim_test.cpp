@@ -52,6 +52,8 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"defaults set k data text", "defaults: TEXT must be one double-quoted string"},
         {"defaults set k bool yes", "defaults: expected true or false, not \"yes\""},
         {"option fastTyping on", "option: unknown option \"fastTyping\""},
+        {"tapdisable timeout soon", "tapdisable: expected later or nothing, not \"soon\""},
+        {"tapdisable later", "tapdisable: expected timeout or user, not \"later\""},
         {"show everything",
          "show: expected one of state, mode, banner, diagnostic, language, "
          "inputsource, options, login, permissions, defaults, not \"everything\""},
@@ -172,6 +174,7 @@ TEST(VarnelSim, RandomLinesNeverCrash) {
                                              "tapdisable",
                                              "timeout",
                                              "user",
+                                             "later",
                                              "request",
                                              "refresh",
                                              "dismiss",

@@ -360,6 +360,23 @@ Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_vi
            quote(word->text);
 }
 
+// tapdisable timeout|user [later]
+Result tapDisable(Reader& reader) {
+    auto timeout = choice(reader, "timeout", "user");
+    if (auto* error = errorOf(timeout)) {
+        return error->message;
+    }
+    Command command{Verb::tapDisable};
+    command.name = std::get<bool>(timeout) ? "timeout" : "user";
+    if (const Word* word = reader.take()) {
+        if (word->text != "later") {
+            return "tapdisable: expected later or nothing, not " + quote(word->text);
+        }
+        command.on = true;
+    }
+    return finish(reader, command);
+}
+
 }  // namespace
 
 Result parseCommand(const std::vector<Word>& words) {
@@ -392,7 +409,7 @@ Result parseCommand(const std::vector<Word>& words) {
     if (verb == "option")
         return option(reader);
     if (verb == "tapdisable")
-        return oneWordOf(reader, Verb::tapDisable, {"timeout", "user"});
+        return tapDisable(reader);
     if (verb == "show") {
         return oneWordOf(reader, Verb::show,
                          {"state", "mode", "banner", "diagnostic", "language", "inputsource",

@@ -54,7 +54,7 @@ struct Command {
     std::string name;  // permission, source ID, defaults key, option, show, tapdisable kind
     std::string text;  // source name, login failure message, defaults text
     bool hasText = false;
-    bool on = false;          // granted, on, true
+    bool on = false;          // granted, on, true, tapdisable later
     std::int64_t number = 0;  // status codes, login status, repeat count
     double seconds = 0;
 

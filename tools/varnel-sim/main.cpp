@@ -34,7 +34,7 @@ Keyboard (launches Varnel first if needed):
   press KEY | release KEY | tap KEY | chord KEY+KEY+... | repeat KEY N
 Time, person and system:
   wait SECONDS | toggle | option NAME on|off | login on|off
-  request | refresh | dismiss | wake | tapdisable timeout|user
+  request | refresh | dismiss | wake | tapdisable timeout|user [later]
   show state|mode|banner|diagnostic|language|inputsource|options|login|permissions|defaults
 
 KEY is a key name (A, LeftCtrl, F5, Left, PrintScreen, ...; Ctrl, Alt, Shift and Win are the

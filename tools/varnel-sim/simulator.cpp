@@ -33,6 +33,7 @@ Simulator::Simulator(std::function<void(const std::string&)> output) : output_(s
     mac_.events.onReceive = [this](const ReceivedEvent& event) {
         print("app: " + SimKeyNames::describe(event));
     };
+    mac_.events.onMisuse = [this](const std::string& what) { print("system: " + what); };
 }
 
 Simulator::~Simulator() {
@@ -209,7 +210,8 @@ void Simulator::runPerson(const Command& command) {
         case Verb::tapDisable:
             mac_.events.disableTapsBySystem(command.name == "timeout"
                                                 ? EventType::tapDisabledByTimeout
-                                                : EventType::tapDisabledByUserInput);
+                                                : EventType::tapDisabledByUserInput,
+                                            command.on);
             break;
         case Verb::show: show(command.name); break;
         default: break;

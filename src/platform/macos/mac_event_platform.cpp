@@ -1,6 +1,7 @@
 #include "platform/macos/mac_event_platform.h"
 
 #include <ApplicationServices/ApplicationServices.h>
+#include <time.h>
 
 namespace varnel {
 
@@ -79,6 +80,10 @@ void MacEventPlatform::releaseRunLoopSource(RunLoopSourceRef source) {
     CFRelease(cfSource(source));
 }
 
+bool MacEventPlatform::isProcessTrusted() {
+    return AXIsProcessTrusted();
+}
+
 std::int64_t MacEventPlatform::integerField(EventRef event, EventField field) {
     return CGEventGetIntegerValueField(cgEvent(event), static_cast<CGEventField>(field));
 }
@@ -124,8 +129,13 @@ void MacEventPlatform::releaseEvent(EventRef event) {
     CFRelease(cgEvent(event));
 }
 
-double MacEventPlatform::currentTime() {
-    return CFAbsoluteTimeGetCurrent();
+std::uint64_t MacEventPlatform::physicalModifierFlags() {
+    return CGEventSourceFlagsState(kCGEventSourceStateHIDSystemState);
+}
+
+double MacEventPlatform::monotonicTime() {
+    // Uptime without the time asleep, never stepped: the wall clock may go backwards.
+    return static_cast<double>(clock_gettime_nsec_np(CLOCK_UPTIME_RAW)) / 1e9;
 }
 
 }  // namespace varnel

@@ -17,6 +17,7 @@ class MacEventPlatform : public EventPlatform {
     void invalidateTap(TapRef tap) override;
     void releaseTap(TapRef tap) override;
     void releaseRunLoopSource(RunLoopSourceRef source) override;
+    bool isProcessTrusted() override;
     std::int64_t integerField(EventRef event, EventField field) override;
     void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
     std::uint64_t flags(EventRef event) override;
@@ -28,7 +29,8 @@ class MacEventPlatform : public EventPlatform {
     void setUnicodeString(EventRef event, const char16_t* units, std::size_t count) override;
     void postEvent(TapLocation location, EventRef event) override;
     void releaseEvent(EventRef event) override;
-    double currentTime() override;
+    std::uint64_t physicalModifierFlags() override;
+    double monotonicTime() override;
 };
 
 }  // namespace varnel

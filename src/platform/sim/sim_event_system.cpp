@@ -1,6 +1,7 @@
 #include "platform/sim/sim_event_system.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace varnel {
 
@@ -12,6 +13,11 @@ struct SimEventSystem::Tap {
     bool valid = true;
     bool released = false;
     bool inRunLoop = false;
+    // A disabled notice waiting on the tap's port, and whether it waits for a free main
+    // thread (disabled `later`) rather than the end of the current event.
+    std::uint32_t pendingNotice = 0;
+    bool noticeHeld = false;
+    bool misused = false;  // reported once
 };
 
 struct SimEventSystem::Source {
@@ -54,30 +60,57 @@ RunLoopSourceRef SimEventSystem::createRunLoopSource(TapRef tap) {
     return reinterpret_cast<RunLoopSourceRef>(sources_.back().get());
 }
 
+void SimEventSystem::misuse(Tap& tap, const char* what) {
+    if (!tap.misused && onMisuse) {
+        tap.misused = true;
+        onMisuse(what);
+    }
+}
+
 void SimEventSystem::addToMainRunLoop(RunLoopSourceRef source) {
     reinterpret_cast<Source*>(source)->tap->inRunLoop = true;
 }
 
 void SimEventSystem::removeFromMainRunLoop(RunLoopSourceRef source) {
-    reinterpret_cast<Source*>(source)->tap->inRunLoop = false;
+    Tap& tap = *reinterpret_cast<Source*>(source)->tap;
+    if (&tap == inCallback_) {
+        misuse(tap, "tap torn down inside its own callback");
+    } else if (tap.enabled && tap.valid) {
+        // Nobody would service it: on a Mac the keyboard waits for it until it times out.
+        misuse(tap, "run-loop source of an enabled tap removed");
+    }
+    tap.inRunLoop = false;
 }
 
 void SimEventSystem::enableTap(TapRef tap, bool enable) {
     reinterpret_cast<Tap*>(tap)->enabled = enable;
 }
 
-void SimEventSystem::invalidateTap(TapRef tap) {
-    reinterpret_cast<Tap*>(tap)->valid = false;
+void SimEventSystem::invalidateTap(TapRef ref) {
+    Tap& tap = *reinterpret_cast<Tap*>(ref);
+    if (&tap == inCallback_) {
+        misuse(tap, "tap torn down inside its own callback");
+    }
+    tap.valid = false;
+    tap.pendingNotice = 0;  // its port is gone, and the message with it
 }
 
-void SimEventSystem::releaseTap(TapRef tap) {
+void SimEventSystem::releaseTap(TapRef ref) {
+    Tap& tap = *reinterpret_cast<Tap*>(ref);
+    if (&tap == inCallback_) {
+        misuse(tap, "tap torn down inside its own callback");
+    }
     // Kept until no delivery walks the list.
-    reinterpret_cast<Tap*>(tap)->released = true;
+    tap.released = true;
+    tap.pendingNotice = 0;
     ++releasedTaps_;
 }
 
 void SimEventSystem::releaseRunLoopSource(RunLoopSourceRef source) {
     auto* raw = reinterpret_cast<Source*>(source);
+    if (raw->tap == inCallback_) {
+        misuse(*raw->tap, "tap torn down inside its own callback");
+    }
     std::erase_if(sources_, [raw](const auto& s) { return s.get() == raw; });
 }
 
@@ -88,8 +121,12 @@ void SimEventSystem::collectReleasedTaps() {
     }
 }
 
+bool SimEventSystem::isServiced(const Tap& tap) const {
+    return tap.valid && tap.inRunLoop && !tap.released;
+}
+
 bool SimEventSystem::isActive(const Tap& tap) const {
-    return tap.valid && tap.enabled && tap.inRunLoop && !tap.released;
+    return isServiced(tap) && tap.enabled;
 }
 
 std::size_t SimEventSystem::liveTapCount() const {
@@ -156,7 +193,10 @@ EventRef SimEventSystem::createKeyboardEvent(EventSourceRef, std::uint16_t keyCo
         return nullptr;
     }
     SimEvent* event = acquireEvent();
-    event->type = keyDown ? EventType::keyDown : EventType::keyUp;
+    // As on a Mac, a modifier key makes a flags-changed event whatever the direction asked.
+    const bool modifierKey = keyCode >= 54 && keyCode <= 63;
+    event->type =
+        modifierKey ? EventType::flagsChanged : (keyDown ? EventType::keyDown : EventType::keyUp);
     event->keyCode = keyCode;
     event->autorepeat = 0;
     event->userData = 0;
@@ -180,6 +220,13 @@ void SimEventSystem::releaseEvent(EventRef event) {
     eventPool_.emplace_back(&fromRef(event));
 }
 
+EventRef SimEventSystem::call(Tap& tap, std::uint32_t type, EventRef event) {
+    Tap* outer = std::exchange(inCallback_, &tap);
+    EventRef result = tap.callback(nullptr, type, event, tap.userInfo);
+    inCallback_ = outer;
+    return result;
+}
+
 void SimEventSystem::deliver(SimEvent& event) {
     ++deliveryDepth_;
     bool dropped = false;
@@ -189,7 +236,15 @@ void SimEventSystem::deliver(SimEvent& event) {
         if (!isActive(tap) || event.type >= 64 || !(tap.mask >> event.type & 1u)) {
             continue;
         }
-        EventRef result = tap.callback(nullptr, event.type, toRef(&event), tap.userInfo);
+        if (!isProcessTrusted()) {
+            // An untrusted process's tap holds the event up until the system gives up on it.
+            tap.enabled = false;
+            tap.pendingNotice = EventType::tapDisabledByTimeout;
+            tap.noticeHeld = false;
+            maybeNotices_ = true;
+            continue;
+        }
+        EventRef result = call(tap, event.type, toRef(&event));
         if (result == nullptr) {
             dropped = true;
         } else if (result != toRef(&event)) {
@@ -198,7 +253,8 @@ void SimEventSystem::deliver(SimEvent& event) {
     }
     --deliveryDepth_;
     if (!dropped && onReceive) {
-        onReceive({event.type, static_cast<std::uint16_t>(event.keyCode), event.flags, event.text});
+        onReceive({event.type, static_cast<std::uint16_t>(event.keyCode), event.flags, event.text,
+                   event.userData});
     }
 }
 
@@ -213,31 +269,62 @@ void SimEventSystem::deliverPosted() {
     if (deliveryDepth_ > 0) {
         return;  // the outer delivery goes on with them once the callback has returned
     }
-    while (postedHead_ < posted_.size()) {
-        SimEvent event = std::move(posted_[postedHead_++]);
-        deliver(event);
-    }
+    do {
+        while (postedHead_ < posted_.size()) {
+            SimEvent event = std::move(posted_[postedHead_++]);
+            deliver(event);
+        }
+        deliverNotices(false);
+    } while (postedHead_ < posted_.size());
     posted_.clear();
     postedHead_ = 0;
     collectReleasedTaps();
 }
 
-void SimEventSystem::disableTapsBySystem(std::uint32_t notice) {
-    std::vector<Tap*> active;
-    for (const auto& tap : taps_) {
-        if (isActive(*tap)) {
-            active.push_back(tap.get());
-        }
+void SimEventSystem::deliverNotices(bool heldOnes) {
+    if (!maybeNotices_) {
+        return;
     }
+    maybeNotices_ = std::any_of(taps_.begin(), taps_.end(),
+                                [](const auto& tap) { return tap->pendingNotice != 0; });
     SimEvent noticeEvent;
-    noticeEvent.type = notice;
     ++deliveryDepth_;
-    for (Tap* tap : active) {
-        tap->enabled = false;
-        tap->callback(nullptr, notice, toRef(&noticeEvent), tap->userInfo);
+    for (std::size_t i = 0; i < taps_.size(); ++i) {
+        Tap& tap = *taps_[i];
+        // A message on the tap's port: it reaches the callback only while the port is serviced.
+        if (tap.pendingNotice == 0 || (tap.noticeHeld && !heldOnes) || !isServiced(tap)) {
+            continue;
+        }
+        noticeEvent.type = std::exchange(tap.pendingNotice, 0);
+        call(tap, noticeEvent.type, toRef(&noticeEvent));
     }
     --deliveryDepth_;
+}
+
+void SimEventSystem::disableTapsBySystem(std::uint32_t notice, bool later) {
+    for (const auto& tap : taps_) {
+        if (isActive(*tap)) {
+            tap->enabled = false;
+            tap->pendingNotice = notice;
+            tap->noticeHeld = later;
+            maybeNotices_ = true;
+        }
+    }
+    if (!later) {
+        deliverNotices(false);
+        deliverPosted();
+    }
+}
+
+void SimEventSystem::deliverHeldNotices() {
+    deliverNotices(true);
     deliverPosted();
+}
+
+bool SimEventSystem::hasHeldNotices() const {
+    return std::any_of(taps_.begin(), taps_.end(), [this](const auto& tap) {
+        return tap->pendingNotice != 0 && tap->noticeHeld && isServiced(*tap);
+    });
 }
 
 }  // namespace varnel

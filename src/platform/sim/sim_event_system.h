@@ -28,12 +28,22 @@ struct ReceivedEvent {
     std::uint16_t keyCode;
     std::uint64_t flags;
     std::u16string text;
+    std::int64_t userData = 0;  // field 42: who posted it
 };
 
 // The event side of the simulated Mac. An event goes through the session taps in order
 // (each may pass, change or drop it) and then reaches the frontmost application. An event
 // posted at the HID level is queued and travels the same path after the current callback
 // has returned, in the order posted, so it comes back through the poster's own tap.
+//
+// It is as unkind as a Mac where that matters:
+// - a tap disabled by the system hears of it only when the main thread is free again; keys
+//   typed in between reach the application untouched;
+// - while the process is not trusted (Accessibility), an active tap stalls at the first
+//   event that reaches it and is disabled for timeout; the event goes on unchanged;
+// - a keyboard event made for a modifier key is a flags-changed event;
+// - tearing a tap down inside its own callback, or taking an enabled tap's source off the run
+//   loop, is reported through onMisuse.
 class SimEventSystem : public EventPlatform {
   public:
     explicit SimEventSystem(SimClock& clock);
@@ -49,6 +59,7 @@ class SimEventSystem : public EventPlatform {
     void invalidateTap(TapRef tap) override;
     void releaseTap(TapRef tap) override;
     void releaseRunLoopSource(RunLoopSourceRef source) override;
+    bool isProcessTrusted() override { return !processTrusted || processTrusted(); }
     std::int64_t integerField(EventRef event, EventField field) override;
     void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
     std::uint64_t flags(EventRef event) override;
@@ -60,20 +71,32 @@ class SimEventSystem : public EventPlatform {
     void setUnicodeString(EventRef event, const char16_t* units, std::size_t count) override;
     void postEvent(TapLocation location, EventRef event) override;
     void releaseEvent(EventRef event) override;
-    double currentTime() override { return clock_.now(); }
+    std::uint64_t physicalModifierFlags() override { return physicalModifierFlags_; }
+    double monotonicTime() override { return clock_.now(); }
 
     // A physical event enters: it travels the taps now, then everything it caused.
     void inject(const SimEvent& event);
-    // Delivers the events posted outside a tap callback (by queued work, say).
+    // Delivers the events posted outside a tap callback (by queued work, say), and the
+    // notices of taps the system disabled for stalling.
     void deliverPosted();
     bool hasPosted() const { return postedHead_ < posted_.size(); }
     // The system disables every active tap and sends each the notice
-    // (EventType::tapDisabledByTimeout or tapDisabledByUserInput).
-    void disableTapsBySystem(std::uint32_t notice);
+    // (EventType::tapDisabledByTimeout or tapDisabledByUserInput): at once, or `later`, when
+    // the main thread is next free (deliverHeldNotices).
+    void disableTapsBySystem(std::uint32_t notice, bool later = false);
+    void deliverHeldNotices();
+    // Whether a disabled tap still waits for its notice: keys meanwhile pass untouched.
+    bool hasHeldNotices() const;
+    // The keyboard's state, as the HID system reports it.
+    void setPhysicalModifierFlags(std::uint64_t flags) { physicalModifierFlags_ = flags; }
 
     // The frontmost application.
     std::function<void(const ReceivedEvent&)> onReceive;
+    // A use of the system that a Mac does not allow or that holds the keyboard up.
+    std::function<void(const std::string&)> onMisuse;
 
+    // Whether the process is trusted for Accessibility; absent means trusted.
+    std::function<bool()> processTrusted;
     // Failures on demand: a tap is refused while this answers false (as without the
     // permissions); run-loop sources, event sources and keyboard events fail while their
     // flag is set.
@@ -93,7 +116,12 @@ class SimEventSystem : public EventPlatform {
     struct Tap;
     struct Source;
     void deliver(SimEvent& event);
+    // Calls the tap's callback; tearing the tap down meanwhile is a misuse.
+    EventRef call(Tap& tap, std::uint32_t type, EventRef event);
+    void deliverNotices(bool heldOnes);
+    bool isServiced(const Tap& tap) const;  // its port is on the run loop
     bool isActive(const Tap& tap) const;
+    void misuse(Tap& tap, const char* what);
     SimEvent* acquireEvent();
     void collectReleasedTaps();
 
@@ -105,6 +133,9 @@ class SimEventSystem : public EventPlatform {
     std::size_t postedHead_ = 0;
     std::size_t postedTotal_ = 0;
     int deliveryDepth_ = 0;
+    Tap* inCallback_ = nullptr;
+    bool maybeNotices_ = false;  // a tap may have a notice waiting
+    std::uint64_t physicalModifierFlags_ = 0;
     std::size_t releasedTaps_ = 0;  // released while a delivery walked the list
     std::size_t liveEvents_ = 0;
     std::size_t liveSources_ = 0;

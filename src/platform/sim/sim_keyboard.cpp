@@ -48,16 +48,18 @@ bool SimKeyboard::isModifierKey(std::uint16_t keyCode) {
     return keyCode >= 54 && keyCode <= 63;
 }
 
-std::uint64_t SimKeyboard::flagsFor(std::uint16_t keyCode) const {
-    std::uint64_t flags = Flags::nonCoalesced;
+std::uint64_t SimKeyboard::modifierFlags() const {
+    std::uint64_t flags = capsLockOn_ ? Flags::capsLock : 0;
     for (const ModifierKey& key : modifierKeys) {
         if (down_.test(key.keyCode)) {
             flags |= key.bits;
         }
     }
-    if (capsLockOn_) {
-        flags |= Flags::capsLock;
-    }
+    return flags;
+}
+
+std::uint64_t SimKeyboard::flagsFor(std::uint16_t keyCode) const {
+    const std::uint64_t flags = modifierFlags() | Flags::nonCoalesced;
     return keyCode < keyFlags.size() ? flags | keyFlags[keyCode] : flags;
 }
 
@@ -78,6 +80,7 @@ bool SimKeyboard::press(std::uint16_t keyCode) {
     if (keyCode == capsLockKey) {
         capsLockOn_ = !capsLockOn_;
     }
+    events_.setPhysicalModifierFlags(modifierFlags());
     send(isModifierKey(keyCode) ? EventType::flagsChanged : EventType::keyDown, keyCode);
     return true;
 }
@@ -87,6 +90,7 @@ bool SimKeyboard::release(std::uint16_t keyCode) {
         return false;
     }
     down_.reset(keyCode);
+    events_.setPhysicalModifierFlags(modifierFlags());
     if (keyCode == capsLockKey) {
         return true;  // Caps Lock toggles on press; its release sends nothing
     }

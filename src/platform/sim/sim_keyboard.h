@@ -12,6 +12,7 @@ namespace varnel {
 // flags a Mac reports: the bits of the modifiers held with their left/right device bits,
 // Caps Lock while it is on, secondary Fn while Fn is held and on the function and
 // navigation keys, numeric pad on the arrows and the keypad, and the non-coalesced bit.
+// The HID state (the modifiers physically down) changes before the event is sent.
 class SimKeyboard {
   public:
     static constexpr std::uint16_t capsLockKey = 57;
@@ -32,6 +33,9 @@ class SimKeyboard {
     static bool isModifierKey(std::uint16_t keyCode);
     // The flags of an event of this key in the current state of the keyboard.
     std::uint64_t flagsFor(std::uint16_t keyCode) const;
+    // The modifiers down (with their device bits), Caps Lock and Fn: what the HID system
+    // reports, kept up to date in the event system.
+    std::uint64_t modifierFlags() const;
 
   private:
     void send(std::uint32_t type, std::uint16_t keyCode, bool autorepeat = false);

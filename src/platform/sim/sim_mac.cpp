@@ -11,6 +11,7 @@ SimMac::SimMac() {
     inputSources.add("com.apple.keylayout.Russian", "Russian");
     inputSources.makeCurrent("com.apple.keylayout.ABC");
     events.tapAllowed = [this] { return permissions.allGranted(); };
+    events.processTrusted = [this] { return permissions.accessibility; };
 }
 
 AppPlatform SimMac::platform() {

@@ -18,7 +18,8 @@ namespace varnel {
 // A whole simulated Mac: every port in memory, and the wiring an application needs.
 // A fresh one is the Mac varnel-sim starts from: both permissions granted; ABC (current),
 // Russian – PC, U.S. and Russian installed; the login item not registered; empty defaults;
-// the clock at 0. Creating a tap fails while either permission is denied.
+// the clock at 0. Creating a tap fails while either permission is denied, and a running tap
+// stalls and is disabled for timeout while Accessibility is.
 class SimMac {
   public:
     SimMac();

@@ -10,6 +10,7 @@ void SimRunLoop::settle() {
 
 void SimRunLoop::wait(double seconds) {
     const double target = clock_.now() + seconds;
+    events_.deliverHeldNotices();
     settle();
     while (auto due = queue_.nextDueTime()) {
         if (*due > target) {

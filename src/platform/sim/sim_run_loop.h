@@ -16,7 +16,8 @@ class SimRunLoop {
     // Delivers whatever was posted and runs every due task, the events each task posts
     // delivered before the next runs, until nothing is left.
     void settle();
-    // Moves the clock on by `seconds`, running delayed tasks in order as they fall due.
+    // Moves the clock on by `seconds`, running delayed tasks in order as they fall due. The
+    // main thread is free first: notices of taps the system disabled `later` arrive.
     void wait(double seconds);
 
   private:

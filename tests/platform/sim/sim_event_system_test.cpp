@@ -52,6 +52,7 @@ class SimEventSystemTest : public ::testing::Test {
     }
     SimClock clock;
     SimEventSystem events{clock};
+    ManualMainQueue queue{clock};
     std::vector<std::string> log;
 };
 
@@ -85,13 +86,109 @@ TEST_F(SimEventSystemTest, DisabledTapsLetEventsPassUntouched) {
     EXPECT_EQ(log, (std::vector<std::string>{"app 11:7"}));
 }
 
-TEST_F(SimEventSystemTest, ConstructedEventsKeepTheirTypeWhateverTheKey) {
-    EventRef event = events.createKeyboardEvent(nullptr, 59, false);
-    events.postEvent(TapLocation::hid, event);
-    events.releaseEvent(event);
+TEST_F(SimEventSystemTest, NoticesOfALaterDisableWaitForAFreeMainThread) {
+    RecordingTap tap{&events, &log, "tap"};
+    tap.install();
+    events.disableTapsBySystem(EventType::tapDisabledByUserInput, /*later=*/true);
+    inject(EventType::keyUp, 7);  // the tap would drop it: it is off, and never sees it
+    EXPECT_EQ(log, (std::vector<std::string>{"app 11:7"}));
+    EXPECT_TRUE(events.hasHeldNotices());
+    log.clear();
+    SimRunLoop(clock, events, queue).wait(0.1);
+    EXPECT_EQ(log, (std::vector<std::string>{"tap 4294967295:0"}));
+    EXPECT_FALSE(events.hasHeldNotices());
+}
+
+TEST_F(SimEventSystemTest, AnUntrustedProcesssTapStallsAtEveryReEnable) {
+    RecordingTap tap{&events, &log, "tap"};
+    TapRef ref = tap.install();
+    bool trusted = false;
+    events.processTrusted = [&] { return trusted; };
+    EXPECT_FALSE(events.isProcessTrusted());
+    for (int round = 0; round < 2; ++round) {
+        log.clear();
+        inject(EventType::keyUp, 7);  // held up, then passed on unchanged; the notice follows
+        inject(EventType::keyUp, 7);  // the tap is off now
+        EXPECT_EQ(log, (std::vector<std::string>{"app 11:7", "tap 4294967294:0", "app 11:7"}));
+        events.enableTap(ref, true);
+    }
+    trusted = true;
+    log.clear();
+    inject(EventType::keyUp, 7);
+    EXPECT_EQ(log, (std::vector<std::string>{"tap 11:7"}));
+}
+
+TEST_F(SimEventSystemTest, ModifierKeysMakeFlagsChangedEvents) {
+    for (std::uint16_t key : {0, 53, 54, 59, 63, 64}) {
+        for (bool down : {true, false}) {
+            EventRef event = events.createKeyboardEvent(nullptr, key, down);
+            events.postEvent(TapLocation::hid, event);
+            events.releaseEvent(event);
+        }
+    }
     events.deliverPosted();
-    EXPECT_EQ(log, (std::vector<std::string>{"app 11:59"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"app 10:0", "app 11:0", "app 10:53", "app 11:53",
+                                             "app 12:54", "app 12:54", "app 12:59", "app 12:59",
+                                             "app 12:63", "app 12:63", "app 10:64", "app 11:64"}));
     EXPECT_EQ(events.liveEventCount(), 0u);
+}
+
+// Tearing a tap down from inside its own callback relies on what a Mac does not promise;
+// taking an enabled tap off the run loop leaves the keyboard waiting for it.
+struct TearingTap {
+    SimEventSystem* events;
+    TapRef tap = nullptr;
+    RunLoopSourceRef source = nullptr;
+    bool tearDownInside = false;
+
+    static EventRef callback(void*, std::uint32_t, EventRef event, void* userInfo) {
+        auto& self = *static_cast<TearingTap*>(userInfo);
+        self.events->enableTap(self.tap, false);
+        if (self.tearDownInside) {
+            self.tearDown();
+        }
+        return event;
+    }
+    void tearDown() {
+        events->removeFromMainRunLoop(source);
+        events->invalidateTap(tap);
+        events->releaseRunLoopSource(source);
+        events->releaseTap(tap);
+    }
+};
+
+TEST_F(SimEventSystemTest, TearDownsAMacDoesNotAllowAreReported) {
+    struct Case {
+        bool insideCallback;
+        bool disableFirst;
+        std::vector<std::string> misuses;
+    };
+    const Case cases[] = {
+        {true, true, {"tap torn down inside its own callback"}},
+        {false, false, {"run-loop source of an enabled tap removed"}},
+        {false, true, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> misuses;
+        events.onMisuse = [&](const std::string& what) { misuses.push_back(what); };
+        TearingTap tearing{&events};
+        tearing.tearDownInside = c.insideCallback;
+        tearing.tap = events.createTap(TapLocation::session, TapPlacement::headInsert,
+                                       TapOptions::activeFilter, keyboardEventMask,
+                                       &TearingTap::callback, &tearing);
+        tearing.source = events.createRunLoopSource(tearing.tap);
+        events.addToMainRunLoop(tearing.source);
+        if (c.insideCallback) {
+            inject(EventType::keyDown, 1);
+        } else {
+            if (c.disableFirst) {
+                events.enableTap(tearing.tap, false);
+            }
+            tearing.tearDown();
+        }
+        EXPECT_EQ(misuses, c.misuses) << c.insideCallback << c.disableFirst;
+        EXPECT_EQ(events.liveTapCount(), 0u);
+    }
 }
 
 TEST(SimRunLoop, RunsTasksInOrderAndDelayedOnesWhenDue) {

@@ -59,6 +59,9 @@ TEST_F(SimKeyboardTest, EventsCarryTheFlagsAMacReports) {
         EXPECT_EQ(received[0].type, step.type);
         EXPECT_EQ(received[0].keyCode, step.key);
         EXPECT_EQ(received[0].flags, step.flags | nonCoalesced);
+        // The HID state the engine may ask for agrees with the event.
+        EXPECT_EQ(events.physicalModifierFlags() & (modifiers | modifierKeys),
+                  step.flags & (modifiers | modifierKeys));
     }
 }
 

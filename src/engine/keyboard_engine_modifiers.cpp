@@ -1,0 +1,142 @@
+// What KeyboardEngine does with the modifier keys: the language chord, the end of Alt + Tab,
+// the Control and Command keys handed over between mappings, and the tap coming back after
+// the system had disabled it. Runs inside the tap callback or at a start or stop.
+
+#include "engine/keyboard_engine.h"
+#include "engine/modifier_handover.h"
+#include "mapping/windows_mapping.h"
+#include "model/flags.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr std::string_view languageTogglePrefix = "Shift + Alt → ";
+
+// The bits of the modifiers other than Control and Command, which no mapping moves.
+constexpr std::uint64_t otherModifierBits =
+    Flags::shift | Flags::option | Flags::capsLock | Flags::shiftKeys | Flags::optionKeys;
+
+}  // namespace
+
+EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCode,
+                                             std::uint64_t physicalFlags) {
+    if (options.altShiftChangesLanguage &&
+        Flags::has(physicalFlags, Flags::shift | Flags::option)) {
+        if (!languageChordLatched_) {
+            languageChordLatched_ = true;
+            // Inside Alt + Tab, Shift steps the switcher back and leaves the language alone.
+            if (!altTabSessionActive_) {
+                toggleLanguage(/*announce=*/true);
+                languageToggleJustMade_ = true;
+            }
+        }
+    } else {
+        languageChordLatched_ = false;
+    }
+
+    if (altTabSessionActive_ && !Flags::hasAny(physicalFlags, Flags::option)) {
+        endAltTab(physicalFlags);
+    }
+
+    // The Control and Command keys trade places too; the rest is the ordinary pass-through.
+    platform_.setIntegerField(event, EventField::keyboardEventKeycode,
+                              WindowsMapping::swappedModifierKeyCode(keyCode));
+    return passThrough(event, keyCode, physicalFlags);
+}
+
+void KeyboardEngine::toggleLanguage(bool announce) {
+    typingLanguage_.toggle();
+    diagnostic_.typingLanguage = typingLanguage_;
+    if (announce) {
+        diagnostic_.lastTransformedAction.assign(languageTogglePrefix)
+            .append(typingLanguage_.displayName());
+        publishDiagnostic();
+    }
+    queue([language = typingLanguage_](KeyboardEngine& self) {
+        if (self.onLanguageToggle) {
+            self.onLanguageToggle(language);
+        }
+    });
+}
+
+void KeyboardEngine::endAltTab(std::uint64_t physicalFlags) {
+    emitter_.release(EventEmitter::Modifier::command, heldByUser(physicalFlags));
+    altTabSessionActive_ = false;
+}
+
+std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
+    return WindowsMapping::swapControlAndCommand(physicalFlags) &
+           (Flags::modifiers | Flags::modifierKeys);
+}
+
+void KeyboardEngine::handOverControlAndCommand(std::uint64_t mayHold, std::uint64_t surelyHeld,
+                                               std::uint64_t physicalFlags, bool exchanged) {
+    const std::uint64_t inForce = ModifierHandover::controlAndCommandKeys(
+        exchanged ? WindowsMapping::swapControlAndCommand(physicalFlags) : physicalFlags);
+    // The Command that Alt + Tab holds is in force too.
+    const std::uint64_t synthetic = ModifierHandover::controlAndCommandKeys(syntheticFlags());
+    const std::uint64_t others = (physicalFlags & otherModifierBits) | syntheticFlags();
+    const ModifierHandover::Plan plan =
+        ModifierHandover::between(mayHold, surelyHeld, inForce | synthetic);
+    for (std::size_t i = 0; i < plan.count; ++i) {
+        const ModifierHandover::KeyChange& change = plan.changes[i];
+        emitter_.postModifierKey(
+            change.keyCode, change.down,
+            ModifierHandover::withControlAndCommandKeys(others, change.keysAfter));
+    }
+    if (exchanged) {
+        lastPhysicalFlags_ = physicalFlags;
+    }
+}
+
+std::uint64_t KeyboardEngine::applicationKeys() const {
+    return ModifierHandover::controlAndCommandKeys(
+        WindowsMapping::swapControlAndCommand(lastPhysicalFlags_));
+}
+
+EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) {
+    if (eventTap_ == nullptr || !enabled_) {
+        return event;
+    }
+    if (type == EventType::tapDisabledByTimeout && !platform_.isProcessTrusted()) {
+        // Enabled again, the tap would only hold the keyboard up once more.
+        {
+            std::lock_guard guard(lock_);
+            stopLocked();
+        }
+        queue([](KeyboardEngine& self) {
+            if (self.onPermissionLost) {
+                self.onPermissionLost();
+            }
+        });
+        return event;
+    }
+    platform_.enableTap(eventTap_, true);
+    catchUpAfterGap();
+    diagnostic_.eventTapActive = true;
+    publishDiagnostic();
+    return event;
+}
+
+// While the tap was off, keys went to the application untouched and the engine saw none of
+// them. The system's state of the modifiers tells what is still down.
+void KeyboardEngine::catchUpAfterGap() {
+    const std::uint64_t physical = platform_.physicalModifierFlags();
+    if (altTabSessionActive_ && !Flags::hasAny(physical, Flags::option)) {
+        endAltTab(physical);
+    }
+    if (!Flags::has(physical, Flags::shift | Flags::option)) {
+        languageChordLatched_ = false;
+    }
+    languageToggleJustMade_ = false;
+    // A replaced key may have come up, and gone down again, unseen: a key-up that passes
+    // is harmless, one dropped would leave the key down in the application.
+    suppressedKeyCodes_.reset();
+    // The application may hold a Control or Command key pressed in the gap as it is, and may
+    // have let go of one it held under the mapping when a key with that code went up.
+    handOverControlAndCommand(applicationKeys() | ModifierHandover::controlAndCommandKeys(physical),
+                              /*surelyHeld=*/0, physical, /*exchanged=*/true);
+}
+
+}  // namespace varnel
