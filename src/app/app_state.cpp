@@ -53,6 +53,9 @@ void AppState::initialise() {
         options = KeyboardOptions::decode(*storedOptions).valueOr(KeyboardOptions::windowsDefaults);
     }
     setOptions(options);  // writes the record back: an unreadable one is replaced at once
+    // Every Varnel that ever started has stored its options: without them this is the first
+    // start of a fresh install.
+    loadExcludedApplications(/*freshInstall=*/!storedOptions);
 
     std::optional<WindowsTypingLanguage> language;
     if (auto stored = platform_.settings.string(typingLanguageKey)) {
@@ -65,6 +68,7 @@ void AppState::initialise() {
     refreshPermissions();
     updateInputSourceDescription();
     publish(launchAtLogin_, launchAtLoginManager_.isEnabled());
+    publish(keyboardType_, platform_.inputSources.keyboardType());
     observeSystem();
 
     if (platform_.settings.boolValue(modeEnabledKey)) {
@@ -121,6 +125,15 @@ void AppState::observeSystem() {
                                                                      self->handleWake();
                                                                  }
                                                              }));
+    observers_.push_back(platform_.workspace.observeActivations(
+        [weak = weak_from_this()](const Workspace::Application& application) {
+            if (auto self = weak.lock()) {
+                self->applicationActivated(application);
+            }
+        }));
+    if (auto frontmost = platform_.workspace.frontmostApplication()) {
+        applicationActivated(*frontmost);
+    }
 }
 
 void AppState::setOptions(const KeyboardOptions& options) {
@@ -131,6 +144,7 @@ void AppState::setOptions(const KeyboardOptions& options) {
 
 void AppState::optionsChanged(bool layoutsWereSynced) {
     engine_->options = options_;
+    engine_->refreshEventMask();  // mouse buttons through the tap only while Ctrl + click is on
     // Written over the stored record, so that switches of another Varnel version survive.
     const std::optional<std::string> storedBefore = platform_.settings.data(optionsKey);
     platform_.settings.setData(optionsKey, options_.encoded(storedBefore.value_or("")));
@@ -141,6 +155,9 @@ void AppState::optionsChanged(bool layoutsWereSynced) {
             platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         }
         updateInputSourceDescription();
+    }
+    if (isModeEnabled_) {
+        readSystemState();  // the secure-input and ISO switches take effect at once
     }
 }
 
@@ -234,6 +251,7 @@ void AppState::enableMode() {
 
     engine_->options = options_;
     engine_->setTypingLanguage(typingLanguage_);
+    readSystemState();  // the engine starts paused if it is to leave the keyboard alone
     if (!engine_->start()) {
         // The engine's failed report carries the reason. A mode that could not start is not
         // kept wanted: only a missing permission leaves a launch waiting for the mode.
@@ -247,6 +265,7 @@ void AppState::enableMode() {
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
     schedulePermissionPoll();
+    scheduleSystemPoll();
     updateInputSourceDescription();
     publish(bannerMessage_, switchWarning ? std::string(switchWarningPrefix) + *switchWarning
                                           : std::string(readyBanner));
@@ -336,6 +355,7 @@ void AppState::handleWake() {
         platform_.inputSources.selectWindowsLanguage(typingLanguage_);
     }
     updateInputSourceDescription();
+    readSystemState();
     if (!engine_->start()) {
         markModeOff();  // as for a failed start: the engine's failed report says why
     }

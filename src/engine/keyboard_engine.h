@@ -16,6 +16,7 @@
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
+#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
@@ -73,6 +74,15 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
     // Whether a synthetic modifier (the Command of Alt + Tab) is held down right now.
     bool holdsSyntheticModifier() const { return emitter_.holdsAnyModifier(); }
+
+    // Set by the owner (keyboard_engine_mouse.cpp). Paused, every event passes as it is, as if
+    // the mode were off, and the keys held are handed over both ways.
+    void setPaused(bool paused);
+    // The keyboard in use: on ISO the built-in layouts look two keys up at their ANSI places.
+    void setKeyboardType(KeyboardType type);
+    // After a change of options: while running, the tap sees mouse buttons only while
+    // options.windowsControlClick is on (a new tap replaces the old one when that changes).
+    void refreshEventMask();
 
   private:
     EventRef process(std::uint32_t type, EventRef event);

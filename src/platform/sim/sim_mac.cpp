@@ -15,13 +15,14 @@ SimMac::SimMac() {
 }
 
 AppPlatform SimMac::platform() {
-    return {events,      mainQueue,   settings,           notifications,
-            application, permissions, inputSourceManager, loginItems};
+    return {events,      mainQueue,          settings,   notifications, application,
+            permissions, inputSourceManager, loginItems, workspace,     secureInput};
 }
 
 void SimMac::forgetProcess() {
     mainQueue.clear();
     notifications.removeAllObservers();
+    workspace.removeAllObservers();
 }
 
 }  // namespace varnel
