@@ -49,8 +49,14 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     if (!enabled_) {
         return event;
     }
+    if (isMouseButtonEvent(type)) {
+        return processMouse(event);  // never counted: the rate guard watches the keyboard
+    }
     if (platform_.integerField(event, EventField::eventSourceUserData) == syntheticMarker) {
         return event;
+    }
+    if (paused_) {
+        return passWhilePaused(event);
     }
 
     // A monotonic clock; a step back all the same (a clock that is not) opens a new window
@@ -127,7 +133,9 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         endAltTab(physicalFlags);
     }
     if (options.fullWindowsTyping) {
-        if (auto text = WindowsMapping::printableText(keyCode, physicalFlags, typingLanguage_)) {
+        if (auto text = WindowsMapping::printableText(
+                WindowsMapping::ansiPositionKeyCode(keyCode, keyboardType_), physicalFlags,
+                typingLanguage_)) {
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);
             diagnostic_.lastTransformedAction.assign(typedTextPrefix).append(*text);

@@ -18,6 +18,22 @@ std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState
     if (decodedOptions_ != state.options()) {
         return "the stored options differ from the options in memory";
     }
+    const std::optional<std::string> exclusions =
+        mac.settings.data(AppState::excludedApplicationsKey);
+    if (!exclusions) {
+        return "no list of applications left alone is stored";
+    }
+    if (*exclusions != storedExclusions_) {
+        const auto decoded = ExcludedApplications::decode(*exclusions);
+        if (!decoded) {
+            return "the stored applications left alone do not read: " + decoded.error().message;
+        }
+        storedExclusions_ = *exclusions;
+        decodedExclusions_ = decoded.value();
+    }
+    if (decodedExclusions_ != state.excludedApplications()) {
+        return "the stored applications left alone differ from the list in memory";
+    }
     if (const auto text = mac.settings.string(AppState::typingLanguageKey)) {
         const auto language = WindowsTypingLanguage::fromRawValue(*text);
         if (language && *language != state.typingLanguage()) {
@@ -41,7 +57,7 @@ std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState
 }
 
 std::string AppStateInvariants::step(std::mt19937_64& random, SimMac& mac, AppState& state) {
-    const unsigned roll = static_cast<unsigned>(random() % 10);
+    const unsigned roll = static_cast<unsigned>(random() % 12);
     if (roll < 3) {
         const bool accessibility = random() % 2 == 0;
         (accessibility ? mac.permissions.accessibility : mac.permissions.inputMonitoring) = false;
@@ -63,8 +79,21 @@ std::string AppStateInvariants::step(std::mt19937_64& random, SimMac& mac, AppSt
         mac.events.failRunLoopSourceCreation = false;
         return "wake, the restart refused";
     }
-    mac.wait(AppState::permissionPollSeconds + 0.1);
-    return "wait for the permission poll";
+    if (roll < 10) {
+        mac.wait(AppState::permissionPollSeconds + 0.1);
+        return "wait for the permission poll";
+    }
+    if (roll < 11) {
+        const bool add = random() % 2 == 0;
+        if (add) {
+            state.addExcludedApplication(leftAloneApplication);
+        } else {
+            state.removeExcludedApplication(leftAloneApplication);
+        }
+        return add ? "application left alone" : "application no longer left alone";
+    }
+    state.restoreSuggestedExclusions();
+    return "suggestions restored";
 }
 
 bool mainQueueSettled(SimMac& mac) {

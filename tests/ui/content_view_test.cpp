@@ -338,4 +338,81 @@ void ContentViewTest::paletteChangeRecoloursEverything() {
     QApplication::setPalette(original);
 }
 
+void ContentViewTest::secureInputNoticeComesAndGoes() {
+    UiFixture f;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    f.settle();
+    QWidget* notice = child(view, "secureInputNotice");
+    auto* secure = child<ToneLabel>(view, "diag.secureInput");
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Не проверяется"));
+    f.mac.secureInput.enabled = true;
+    f.state->toggleMode();  // read as the mode starts
+    f.settle();
+    QVERIFY(notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Включён: переназначение на паузе"));
+    f.mac.secureInput.enabled = false;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Выключен"));
+    // Off with the mode, whatever was read last.
+    f.mac.secureInput.enabled = true;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.state->toggleMode();
+    f.settle();
+    QVERIFY(!notice->isVisible());
+}
+
+void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {
+    UiFixture f;
+    // Installed before the first start: the list begins with it.
+    f.mac.workspace.install("com.parallels.desktop.console", "Parallels Desktop");
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    child<CollapsibleGroup>(view, "advancedSection")->setExpanded(true);
+    f.settle();
+    auto* add = child<PushButton>(view, "addPreviousApplication");
+    auto* restore = child<PushButton>(view, "restoreSuggestions");
+    const auto rows = [&] {
+        QStringList names;
+        for (QWidget* row : child(view, "exclusionsList")->findChildren<QWidget*>()) {
+            if (row->objectName().startsWith(QStringLiteral("exclusion:"))) {
+                names << row->objectName().mid(10);
+            }
+        }
+        return names;
+    };
+    QCOMPARE(rows(), QStringList{QStringLiteral("com.parallels.desktop.console")});
+    QVERIFY(!restore->isEnabled());
+
+    // Safari was in front before Varnel's window: it is what "add" offers.
+    f.mac.workspace.activate("com.apple.Safari");
+    f.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
+    f.settle();
+    QCOMPARE(add->text(), QStringLiteral("Добавить «Safari»"));
+    add->click();
+    f.settle();
+    QCOMPARE(rows(), (QStringList{QStringLiteral("com.parallels.desktop.console"),
+                                  QStringLiteral("com.apple.Safari")}));
+    QVERIFY(!add->isEnabled());  // already on the list
+
+    child<PushButton>(*child(view, "exclusion:com.parallels.desktop.console"), "removeExclusion")
+        ->click();
+    f.settle();
+    QCOMPARE(rows(), QStringList{QStringLiteral("com.apple.Safari")});
+    QVERIFY(restore->isEnabled());  // Parallels is installed and no longer listed
+    restore->click();
+    f.settle();
+    QCOMPARE(rows(), (QStringList{QStringLiteral("com.apple.Safari"),
+                                  QStringLiteral("com.parallels.desktop.console")}));
+    f.state->removeExcludedApplication("com.apple.Safari");
+    f.state->removeExcludedApplication("com.parallels.desktop.console");
+    f.settle();
+    QVERIFY(child(view, "exclusionsEmpty")->isVisible());
+}
+
 }  // namespace varnel

@@ -12,6 +12,7 @@ SimMac::SimMac() {
     inputSources.makeCurrent("com.apple.keylayout.ABC");
     events.tapAllowed = [this] { return permissions.allGranted(); };
     events.processTrusted = [this] { return permissions.accessibility; };
+    events.secureInput = [this] { return secureInput.enabled; };
 }
 
 AppPlatform SimMac::platform() {
