@@ -49,14 +49,16 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     if (!enabled_) {
         return event;
     }
-    if (isMouseButtonEvent(type)) {
-        return processMouse(event);  // never counted: the rate guard watches the keyboard
-    }
     if (platform_.integerField(event, EventField::eventSourceUserData) == syntheticMarker) {
         return event;
     }
-    if (paused_) {
-        return passWhilePaused(event);
+    // The tap sees key downs, key ups, modifier changes and, while Ctrl + click is on, mouse
+    // buttons: whatever is not one of the first three is a mouse button. Neither a mouse
+    // button nor anything while paused is counted, and one test keeps the keys' way short.
+    const bool mouseButton =
+        type - EventType::keyDown > EventType::flagsChanged - EventType::keyDown;
+    if (mouseButton || paused_) {
+        return mouseButton ? processMouse(event) : passWhilePaused(event);
     }
 
     // A monotonic clock; a step back all the same (a clock that is not) opens a new window
