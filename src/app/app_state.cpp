@@ -205,16 +205,20 @@ void AppState::refreshPermissions() {
     }
 }
 
-void AppState::schedulePermissionPoll() {
-    if (permissionPollScheduled_) {
+void AppState::schedulePoll(double seconds, bool& scheduled, void (AppState::*poll)()) {
+    if (scheduled) {
         return;  // the one on its way carries on
     }
-    permissionPollScheduled_ = true;
-    platform_.mainQueue.asyncAfter(permissionPollSeconds, [weak = weak_from_this()] {
+    scheduled = true;
+    platform_.mainQueue.asyncAfter(seconds, [weak = weak_from_this(), poll] {
         if (auto self = weak.lock()) {
-            self->pollPermissions();
+            ((*self).*poll)();
         }
     });
+}
+
+void AppState::schedulePermissionPoll() {
+    schedulePoll(permissionPollSeconds, permissionPollScheduled_, &AppState::pollPermissions);
 }
 
 // Publishes nothing while all is well, so that the interface is not redrawn every 2 s.

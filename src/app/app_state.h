@@ -150,6 +150,9 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // What every road that finds a permission missing while the mode is on ends in: the mode
     // stopped with its banner. Nothing when the mode is off.
     void stopForMissingPermission();
+    // Runs `poll` after `seconds`, unless one is on its way already (`scheduled`, which the
+    // poll clears when it runs).
+    void schedulePoll(double seconds, bool& scheduled, void (AppState::*poll)());
     void schedulePermissionPoll();
     void pollPermissions();
     void handleEmergencyStop();
@@ -159,6 +162,9 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // Applications left alone, secure input and the keyboard type (app_state_pause.cpp).
     void loadExcludedApplications(bool freshInstall);
     void storeExcludedApplications();
+    // Applies `edit` (returning whether it changed anything) to the list, stored at once.
+    template <class Edit>
+    void editExcludedApplications(Edit edit);
     void applicationActivated(const Workspace::Application& application);
     // Reads secure input and the keyboard type and hands the engine what follows from them.
     void readSystemState();

@@ -27,22 +27,24 @@ void AppState::storeExcludedApplications() {
     platform_.settings.setData(excludedApplicationsKey, excludedApplications_.encoded());
 }
 
-void AppState::addExcludedApplication(std::string_view bundleIdentifier) {
+template <class Edit>
+void AppState::editExcludedApplications(Edit edit) {
     ExcludedApplications list = excludedApplications_;
-    if (list.add(bundleIdentifier)) {
+    if (edit(list)) {
         publish(excludedApplications_, std::move(list));
         storeExcludedApplications();
-        updateEnginePause();
+        updateEnginePause();  // the application in front may have joined or left the list
     }
 }
 
+void AppState::addExcludedApplication(std::string_view bundleIdentifier) {
+    editExcludedApplications(
+        [bundleIdentifier](ExcludedApplications& list) { return list.add(bundleIdentifier); });
+}
+
 void AppState::removeExcludedApplication(std::string_view bundleIdentifier) {
-    ExcludedApplications list = excludedApplications_;
-    if (list.remove(bundleIdentifier)) {
-        publish(excludedApplications_, std::move(list));
-        storeExcludedApplications();
-        updateEnginePause();
-    }
+    editExcludedApplications(
+        [bundleIdentifier](ExcludedApplications& list) { return list.remove(bundleIdentifier); });
 }
 
 std::vector<std::string> AppState::missingSuggestions() const {
@@ -58,16 +60,12 @@ std::vector<std::string> AppState::missingSuggestions() const {
 
 void AppState::restoreSuggestedExclusions() {
     const std::vector<std::string> missing = missingSuggestions();
-    if (missing.empty()) {
-        return;
-    }
-    ExcludedApplications list = excludedApplications_;
-    for (const std::string& bundleIdentifier : missing) {
-        list.add(bundleIdentifier);
-    }
-    publish(excludedApplications_, std::move(list));
-    storeExcludedApplications();
-    updateEnginePause();
+    editExcludedApplications([&missing](ExcludedApplications& list) {
+        for (const std::string& bundleIdentifier : missing) {
+            list.add(bundleIdentifier);
+        }
+        return !missing.empty();
+    });
 }
 
 std::string AppState::applicationName(std::string_view bundleIdentifier) const {
@@ -117,15 +115,7 @@ void AppState::readSystemState() {
 }
 
 void AppState::scheduleSystemPoll() {
-    if (systemPollScheduled_) {
-        return;
-    }
-    systemPollScheduled_ = true;
-    platform_.mainQueue.asyncAfter(systemPollSeconds, [weak = weak_from_this()] {
-        if (auto self = weak.lock()) {
-            self->pollSystem();
-        }
-    });
+    schedulePoll(systemPollSeconds, systemPollScheduled_, &AppState::pollSystem);
 }
 
 // Publishes nothing while nothing changes.

@@ -2,37 +2,43 @@
 
 namespace varnel {
 
-std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState& state) {
-    const std::optional<std::string> stored = mac.settings.data(AppState::optionsKey);
+namespace {
+
+// Whether the record stored as data under `key` reads as `inMemory`; the bytes last read and
+// what they decoded to are kept, so that unchanged bytes are not decoded again.
+template <class Record>
+std::optional<std::string> storedAsInMemory(SimMac& mac, std::string_view key,
+                                            std::string_view what, const Record& inMemory,
+                                            std::string& lastBytes, Record& lastDecoded) {
+    const std::optional<std::string> stored = mac.settings.data(key);
     if (!stored) {
-        return "no options are stored";
+        return "no " + std::string(what) + " stored";
     }
-    if (*stored != storedOptions_) {
-        const auto decoded = KeyboardOptions::decode(*stored);
+    if (*stored != lastBytes) {
+        const auto decoded = Record::decode(*stored);
         if (!decoded) {
-            return "the stored options do not read: " + decoded.error().message;
+            return "the stored " + std::string(what) + " do not read: " + decoded.error().message;
         }
-        storedOptions_ = *stored;
-        decodedOptions_ = decoded.value();
+        lastBytes = *stored;
+        lastDecoded = decoded.value();
     }
-    if (decodedOptions_ != state.options()) {
-        return "the stored options differ from the options in memory";
+    if (lastDecoded != inMemory) {
+        return "the stored " + std::string(what) + " differ from those in memory";
     }
-    const std::optional<std::string> exclusions =
-        mac.settings.data(AppState::excludedApplicationsKey);
-    if (!exclusions) {
-        return "no list of applications left alone is stored";
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState& state) {
+    if (auto broken = storedAsInMemory(mac, AppState::optionsKey, "options", state.options(),
+                                       storedOptions_, decodedOptions_)) {
+        return broken;
     }
-    if (*exclusions != storedExclusions_) {
-        const auto decoded = ExcludedApplications::decode(*exclusions);
-        if (!decoded) {
-            return "the stored applications left alone do not read: " + decoded.error().message;
-        }
-        storedExclusions_ = *exclusions;
-        decodedExclusions_ = decoded.value();
-    }
-    if (decodedExclusions_ != state.excludedApplications()) {
-        return "the stored applications left alone differ from the list in memory";
+    if (auto broken =
+            storedAsInMemory(mac, AppState::excludedApplicationsKey, "applications left alone",
+                             state.excludedApplications(), storedExclusions_, decodedExclusions_)) {
+        return broken;
     }
     if (const auto text = mac.settings.string(AppState::typingLanguageKey)) {
         const auto language = WindowsTypingLanguage::fromRawValue(*text);

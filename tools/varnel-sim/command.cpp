@@ -149,6 +149,24 @@ Result permission(Reader& reader) {
     return finish(reader, command);
 }
 
+// ID, and with an add a double-quoted NAME if one follows.
+Result withIdAndName(Reader& reader, Command command, bool mayName) {
+    const Word* id = reader.take();
+    if (!id) {
+        return reader.missing("ID");
+    }
+    command.name = id->text;
+    if (mayName && !reader.done()) {
+        auto name = quotedText(reader, "NAME");
+        if (auto* error = errorOf(name)) {
+            return error->message;
+        }
+        command.text = std::get<std::string>(name);
+        command.hasText = true;
+    }
+    return finish(reader, command);
+}
+
 Result inputSource(Reader& reader) {
     const Word* action = reader.take();
     if (!action) {
@@ -172,7 +190,6 @@ Result inputSource(Reader& reader) {
         command.number = *value;
         return finish(reader, command);
     }
-    const Word* id = nullptr;
     Command command{Verb::inputSourceAdd};
     if (action->text == "add") {
         command.verb = Verb::inputSourceAdd;
@@ -183,19 +200,7 @@ Result inputSource(Reader& reader) {
     } else {
         return "inputsource: expected add, remove, current or fail, not " + quote(action->text);
     }
-    if (!(id = reader.take())) {
-        return reader.missing("ID");
-    }
-    command.name = id->text;
-    if (command.verb == Verb::inputSourceAdd && !reader.done()) {
-        auto name = quotedText(reader, "NAME");
-        if (auto* error = errorOf(name)) {
-            return error->message;
-        }
-        command.text = std::get<std::string>(name);
-        command.hasText = true;
-    }
-    return finish(reader, command);
+    return withIdAndName(reader, command, command.verb == Verb::inputSourceAdd);
 }
 
 Result loginItem(Reader& reader) {
@@ -367,21 +372,9 @@ Result application(Reader& reader) {
     if (auto* error = errorOf(add)) {
         return error->message;
     }
-    const Word* id = reader.take();
-    if (!id) {
-        return reader.missing("ID");
-    }
-    Command command{std::get<bool>(add) ? Verb::applicationAdd : Verb::applicationRemove};
-    command.name = id->text;
-    if (command.verb == Verb::applicationAdd && !reader.done()) {
-        auto name = quotedText(reader, "NAME");
-        if (auto* error = errorOf(name)) {
-            return error->message;
-        }
-        command.text = std::get<std::string>(name);
-        command.hasText = true;
-    }
-    return finish(reader, command);
+    const bool adds = std::get<bool>(add);
+    return withIdAndName(reader, Command{adds ? Verb::applicationAdd : Verb::applicationRemove},
+                         adds);
 }
 
 // A bundle identifier: letters, digits, hyphens and periods.

@@ -1,33 +1,26 @@
 #include "platform/sim/sim_mouse.h"
 
+#include <array>
+
 namespace varnel {
 
-std::uint32_t SimMouse::downType(Button button) {
-    switch (button) {
-        case Button::left: return EventType::leftMouseDown;
-        case Button::right: return EventType::rightMouseDown;
-        case Button::other: return EventType::otherMouseDown;
-    }
-    return EventType::leftMouseDown;
+namespace {
+
+struct ButtonTypes {
+    std::uint32_t down, up, dragged;
+};
+
+constexpr std::array<ButtonTypes, 3> buttonTypes{{
+    {EventType::leftMouseDown, EventType::leftMouseUp, EventType::leftMouseDragged},
+    {EventType::rightMouseDown, EventType::rightMouseUp, EventType::rightMouseDragged},
+    {EventType::otherMouseDown, EventType::otherMouseUp, EventType::otherMouseDragged},
+}};
+
+const ButtonTypes& typesOf(SimMouse::Button button) {
+    return buttonTypes[static_cast<std::size_t>(button)];
 }
 
-std::uint32_t SimMouse::upType(Button button) {
-    switch (button) {
-        case Button::left: return EventType::leftMouseUp;
-        case Button::right: return EventType::rightMouseUp;
-        case Button::other: return EventType::otherMouseUp;
-    }
-    return EventType::leftMouseUp;
-}
-
-std::uint32_t SimMouse::draggedType(Button button) {
-    switch (button) {
-        case Button::left: return EventType::leftMouseDragged;
-        case Button::right: return EventType::rightMouseDragged;
-        case Button::other: return EventType::otherMouseDragged;
-    }
-    return EventType::leftMouseDragged;
-}
+}  // namespace
 
 void SimMouse::send(std::uint32_t type) {
     SimEvent event;
@@ -37,14 +30,14 @@ void SimMouse::send(std::uint32_t type) {
 }
 
 void SimMouse::click(Button button) {
-    send(downType(button));
-    send(upType(button));
+    send(typesOf(button).down);
+    send(typesOf(button).up);
 }
 
 void SimMouse::drag(Button button) {
-    send(downType(button));
-    send(draggedType(button));
-    send(upType(button));
+    send(typesOf(button).down);
+    send(typesOf(button).dragged);
+    send(typesOf(button).up);
 }
 
 }  // namespace varnel

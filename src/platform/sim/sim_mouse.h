@@ -21,11 +21,6 @@ class SimMouse {
     // Down, moved while held, up.
     void drag(Button button);
 
-    // The event types of a button: down, up, dragged.
-    static std::uint32_t downType(Button button);
-    static std::uint32_t upType(Button button);
-    static std::uint32_t draggedType(Button button);
-
   private:
     void send(std::uint32_t type);
 
