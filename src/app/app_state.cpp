@@ -151,7 +151,7 @@ void AppState::optionsChanged(bool layoutsWereSynced) {
     if (isModeEnabled_ && options_.windowsPCLayouts) {
         // Only turning the sync on selects the source: any other switch would undo a layout
         // the user picked by hand since.
-        if (!layoutsWereSynced) {
+        if (!layoutsWereSynced && !inputSourceWaits()) {
             platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         }
         updateInputSourceDescription();
@@ -246,7 +246,7 @@ void AppState::enableMode() {
     }
 
     std::optional<std::string> switchWarning;
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         const auto result = platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         if (!result.isSuccess()) {
             switchWarning = result.message();
@@ -330,7 +330,7 @@ void AppState::handleEmergencyStop() {
 void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
     publish(typingLanguage_, language);
     platform_.settings.setString(typingLanguageKey, language.rawValue());
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         platform_.inputSources.selectWindowsLanguage(language);
     }
     updateInputSourceDescription();
@@ -355,7 +355,7 @@ void AppState::handleWake() {
     }
     engine_->stop();
     engine_->setTypingLanguage(typingLanguage_);
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         platform_.inputSources.selectWindowsLanguage(typingLanguage_);
     }
     updateInputSourceDescription();

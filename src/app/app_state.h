@@ -166,6 +166,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     template <class Edit>
     void editExcludedApplications(Edit edit);
     void applicationActivated(const Workspace::Application& application);
+    // Whether the input source is to be left alone now; if so, it is selected later.
+    bool inputSourceWaits();
     // Reads secure input and the keyboard type and hands the engine what follows from them.
     void readSystemState();
     void updateEnginePause();
@@ -202,6 +204,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
     bool systemPollScheduled_ = false;
     bool enginePaused_ = false;
+    bool inputSourceWaiting_ =
+        false;  // a selection put off while an application left alone was in front
 
     AppPlatform platform_;
     PermissionManager permissionManager_;

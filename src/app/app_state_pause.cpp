@@ -93,11 +93,29 @@ void AppState::applicationActivated(const Workspace::Application& application) {
     updateEnginePause();
 }
 
+// In front of an application left alone Varnel leaves the input source as it is: a selection
+// due now (a start, a wake, a language switch) is made when that application leaves.
+bool AppState::inputSourceWaits() {
+    if (isFrontmostExcluded()) {
+        inputSourceWaiting_ = true;
+        return true;
+    }
+    return false;
+}
+
 // The engine hands held keys over at every change, so a pause may come and go at any time;
-// while the mode is off it only remembers the value for the next start.
+// while the mode is off it only remembers the value for the next start. An input source
+// selection put off in front of an application left alone is made once it is no longer.
 void AppState::updateEnginePause() {
     enginePaused_ = isFrontmostExcluded() || secureInputEnabled_;
     engine_->setPaused(enginePaused_);
+    if (inputSourceWaiting_ && !isFrontmostExcluded()) {
+        inputSourceWaiting_ = false;
+        if (isModeEnabled_ && options_.windowsPCLayouts) {
+            platform_.inputSources.selectWindowsLanguage(typingLanguage_);
+            updateInputSourceDescription();
+        }
+    }
 }
 
 void AppState::readSystemState() {
