@@ -157,7 +157,7 @@ void AppState::optionsChanged(bool layoutsWereSynced) {
         updateInputSourceDescription();
     }
     if (isModeEnabled_) {
-        readSystemState();  // the secure-input and ISO switches take effect at once
+        readSystemState();  // the ISO switch takes effect at once
     }
 }
 

@@ -89,10 +89,13 @@ class AppState : public std::enable_shared_from_this<AppState> {
     const std::string& frontmostName() const { return frontmostName_; }
     bool isFrontmostExcluded() const;
     const std::optional<std::string>& previousApplication() const { return previousApplication_; }
-    // Secure input as Varnel last read it; it is read while the mode is on and its notice
-    // switch is on. While it is on the remapping pauses, and the interface says so.
+    // Secure input as Varnel last read it (while the mode is on). While it is on the remapping
+    // pauses, and, with its notice switch on, the interface says so.
     bool secureInputEnabled() const { return secureInputEnabled_; }
     bool isPausedBySecureInput() const { return isModeEnabled_ && secureInputEnabled_; }
+    bool showsSecureInputNotice() const {
+        return isPausedBySecureInput() && options_.secureInputNotice;
+    }
     KeyboardType keyboardType() const { return keyboardType_; }
 
     // The feature switches: stored, handed to the engine, and the input source followed.

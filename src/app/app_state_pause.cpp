@@ -119,8 +119,10 @@ void AppState::updateEnginePause() {
 }
 
 void AppState::readSystemState() {
-    const bool secure =
-        options_.secureInputNotice && platform_.secureInput.isSecureEventInputEnabled();
+    // Read whatever the notice switch says: the pause it brings lets go of what the keys no tap
+    // sees would leave held (the Command of an Alt + Tab, a replaced key waiting for its
+    // key-up).
+    const bool secure = platform_.secureInput.isSecureEventInputEnabled();
     if (secure != secureInputEnabled_) {
         publish(secureInputEnabled_, secure);
     }

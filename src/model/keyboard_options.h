@@ -26,7 +26,8 @@ struct KeyboardOptions {
     // Mouse clicks and drags have Control and Command exchanged too, so that Ctrl + click adds
     // to a selection. Off: Windows key + click already does that for a user used to the Mac.
     bool windowsControlClick = false;
-    // While a password is typed macOS lets no tap see the keys: say so, and pause cleanly.
+    // While a password is typed macOS lets no tap see the keys: the window and the menu bar
+    // item say so (Varnel pauses cleanly meanwhile, whatever this says).
     bool secureInputNotice = true;
     // On ISO keyboards the key left of 1 and the one left of Z type what is printed on them.
     bool isoKeyboardLayout = true;

@@ -63,9 +63,9 @@ void DiagnosticsPanel::refresh() {
     const DiagnosticSnapshot& d = state_.diagnostic();
     tap_->setText(Theme::qt(d.eventTapActive ? Texts::diagTapActive : Texts::diagTapInactive));
     tap_->setTone(d.eventTapActive ? Theme::Tone::green : Theme::Tone::secondary);
-    // Secure input is read only while the mode is on and its switch is on.
-    const bool checked = state_.isModeEnabled() && state_.options().secureInputNotice;
-    const bool secure = checked && state_.secureInputEnabled();
+    // Secure input is read only while the mode is on.
+    const bool checked = state_.isModeEnabled();
+    const bool secure = state_.isPausedBySecureInput();
     secureInput_->setText(Theme::qt(!checked ? Texts::diagNotChecked
                                     : secure ? Texts::diagSecureInputOn
                                              : Texts::diagSecureInputOff));

@@ -85,7 +85,7 @@ void ModeCard::refresh() {
     statusTitle_->setTone(statusTone);
     statusSymbol_->setSymbol(engine.symbol(), statusTone);
     badge_->setVisible(on);
-    secureInputNotice_->setVisible(state_.isPausedBySecureInput());
+    secureInputNotice_->setVisible(state_.showsSecureInputNotice());
 
     const std::optional<std::string> detail = engine.detail();
     detail_->setVisible(detail.has_value());

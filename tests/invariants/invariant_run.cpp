@@ -177,6 +177,11 @@ void InvariantRun::flipAccessibility() {
 // or a password field takes or leaves the keys; keys may be held.
 void InvariantRun::switchFrontmostOrSecureInput() {
     if (random_() % 3 == 0) {
+        if (mac_.secureInput.enabled && state_->isModeEnabled() && !state_->secureInputEnabled()) {
+            // A password field has the keys for longer than Varnel takes to read it: a shorter
+            // one could hide a key's release and its next press, which no tap can know.
+            mac_.wait(AppState::systemPollSeconds);
+        }
         mac_.secureInput.enabled = !mac_.secureInput.enabled;
         lastStep_ = mac_.secureInput.enabled ? "secure input on" : "secure input off";
         ++counts_.secureInputFlips;

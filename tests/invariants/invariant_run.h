@@ -42,8 +42,8 @@ struct InvariantCounts {
 // mode toggles with keys held, tap-disabled notices (at once, or after a gap in which keys
 // pass untouched), Accessibility taken away and given back, wakes, emergency chords, another
 // application coming to the front (one left alone among them) and secure input coming and
-// going through the whole controller on a simulated Mac, with the invariants checked after
-// every step:
+// going (each time for at least as long as Varnel takes to read it) through the whole
+// controller on a simulated Mac, with the invariants checked after every step:
 // - the application holds a modifier key (by key code, from the device bit of each
 //   flags-changed event) exactly when the user physically holds the key that maps to it
 //   under the mapping in force, or the engine holds it as a synthetic modifier; checked

@@ -358,6 +358,19 @@ void ContentViewTest::secureInputNoticeComesAndGoes() {
     f.settle();
     QVERIFY(!notice->isVisible());
     QCOMPARE(secure->text(), QStringLiteral("Выключен"));
+    // With its switch off the notice stays away; the diagnostics still tell.
+    KeyboardOptions options = f.state->options();
+    options.secureInputNotice = false;
+    f.state->setOptions(options);
+    f.mac.secureInput.enabled = true;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Включён: переназначение на паузе"));
+    options.secureInputNotice = true;
+    f.state->setOptions(options);
+    f.settle();
+    QVERIFY(notice->isVisible());
     // Off with the mode, whatever was read last.
     f.mac.secureInput.enabled = true;
     f.mac.wait(AppState::systemPollSeconds);
