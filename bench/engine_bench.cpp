@@ -19,7 +19,7 @@ namespace varnel::bench {
 
 namespace {
 
-// A running engine with the defaults on, on a simulated Mac.
+// A running engine with the given switches (the defaults unless told), on a simulated Mac.
 struct Rig {
     SimClock clock;
     SimEventSystem events{clock};
@@ -27,7 +27,10 @@ struct Rig {
     SimKeyboard keyboard{events};
     std::shared_ptr<KeyboardEngine> engine = KeyboardEngine::make(events, queue);
 
-    Rig() { engine->start(); }
+    explicit Rig(const KeyboardOptions& options = KeyboardOptions::windowsDefaults) {
+        engine->options = options;
+        engine->start();
+    }
     void send(const SimEvent& event) {
         events.inject(event);
         drain();
@@ -119,6 +122,21 @@ void altTabStep(benchmark::State& state) {
     runCycle(state, rig, {keyEvent(keyDown, 48, alt), keyEvent(keyUp, 48, alt)});
 }
 BENCHMARK(altTabStep);
+
+// A click with Ctrl held while Ctrl + click is on: down and up, Control and Command exchanged
+// on their flags; not counted, not described.
+void mouseClick(benchmark::State& state) {
+    KeyboardOptions options = KeyboardOptions::windowsDefaults;
+    options.windowsControlClick = true;
+    Rig rig(options);
+    SimEvent down;
+    down.type = leftMouseDown;
+    down.flags = ctrl;
+    SimEvent up = down;
+    up.type = leftMouseUp;
+    runCycle(state, rig, {down, up});
+}
+BENCHMARK(mouseClick);
 
 // An event the engine posted itself, coming back: recognised by its marker and passed.
 void ownEvent(benchmark::State& state) {

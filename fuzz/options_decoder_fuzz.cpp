@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "model/excluded_applications.h"
 #include "model/key_chord.h"
 #include "model/keyboard_options.h"
 #include "model/windows_typing_language.h"
@@ -19,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (varnel::KeyboardOptions::decode(options.value().encoded()).value() != options.value() ||
          varnel::KeyboardOptions::decode(options.value().encoded(bytes)).value() !=
              options.value())) {
+        std::abort();
+    }
+    // The applications left alone: a list that decodes encodes back to itself.
+    const auto list = varnel::ExcludedApplications::decode(bytes);
+    if (list.ok() &&
+        varnel::ExcludedApplications::decode(list.value().encoded()).value() != list.value()) {
         std::abort();
     }
     const auto json = nlohmann::json::parse(bytes, nullptr, /*allow_exceptions=*/false);

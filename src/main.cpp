@@ -41,8 +41,9 @@ struct Platform {
 
     varnel::AppPlatform wire(varnel::MainQueue& mainQueue) {
         const varnel::AppPlatform system = mac.platform(mainQueue);
-        return {system.events, mainQueue,          system.settings,     notifications,
-                application,   system.permissions, system.inputSources, system.loginItems};
+        return {system.events,    mainQueue,          system.settings,     notifications,
+                application,      system.permissions, system.inputSources, system.loginItems,
+                system.workspace, system.secureInput};
     }
 };
 
@@ -76,8 +77,8 @@ struct Platform {
 
     varnel::AppPlatform wire(varnel::MainQueue& mainQueue) {
         const varnel::AppPlatform sim = mac.platform();
-        return {sim.events,  mainQueue,       settings,         notifications,
-                application, sim.permissions, sim.inputSources, sim.loginItems};
+        return {sim.events,      mainQueue,        settings,       notifications, application,
+                sim.permissions, sim.inputSources, sim.loginItems, sim.workspace, sim.secureInput};
     }
 };
 

@@ -53,6 +53,9 @@ void AppState::initialise() {
         options = KeyboardOptions::decode(*storedOptions).valueOr(KeyboardOptions::windowsDefaults);
     }
     setOptions(options);  // writes the record back: an unreadable one is replaced at once
+    // Every Varnel that ever started has stored its options: without them this is the first
+    // start of a fresh install.
+    loadExcludedApplications(/*freshInstall=*/!storedOptions);
 
     std::optional<WindowsTypingLanguage> language;
     if (auto stored = platform_.settings.string(typingLanguageKey)) {
@@ -65,6 +68,7 @@ void AppState::initialise() {
     refreshPermissions();
     updateInputSourceDescription();
     publish(launchAtLogin_, launchAtLoginManager_.isEnabled());
+    publish(keyboardType_, platform_.inputSources.keyboardType());
     observeSystem();
 
     if (platform_.settings.boolValue(modeEnabledKey)) {
@@ -121,6 +125,15 @@ void AppState::observeSystem() {
                                                                      self->handleWake();
                                                                  }
                                                              }));
+    observers_.push_back(platform_.workspace.observeActivations(
+        [weak = weak_from_this()](const Workspace::Application& application) {
+            if (auto self = weak.lock()) {
+                self->applicationActivated(application);
+            }
+        }));
+    if (auto frontmost = platform_.workspace.frontmostApplication()) {
+        applicationActivated(*frontmost);
+    }
 }
 
 void AppState::setOptions(const KeyboardOptions& options) {
@@ -131,16 +144,20 @@ void AppState::setOptions(const KeyboardOptions& options) {
 
 void AppState::optionsChanged(bool layoutsWereSynced) {
     engine_->options = options_;
+    engine_->refreshEventMask();  // mouse buttons through the tap only while Ctrl + click is on
     // Written over the stored record, so that switches of another Varnel version survive.
     const std::optional<std::string> storedBefore = platform_.settings.data(optionsKey);
     platform_.settings.setData(optionsKey, options_.encoded(storedBefore.value_or("")));
     if (isModeEnabled_ && options_.windowsPCLayouts) {
         // Only turning the sync on selects the source: any other switch would undo a layout
         // the user picked by hand since.
-        if (!layoutsWereSynced) {
+        if (!layoutsWereSynced && !inputSourceWaits()) {
             platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         }
         updateInputSourceDescription();
+    }
+    if (isModeEnabled_) {
+        readSystemState();  // the ISO switch takes effect at once
     }
 }
 
@@ -188,16 +205,20 @@ void AppState::refreshPermissions() {
     }
 }
 
-void AppState::schedulePermissionPoll() {
-    if (permissionPollScheduled_) {
+void AppState::schedulePoll(double seconds, bool& scheduled, void (AppState::*poll)()) {
+    if (scheduled) {
         return;  // the one on its way carries on
     }
-    permissionPollScheduled_ = true;
-    platform_.mainQueue.asyncAfter(permissionPollSeconds, [weak = weak_from_this()] {
+    scheduled = true;
+    platform_.mainQueue.asyncAfter(seconds, [weak = weak_from_this(), poll] {
         if (auto self = weak.lock()) {
-            self->pollPermissions();
+            ((*self).*poll)();
         }
     });
+}
+
+void AppState::schedulePermissionPoll() {
+    schedulePoll(permissionPollSeconds, permissionPollScheduled_, &AppState::pollPermissions);
 }
 
 // Publishes nothing while all is well, so that the interface is not redrawn every 2 s.
@@ -225,7 +246,7 @@ void AppState::enableMode() {
     }
 
     std::optional<std::string> switchWarning;
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         const auto result = platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         if (!result.isSuccess()) {
             switchWarning = result.message();
@@ -234,6 +255,7 @@ void AppState::enableMode() {
 
     engine_->options = options_;
     engine_->setTypingLanguage(typingLanguage_);
+    readSystemState();  // the engine starts paused if it is to leave the keyboard alone
     if (!engine_->start()) {
         // The engine's failed report carries the reason. A mode that could not start is not
         // kept wanted: only a missing permission leaves a launch waiting for the mode.
@@ -247,6 +269,7 @@ void AppState::enableMode() {
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
     schedulePermissionPoll();
+    scheduleSystemPoll();
     updateInputSourceDescription();
     publish(bannerMessage_, switchWarning ? std::string(switchWarningPrefix) + *switchWarning
                                           : std::string(readyBanner));
@@ -307,7 +330,7 @@ void AppState::handleEmergencyStop() {
 void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
     publish(typingLanguage_, language);
     platform_.settings.setString(typingLanguageKey, language.rawValue());
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         platform_.inputSources.selectWindowsLanguage(language);
     }
     updateInputSourceDescription();
@@ -332,10 +355,11 @@ void AppState::handleWake() {
     }
     engine_->stop();
     engine_->setTypingLanguage(typingLanguage_);
-    if (options_.windowsPCLayouts) {
+    if (options_.windowsPCLayouts && !inputSourceWaits()) {
         platform_.inputSources.selectWindowsLanguage(typingLanguage_);
     }
     updateInputSourceDescription();
+    readSystemState();
     if (!engine_->start()) {
         markModeOff();  // as for a failed start: the engine's failed report says why
     }

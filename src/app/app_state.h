@@ -11,17 +11,21 @@
 #include "app/application_control.h"
 #include "app/settings_store.h"
 #include "app/system_notifications.h"
+#include "app/workspace.h"
 #include "engine/event_platform.h"
 #include "engine/keyboard_engine.h"
 #include "engine/main_queue.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
+#include "model/excluded_applications.h"
 #include "model/keyboard_options.h"
+#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 #include "services/input_source_manager.h"
 #include "services/launch_at_login_manager.h"
 #include "services/login_item_api.h"
 #include "services/permission_manager.h"
+#include "services/secure_input_api.h"
 
 namespace varnel {
 
@@ -36,6 +40,8 @@ struct AppPlatform {
     PermissionApi& permissions;
     InputSourceManager& inputSources;
     LoginItemApi& loginItems;
+    Workspace& workspace;
+    SecureInputApi& secureInput;
 };
 
 // The one controller of the running application and the one object the interface
@@ -50,10 +56,13 @@ class AppState : public std::enable_shared_from_this<AppState> {
     static constexpr std::string_view optionsKey = "keyboardOptions.v3";
     static constexpr std::string_view typingLanguageKey = "typingLanguage.v3";
     static constexpr std::string_view modeEnabledKey = "modeEnabled";
+    static constexpr std::string_view excludedApplicationsKey = "excludedApplications.v1";
     static constexpr double restoreDelaySeconds = 0.7;
     // While the mode is on the permissions are re-read this often, so that one taken away
     // is noticed without a click.
     static constexpr double permissionPollSeconds = 2.0;
+    // While the mode is on, secure input and the keyboard type are read this often.
+    static constexpr double systemPollSeconds = 1.0;
 
     // Creates the controller and runs its start-up: settings loaded, engine bound,
     // permissions read, notifications observed, the mode restored 0.7 s later if it was on.
@@ -73,6 +82,21 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool launchAtLogin() const { return launchAtLogin_; }
     const DiagnosticSnapshot& diagnostic() const { return diagnostic_; }
     const std::optional<std::string>& bannerMessage() const { return bannerMessage_; }
+    // The applications left alone, the one in front now (none until the system named one) with
+    // its name, and the last one other than Varnel that was in front: what "add" offers.
+    const ExcludedApplications& excludedApplications() const { return excludedApplications_; }
+    const std::optional<Workspace::Application>& frontmostApplication() const { return frontmost_; }
+    const std::string& frontmostName() const { return frontmostName_; }
+    bool isFrontmostExcluded() const;
+    const std::optional<std::string>& previousApplication() const { return previousApplication_; }
+    // Secure input as Varnel last read it (while the mode is on). While it is on the remapping
+    // pauses, and, with its notice switch on, the interface says so.
+    bool secureInputEnabled() const { return secureInputEnabled_; }
+    bool isPausedBySecureInput() const { return isModeEnabled_ && secureInputEnabled_; }
+    bool showsSecureInputNotice() const {
+        return isPausedBySecureInput() && options_.secureInputNotice;
+    }
+    KeyboardType keyboardType() const { return keyboardType_; }
 
     // The feature switches: stored, handed to the engine, and the input source followed.
     void setOptions(const KeyboardOptions& options);
@@ -89,6 +113,19 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void openAccessibilitySettings();
     void openInputMonitoringSettings();
 
+    // What the list of applications left alone does: each change is stored at once and takes
+    // effect on the application in front.
+    void addExcludedApplication(std::string_view bundleIdentifier);
+    void removeExcludedApplication(std::string_view bundleIdentifier);
+    // Adds the well-known remote desktops and virtual machines that are installed.
+    void restoreSuggestedExclusions();
+    // Those restoreSuggestedExclusions() would add now.
+    std::vector<std::string> missingSuggestions() const;
+    // The name the system shows for an installed application, else the identifier itself.
+    std::string applicationName(std::string_view bundleIdentifier) const;
+    // The application's icon as PNG data, or none.
+    std::optional<std::string> applicationIcon(std::string_view bundleIdentifier, int pixels) const;
+
     // Observers are told before every assignment of a published property.
     using ObserverId = std::uint64_t;
     ObserverId addObserver(std::function<void()> willChange);
@@ -98,6 +135,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool engineHoldsModifier() const { return engine_->holdsSyntheticModifier(); }
     // Whether the mode stored as on at launch is still to be restored (for invariant checks).
     bool isModeRestorePending() const { return restorePending_; }
+    // Whether the engine passes everything as it is while the mode is on (for invariant checks).
+    bool isEnginePaused() const { return enginePaused_; }
 
   private:
     explicit AppState(const AppPlatform& platform);
@@ -114,12 +153,29 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // What every road that finds a permission missing while the mode is on ends in: the mode
     // stopped with its banner. Nothing when the mode is off.
     void stopForMissingPermission();
+    // Runs `poll` after `seconds`, unless one is on its way already (`scheduled`, which the
+    // poll clears when it runs).
+    void schedulePoll(double seconds, bool& scheduled, void (AppState::*poll)());
     void schedulePermissionPoll();
     void pollPermissions();
     void handleEmergencyStop();
     void handleLanguageToggle(WindowsTypingLanguage language);
     void handlePermissionLost();
     void handleWake();
+    // Applications left alone, secure input and the keyboard type (app_state_pause.cpp).
+    void loadExcludedApplications(bool freshInstall);
+    void storeExcludedApplications();
+    // Applies `edit` (returning whether it changed anything) to the list, stored at once.
+    template <class Edit>
+    void editExcludedApplications(Edit edit);
+    void applicationActivated(const Workspace::Application& application);
+    // Whether the input source is to be left alone now; if so, it is selected later.
+    bool inputSourceWaits();
+    // Reads secure input and the keyboard type and hands the engine what follows from them.
+    void readSystemState();
+    void updateEnginePause();
+    void scheduleSystemPoll();
+    void pollSystem();
     // Runs `work` on the main queue with the controller, if it still exists then.
     template <class Work>
     static void dispatch(std::weak_ptr<AppState> weak, MainQueue& queue, Work work);
@@ -140,9 +196,19 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool launchAtLogin_ = false;
     DiagnosticSnapshot diagnostic_;
     std::optional<std::string> bannerMessage_;
+    ExcludedApplications excludedApplications_;
+    std::optional<Workspace::Application> frontmost_;
+    std::string frontmostName_;
+    std::optional<std::string> previousApplication_;
+    bool secureInputEnabled_ = false;
+    KeyboardType keyboardType_ = KeyboardType::ansi;
 
     bool restorePending_ = false;           // until the mode is started or stopped, by anyone
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
+    bool systemPollScheduled_ = false;
+    bool enginePaused_ = false;
+    bool inputSourceWaiting_ =
+        false;  // a selection put off while an application left alone was in front
 
     AppPlatform platform_;
     PermissionManager permissionManager_;

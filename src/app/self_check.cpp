@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "engine/keyboard_engine.h"
+#include "model/excluded_applications.h"
 #include "model/keyboard_options.h"
 #include "model/windows_typing_language.h"
 
@@ -38,6 +39,23 @@ SelfCheck::StoredValue storedLanguage(SettingsStore& settings) {
         return {key, quoted + ", not a language: the current input source decides", false};
     }
     return {key, quoted, true};
+}
+
+SelfCheck::StoredValue storedExclusions(SettingsStore& settings) {
+    const std::string key(AppState::excludedApplicationsKey);
+    const std::optional<std::string> bytes = settings.data(key);
+    if (!bytes) {
+        return {key,
+                "absent: a first start leaves the installed remote desktops and virtual "
+                "machines alone, a later one none",
+                true};
+    }
+    const Decoded<ExcludedApplications> decoded = ExcludedApplications::decode(*bytes);
+    if (!decoded) {
+        return {key, "unreadable (" + decoded.error().message + "): an empty list replaces it",
+                false};
+    }
+    return {key, *bytes, true};
 }
 
 std::string describe(const InputSource& source) {
@@ -86,6 +104,15 @@ void reportInputSources(Report& report, const SelfCheck::Findings& findings) {
     };
     choice("English", findings.englishSource, "ABC or U.S.");
     choice("Russian", findings.russianSource, "Russian PC");
+    switch (findings.keyboardType) {
+        case KeyboardType::ansi: report.line("ok", "Keyboard: ANSI"); break;
+        case KeyboardType::iso:
+            report.line("ok",
+                        "Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel types "
+                        "what is printed on them)");
+            break;
+        case KeyboardType::jis: report.line("ok", "Keyboard: JIS"); break;
+    }
 }
 
 void reportLoginItem(Report& report, int status) {
@@ -138,6 +165,7 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     findings.currentSource = ports.inputSources.currentKeyboardSource();
     findings.englishSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::english);
     findings.russianSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::russian);
+    findings.keyboardType = ports.inputSources.physicalKeyboardType();
     findings.loginItemStatus = ports.loginItems.status();
     // Without Accessibility a posted event is dropped: nothing is posted then.
     findings.tapEcho =
@@ -148,6 +176,7 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     findings.settings.push_back(
         {std::string(AppState::modeEnabledKey),
          ports.settings.boolValue(AppState::modeEnabledKey) ? "true" : "false", true});
+    findings.settings.push_back(storedExclusions(ports.settings));
     return findings;
 }
 

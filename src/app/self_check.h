@@ -41,6 +41,7 @@ class SelfCheck {
         std::optional<InputSource> currentSource;
         std::optional<InputSource> englishSource;
         std::optional<InputSource> russianSource;
+        KeyboardType keyboardType = KeyboardType::ansi;
         int loginItemStatus = LoginItemApi::notRegistered;
         SelfCheckProbe::TapEcho tapEcho = SelfCheckProbe::TapEcho::refused;
         std::string settingsDomain;

@@ -21,6 +21,17 @@ inline constexpr std::uint32_t flagsChanged = 12;
 // Notices sent to a tap's callback when the system has disabled the tap.
 inline constexpr std::uint32_t tapDisabledByTimeout = 0xFFFFFFFE;
 inline constexpr std::uint32_t tapDisabledByUserInput = 0xFFFFFFFF;
+// Mouse buttons: pressed, released and moved while pressed, for the left, right and other
+// buttons. Their flags are the modifiers held, as on key events.
+inline constexpr std::uint32_t leftMouseDown = 1;
+inline constexpr std::uint32_t leftMouseUp = 2;
+inline constexpr std::uint32_t rightMouseDown = 3;
+inline constexpr std::uint32_t rightMouseUp = 4;
+inline constexpr std::uint32_t leftMouseDragged = 6;
+inline constexpr std::uint32_t rightMouseDragged = 7;
+inline constexpr std::uint32_t otherMouseDown = 25;
+inline constexpr std::uint32_t otherMouseUp = 26;
+inline constexpr std::uint32_t otherMouseDragged = 27;
 }  // namespace EventType
 
 // Integer fields of an event by the platform's numbers.
@@ -38,6 +49,17 @@ enum class EventSourceState : std::int32_t { combinedSession = 0 };
 // Bits of a tap's event mask: key down, key up and flags changed.
 inline constexpr std::uint64_t keyboardEventMask =
     1ull << EventType::keyDown | 1ull << EventType::keyUp | 1ull << EventType::flagsChanged;
+// The mouse button events: down, up and dragged, of each button (mouse moves are not among
+// them).
+inline constexpr std::uint64_t mouseButtonEventMask =
+    1ull << EventType::leftMouseDown | 1ull << EventType::leftMouseUp |
+    1ull << EventType::rightMouseDown | 1ull << EventType::rightMouseUp |
+    1ull << EventType::leftMouseDragged | 1ull << EventType::rightMouseDragged |
+    1ull << EventType::otherMouseDown | 1ull << EventType::otherMouseUp |
+    1ull << EventType::otherMouseDragged;
+constexpr bool isMouseButtonEvent(std::uint32_t type) {
+    return type < 64 && (mouseButtonEventMask >> type & 1u) != 0;
+}
 
 // The tap's callback: returns the event to deliver (changed or not), or null to drop it.
 // The event is the system's: the callback neither retains nor releases what it returns.

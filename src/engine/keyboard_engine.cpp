@@ -47,7 +47,7 @@ bool KeyboardEngine::start() {
     removeTap();  // one retired inside its callback whose removal has not run yet
     reportState(EngineState::starting());
     TapRef tap = platform_.createTap(TapLocation::session, TapPlacement::headInsert,
-                                     TapOptions::activeFilter, keyboardEventMask,
+                                     TapOptions::activeFilter, wantedEventMask(),
                                      &KeyboardEngine::callback, this);
     if (tap == nullptr) {
         reportState(EngineState::failed(std::string(tapRefusedMessage)));
@@ -62,14 +62,15 @@ bool KeyboardEngine::start() {
     }
     eventTap_ = tap;
     runLoopSource_ = source;
+    tapEventMask_ = wantedEventMask();
     platform_.addToMainRunLoop(source);
     platform_.enableTap(tap, true);
     enabled_ = true;
     languageChordLatched_ = false;
-    // Until now every key reached the application as it is.
+    // Until now every key reached the application as it is; paused, it goes on so.
     const std::uint64_t physical = platform_.physicalModifierFlags();
     const std::uint64_t asTheyAre = ModifierHandover::controlAndCommandKeys(physical);
-    handOverControlAndCommand(asTheyAre, asTheyAre, physical, /*exchanged=*/true);
+    handOverControlAndCommand(asTheyAre, asTheyAre, physical, /*exchanged=*/!paused_);
     diagnostic_.eventTapActive = true;
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();

@@ -16,6 +16,7 @@
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
+#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
@@ -74,8 +75,26 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // Whether a synthetic modifier (the Command of Alt + Tab) is held down right now.
     bool holdsSyntheticModifier() const { return emitter_.holdsAnyModifier(); }
 
+    // Set by the owner at any time (keyboard_engine_pause.cpp). Paused, every event passes as
+    // it is, as if the mode were off: no chords, no typing, no exchange, no diagnostics. The
+    // Control and Command keys held are handed over at each change, as at a start and a stop.
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
+    // The keyboard in use: on ISO the built-in layouts look two keys up at their ANSI places.
+    void setKeyboardType(KeyboardType type) { keyboardType_ = type; }
+    // After a change of options (keyboard_engine_mouse.cpp): the tap sees the mouse buttons
+    // only while options.windowsControlClick is on; while running, a new tap replaces the old
+    // one when that changes.
+    void refreshEventMask();
+
   private:
     EventRef process(std::uint32_t type, EventRef event);
+    // A mouse button event: Control and Command exchanged on its flags, nothing else.
+    EventRef processMouse(EventRef event);
+    // Any key event while paused: it passes as it is.
+    EventRef passWhilePaused(EventRef event);
+    // The event types the tap is to see with the current options.
+    std::uint64_t wantedEventMask() const;
     EventRef processTapDisabled(std::uint32_t type, EventRef event);
     EventRef processKeyDown(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags,
                             bool languageToggleJustMade);
@@ -132,10 +151,14 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The last event toggled the language: a Tab next makes it Alt + Shift + Tab instead.
     bool languageToggleJustMade_ = false;
     // The physical flags of the last event the engine saw, or of the system's state at the
-    // last handover: the application holds their Control and Command keys exchanged.
+    // last handover: the application holds their Control and Command keys exchanged, or as
+    // they are while paused.
     std::uint64_t lastPhysicalFlags_ = 0;
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
+    bool paused_ = false;
+    KeyboardType keyboardType_ = KeyboardType::ansi;
+    std::uint64_t tapEventMask_ = 0;  // of the tap installed
     bool insideCallback_ = false;
     bool tapRetired_ = false;  // disabled inside its callback, removal queued
     DiagnosticSnapshot diagnostic_;

@@ -52,6 +52,14 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     if (platform_.integerField(event, EventField::eventSourceUserData) == syntheticMarker) {
         return event;
     }
+    // The tap sees key downs, key ups, modifier changes and, while Ctrl + click is on, mouse
+    // buttons: whatever is not one of the first three is a mouse button. Neither a mouse
+    // button nor anything while paused is counted, and one test keeps the keys' way short.
+    const bool mouseButton =
+        type - EventType::keyDown > EventType::flagsChanged - EventType::keyDown;
+    if (mouseButton || paused_) {
+        return mouseButton ? processMouse(event) : passWhilePaused(event);
+    }
 
     // A monotonic clock; a step back all the same (a clock that is not) opens a new window
     // rather than keeping the old one open for good.
@@ -127,7 +135,9 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         endAltTab(physicalFlags);
     }
     if (options.fullWindowsTyping) {
-        if (auto text = WindowsMapping::printableText(keyCode, physicalFlags, typingLanguage_)) {
+        if (auto text = WindowsMapping::printableText(
+                WindowsMapping::ansiPositionKeyCode(keyCode, keyboardType_), physicalFlags,
+                typingLanguage_)) {
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);
             diagnostic_.lastTransformedAction.assign(typedTextPrefix).append(*text);

@@ -85,14 +85,12 @@ void KeyboardEngine::handOverControlAndCommand(std::uint64_t mayHold, std::uint6
             change.keyCode, change.down,
             ModifierHandover::withControlAndCommandKeys(others, change.keysAfter));
     }
-    if (exchanged) {
-        lastPhysicalFlags_ = physicalFlags;
-    }
+    lastPhysicalFlags_ = physicalFlags;
 }
 
 std::uint64_t KeyboardEngine::applicationKeys() const {
     return ModifierHandover::controlAndCommandKeys(
-        WindowsMapping::swapControlAndCommand(lastPhysicalFlags_));
+        paused_ ? lastPhysicalFlags_ : WindowsMapping::swapControlAndCommand(lastPhysicalFlags_));
 }
 
 EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) {
@@ -136,7 +134,7 @@ void KeyboardEngine::catchUpAfterGap() {
     // The application may hold a Control or Command key pressed in the gap as it is, and may
     // have let go of one it held under the mapping when a key with that code went up.
     handOverControlAndCommand(applicationKeys() | ModifierHandover::controlAndCommandKeys(physical),
-                              /*surelyHeld=*/0, physical, /*exchanged=*/true);
+                              /*surelyHeld=*/0, physical, /*exchanged=*/!paused_);
 }
 
 }  // namespace varnel

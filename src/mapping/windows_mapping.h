@@ -6,6 +6,7 @@
 
 #include "model/flags.h"
 #include "model/keyboard_options.h"
+#include "model/keyboard_type.h"
 #include "model/windows_action.h"
 #include "model/windows_typing_language.h"
 
@@ -44,6 +45,17 @@ constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
 
 // The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.
 std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode);
+
+// The key code at the same position on an ANSI keyboard, which the built-in layouts are
+// laid out for: on ISO the key left of 1 (code 10) and the key left of Z (code 50) trade
+// codes; everything else is where it is.
+constexpr std::uint16_t ansiPositionKeyCode(std::uint16_t keyCode, KeyboardType keyboard) {
+    constexpr std::uint16_t isoSection = 10, grave = 50;
+    if (keyboard == KeyboardType::iso && (keyCode == isoSection || keyCode == grave)) {
+        return keyCode == isoSection ? grave : isoSection;
+    }
+    return keyCode;
+}
 
 // The character the Windows English or Russian PC layout types for this key, or nothing
 // (a press with Ctrl, Alt, Windows or Fn, or a key without built-in text).

@@ -10,7 +10,9 @@
 
 namespace varnel {
 
-// The nine feature switches of the Windows mode.
+// The feature switches of the Windows mode. The first nine are the original ones, all on by
+// default; the three after them came later, each with the default that keeps what a user
+// who never opens the settings had before, unless that was a fault.
 struct KeyboardOptions {
     bool altShiftChangesLanguage = true;
     bool fullWindowsTyping = true;
@@ -21,8 +23,17 @@ struct KeyboardOptions {
     bool windowsHomeAndEnd = true;
     bool windowsLockShortcut = true;
     bool windowsRecoveryShortcuts = true;
+    // Mouse clicks and drags have Control and Command exchanged too, so that Ctrl + click adds
+    // to a selection. Off: Windows key + click already does that for a user used to the Mac.
+    bool windowsControlClick = false;
+    // While a password is typed macOS lets no tap see the keys: the window and the menu bar
+    // item say so (Varnel pauses cleanly meanwhile, whatever this says).
+    bool secureInputNotice = true;
+    // On ISO keyboards the key left of 1 and the one left of Z type what is printed on them.
+    bool isoKeyboardLayout = true;
 
-    // Every switch on: the record used before anything is loaded and as the fallback.
+    // Each switch at its default: the record used before anything is loaded and as the
+    // fallback.
     static const KeyboardOptions windowsDefaults;
 
     // One entry per field, in field order: its stored name and its member.
@@ -30,18 +41,19 @@ struct KeyboardOptions {
         std::string_view name;
         bool KeyboardOptions::*member;
     };
-    static const std::array<Field, 9> fields;
+    static const std::array<Field, 12> fields;
 
     // Stored form: a JSON object with one boolean member per field.
     nlohmann::json toJson() const;
     std::string encoded() const;
-    // The stored form written over the one stored before: the nine members are written
+    // The stored form written over the one stored before: the known members are written
     // whole, and members of other names (switches of another Varnel version sharing the
     // settings) are kept after them, as they were. Anything but an object before adds nothing.
     std::string encoded(std::string_view storedBefore) const;
     // Not an object fails. Otherwise each member that is a boolean sets its field, and a
-    // missing, null or unreadable member leaves its field on, so that one bad switch costs
-    // none of the others; members of other names are ignored.
+    // missing, null or unreadable member leaves its field at its default, so that one bad
+    // switch costs none of the others (a record stored before a switch existed gets that
+    // switch's default); members of other names are ignored.
     static Decoded<KeyboardOptions> fromJson(const nlohmann::json& json);
     // The same from the stored bytes; text that is not JSON fails too.
     static Decoded<KeyboardOptions> decode(std::string_view data);
@@ -51,7 +63,7 @@ struct KeyboardOptions {
 
 inline const KeyboardOptions KeyboardOptions::windowsDefaults{};
 
-inline const std::array<KeyboardOptions::Field, 9> KeyboardOptions::fields{{
+inline const std::array<KeyboardOptions::Field, 12> KeyboardOptions::fields{{
     {"altShiftChangesLanguage", &KeyboardOptions::altShiftChangesLanguage},
     {"fullWindowsTyping", &KeyboardOptions::fullWindowsTyping},
     {"windowsPCLayouts", &KeyboardOptions::windowsPCLayouts},
@@ -61,6 +73,9 @@ inline const std::array<KeyboardOptions::Field, 9> KeyboardOptions::fields{{
     {"windowsHomeAndEnd", &KeyboardOptions::windowsHomeAndEnd},
     {"windowsLockShortcut", &KeyboardOptions::windowsLockShortcut},
     {"windowsRecoveryShortcuts", &KeyboardOptions::windowsRecoveryShortcuts},
+    {"windowsControlClick", &KeyboardOptions::windowsControlClick},
+    {"secureInputNotice", &KeyboardOptions::secureInputNotice},
+    {"isoKeyboardLayout", &KeyboardOptions::isoKeyboardLayout},
 }};
 
 }  // namespace varnel

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/keyboard_type.h"
+
 namespace varnel {
 
 // One installed input source (keyboard layout): the platform's opaque handle with the two
@@ -29,6 +31,10 @@ class InputSourceApi {
     // source is the current one.
     virtual int enable(const InputSource& source) = 0;
     virtual int select(const InputSource& source) = 0;
+
+    // The physical layout of the keyboard typed on last: ISO or JIS when the system says so,
+    // ANSI for any other answer. Cheap enough to ask every second.
+    virtual KeyboardType physicalKeyboardType() = 0;
 };
 
 }  // namespace varnel

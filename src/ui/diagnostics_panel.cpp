@@ -19,13 +19,19 @@ DiagnosticsPanel::DiagnosticsPanel(AppState& state, QWidget* parent)
     tap_ =
         new ToneLabel({}, Theme::TextStyle::callout, QFont::Normal, Theme::Tone::secondary, this);
     addRow(Theme::qt(Texts::diagTap), tap_, QStringLiteral("diag.tap"), false);
+    secureInput_ =
+        new ToneLabel({}, Theme::TextStyle::callout, QFont::Normal, Theme::Tone::secondary, this);
+    addRow(Theme::qt(Texts::diagSecureInput), secureInput_, QStringLiteral("diag.secureInput"),
+           false);
     const auto row = [this](std::string_view label, const char* name, bool selectable) {
         auto* value = new QLabel(this);
         value->setWordWrap(true);
         return addRow(Theme::qt(label), value, QString::fromLatin1(name), selectable);
     };
+    frontmost_ = row(Texts::diagFrontmost, "diag.frontmost", true);
     language_ = row(Texts::diagLanguage, "diag.language", false);
     inputSource_ = row(Texts::diagInputSource, "diag.inputSource", true);
+    keyboard_ = row(Texts::diagKeyboard, "diag.keyboard", false);
     lastKey_ = row(Texts::diagLastKey, "diag.lastKey", true);
     result_ = row(Texts::diagResult, "diag.result", true);
     processed_ = row(Texts::diagProcessed, "diag.processed", false);
@@ -57,8 +63,27 @@ void DiagnosticsPanel::refresh() {
     const DiagnosticSnapshot& d = state_.diagnostic();
     tap_->setText(Theme::qt(d.eventTapActive ? Texts::diagTapActive : Texts::diagTapInactive));
     tap_->setTone(d.eventTapActive ? Theme::Tone::green : Theme::Tone::secondary);
+    // Secure input is read only while the mode is on.
+    const bool checked = state_.isModeEnabled();
+    const bool secure = state_.isPausedBySecureInput();
+    secureInput_->setText(Theme::qt(!checked ? Texts::diagNotChecked
+                                    : secure ? Texts::diagSecureInputOn
+                                             : Texts::diagSecureInputOff));
+    secureInput_->setTone(secure ? Theme::Tone::orange : Theme::Tone::secondary);
+    QString frontmost = !state_.frontmostName().empty()
+                            ? QString::fromStdString(state_.frontmostName())
+                            : QStringLiteral("—");
+    if (state_.isFrontmostExcluded()) {
+        frontmost += Theme::qt(Texts::diagLeftAlone);
+    }
+    frontmost_->setText(frontmost);
     language_->setText(Theme::qt(state_.typingLanguage().displayName()));
     inputSource_->setText(QString::fromStdString(state_.currentInputSource()));
+    switch (state_.keyboardType()) {
+        case KeyboardType::ansi: keyboard_->setText(QStringLiteral("ANSI")); break;
+        case KeyboardType::iso: keyboard_->setText(QStringLiteral("ISO")); break;
+        case KeyboardType::jis: keyboard_->setText(QStringLiteral("JIS")); break;
+    }
     lastKey_->setText(QString::fromStdString(d.lastPhysicalKey));
     result_->setText(QString::fromStdString(d.lastTransformedAction));
     processed_->setText(QString::number(d.processedEvents));

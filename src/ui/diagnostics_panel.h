@@ -10,7 +10,8 @@ namespace varnel {
 
 class ToneLabel;
 
-// The content of "Диагностика": what the engine last saw and did, live.
+// The content of "Диагностика": what the engine last saw and did, live, with what the system
+// tells about the keyboard (secure input, the application in front, the keyboard's type).
 class DiagnosticsPanel : public QWidget {
     Q_OBJECT
 
@@ -24,8 +25,11 @@ class DiagnosticsPanel : public QWidget {
     AppState& state_;
     int rows_ = 0;
     ToneLabel* tap_;
+    ToneLabel* secureInput_;
+    QLabel* frontmost_;
     QLabel* language_;
     QLabel* inputSource_;
+    QLabel* keyboard_;
     QLabel* lastKey_;
     QLabel* result_;
     QLabel* processed_;

@@ -42,7 +42,9 @@ void MenuBarItem::refresh() {
     const bool on = state_.isModeEnabled();
     const QString symbol =
         on ? QStringLiteral("keyboard.badge.ellipsis") : QStringLiteral("keyboard");
-    const QString name = Theme::qt(on ? Texts::menuBarEnabled : Texts::menuBarDisabled);
+    const QString name = Theme::qt(state_.showsSecureInputNotice() ? Texts::menuBarSecureInput
+                                   : on                            ? Texts::menuBarEnabled
+                                                                   : Texts::menuBarDisabled);
     if (symbol != symbol_) {
         symbol_ = symbol;
         updateIcon();

@@ -42,6 +42,18 @@ ModeCard::ModeCard(AppState& state, QWidget* parent)
     status->addWidget(badge_, 0, Qt::AlignVCenter);
     column->addLayout(status);
 
+    secureInputNotice_ = new QWidget(this);
+    secureInputNotice_->setObjectName(QStringLiteral("secureInputNotice"));
+    auto* notice = new QHBoxLayout(secureInputNotice_);
+    notice->setContentsMargins(0, 0, 0, 0);
+    notice->setSpacing(7);
+    notice->addWidget(new SymbolView("lock.fill", Tone::orange, 16, secureInputNotice_), 0,
+                      Qt::AlignVCenter);
+    notice->addWidget(WidgetStyle::label(Theme::qt(Texts::secureInputNotice), TextStyle::callout,
+                                         QFont::Medium, secureInputNotice_),
+                      1);
+    column->addWidget(secureInputNotice_);
+
     detail_ = WidgetStyle::label({}, TextStyle::callout, QFont::Normal, this);
     detail_->setObjectName(QStringLiteral("detailLabel"));
     WidgetStyle::makeSecondary(detail_);
@@ -73,6 +85,7 @@ void ModeCard::refresh() {
     statusTitle_->setTone(statusTone);
     statusSymbol_->setSymbol(engine.symbol(), statusTone);
     badge_->setVisible(on);
+    secureInputNotice_->setVisible(state_.showsSecureInputNotice());
 
     const std::optional<std::string> detail = engine.detail();
     detail_->setVisible(detail.has_value());

@@ -24,6 +24,8 @@ class ModeCard : public Card {
     SymbolView* statusSymbol_;
     ToneLabel* statusTitle_;
     ToneLabel* badge_;
+    // While secure input pauses the remapping.
+    QWidget* secureInputNotice_;
     QLabel* detail_;
     PushButton* mainButton_;
     QLabel* hint_;

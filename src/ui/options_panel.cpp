@@ -6,11 +6,14 @@
 #include <QVBoxLayout>
 
 #include "ui/check_box.h"
+#include "ui/exclusions_panel.h"
 #include "ui/symbol_view.h"
 #include "ui/texts.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
+
+static_assert(Texts::optionSwitches.size() == KeyboardOptions::fields.size());
 
 OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     auto* column = new QVBoxLayout(this);
@@ -36,10 +39,17 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
             [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
     column->addWidget(launchAtLogin_);
 
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Sunken);
-    column->addWidget(divider);
+    const auto divider = [this, column] {
+        auto* line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        column->addWidget(line);
+    };
+    divider();
+    exclusions_ = new ExclusionsPanel(state_, this);
+    exclusions_->setObjectName(QStringLiteral("exclusionsPanel"));
+    column->addWidget(exclusions_);
+    divider();
 
     auto* emergency = new QHBoxLayout;
     emergency->setSpacing(6);
@@ -60,6 +70,7 @@ void OptionsPanel::refresh() {
         optionSwitches_[i]->setChecked(state_.options().*KeyboardOptions::fields[i].member);
     }
     launchAtLogin_->setChecked(state_.launchAtLogin());
+    exclusions_->refresh();
 }
 
 }  // namespace varnel

@@ -8,9 +8,10 @@
 namespace varnel {
 
 class CheckBox;
+class ExclusionsPanel;
 
-// The content of "Дополнительные настройки": the nine feature switches, the start-at-login
-// switch and the emergency chord.
+// The content of "Дополнительные настройки": the feature switches, the start-at-login
+// switch, the applications left alone and the emergency chord.
 class OptionsPanel : public QWidget {
     Q_OBJECT
 
@@ -20,8 +21,9 @@ class OptionsPanel : public QWidget {
 
   private:
     AppState& state_;
-    std::array<CheckBox*, 9> optionSwitches_{};
+    std::array<CheckBox*, KeyboardOptions::fields.size()> optionSwitches_{};
     CheckBox* launchAtLogin_;
+    ExclusionsPanel* exclusions_;
 };
 
 }  // namespace varnel

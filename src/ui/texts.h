@@ -10,6 +10,8 @@ inline constexpr std::string_view appName = "Varnel";
 inline constexpr std::string_view hideWindowCommand = "Скрыть окно Varnel";
 inline constexpr std::string_view menuBarEnabled = "Varnel включён";
 inline constexpr std::string_view menuBarDisabled = "Varnel выключен";
+inline constexpr std::string_view menuBarSecureInput =
+    "Varnel на паузе: macOS защищает ввод пароля";
 inline constexpr std::string_view subtitle =
     "Одна кнопка превращает Mac-клавиатуру в полноценную Windows-клавиатуру.";
 inline constexpr std::string_view activeBadge = "АКТИВНО";
@@ -20,6 +22,8 @@ inline constexpr std::string_view modeOnHint =
     "Varnel продолжит работать в фоне.";
 inline constexpr std::string_view modeOffHint =
     "Нажмите один раз. Никакие сочетания вручную создавать не нужно.";
+inline constexpr std::string_view secureInputNotice =
+    "Пока вводится пароль, macOS приостанавливает переназначение.";
 inline constexpr std::string_view permissionsTitle = "Разрешения macOS";
 inline constexpr std::string_view accessibilityTitle = "Универсальный доступ";
 inline constexpr std::string_view accessibilitySubtitle =
@@ -35,6 +39,22 @@ inline constexpr std::string_view advancedTitle = "Дополнительные 
 inline constexpr std::string_view emergencyHint =
     "Аварийное отключение: Ctrl + Alt + Windows + Esc";
 inline constexpr std::string_view launchAtLoginSwitch = "Запускать Varnel при входе";
+inline constexpr std::string_view exclusionsTitle = "Приложения без переназначения";
+inline constexpr std::string_view exclusionsHint =
+    "Удалённые рабочие столы и виртуальные машины сами работают как Windows: в них Varnel не "
+    "трогает ни клавиши, ни раскладку.";
+inline constexpr std::string_view exclusionsEmpty = "Список пуст.";
+// %1: the application's name.
+inline constexpr std::string_view exclusionsAdd = "Добавить «%1»";
+inline constexpr std::string_view exclusionsAddUnknown = "Добавить приложение, открытое до Varnel";
+inline constexpr std::string_view exclusionsAddUnknownHint =
+    "Переключитесь в нужное приложение, затем вернитесь в Varnel.";
+inline constexpr std::string_view exclusionsRestore = "Вернуть предложенные";
+inline constexpr std::string_view exclusionsRestoreNothing =
+    "Предложенные приложения уже в списке или не установлены.";
+inline constexpr std::string_view exclusionsRemove = "Убрать";
+// %1: the application's name.
+inline constexpr std::string_view exclusionsRemoveName = "Убрать «%1» из списка";
 inline constexpr std::string_view diagnosticsTitle = "Диагностика";
 inline constexpr std::string_view diagTap = "Перехват событий";
 inline constexpr std::string_view diagTapActive = "Работает";
@@ -45,6 +65,13 @@ inline constexpr std::string_view diagLastKey = "Последнее нажати
 inline constexpr std::string_view diagResult = "Результат";
 inline constexpr std::string_view diagProcessed = "Обработано";
 inline constexpr std::string_view diagBlocked = "Заменено";
+inline constexpr std::string_view diagFrontmost = "Активное приложение";
+inline constexpr std::string_view diagLeftAlone = " · без переназначения";
+inline constexpr std::string_view diagSecureInput = "Защищённый ввод";
+inline constexpr std::string_view diagSecureInputOn = "Включён: переназначение на паузе";
+inline constexpr std::string_view diagSecureInputOff = "Выключен";
+inline constexpr std::string_view diagNotChecked = "Не проверяется";
+inline constexpr std::string_view diagKeyboard = "Клавиатура";
 inline constexpr std::string_view footer =
     "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки "
     "меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». "
@@ -90,7 +117,7 @@ inline constexpr std::array<Feature, 15> features{{
 }};
 
 // The switch text of each field of KeyboardOptions, in field order.
-inline constexpr std::array<std::string_view, 9> optionSwitches{
+inline constexpr std::array<std::string_view, 12> optionSwitches{
     "Shift + Alt мгновенно меняет язык",
     "Полная встроенная Windows-раскладка букв и знаков",
     "Синхронизировать системный индикатор языка macOS",
@@ -100,6 +127,9 @@ inline constexpr std::array<std::string_view, 9> optionSwitches{
     "Home и End работают как в Windows",
     "Windows + L блокирует Mac",
     "Windows-сочетания восстановления",
+    "Ctrl + щелчок мышью как в Windows",
+    "Показывать паузу на время ввода пароля",
+    "ISO-клавиатура: ё и клавиша у левого Shift на своих местах",
 };
 
 }  // namespace varnel::Texts

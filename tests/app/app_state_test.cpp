@@ -43,12 +43,13 @@ TEST_F(AppStateTest, ObserversCanBeRemovedWhileBeingTold) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST_F(AppStateTest, FirstStartWritesOnlyTheOptions) {
+TEST_F(AppStateTest, FirstStartWritesOnlyTheOptionsAndTheApplicationsLeftAlone) {
     mac.inputSources.makeCurrent("com.apple.keylayout.RussianWin");
     launch();
     EXPECT_EQ(state->options(), KeyboardOptions::windowsDefaults);
     EXPECT_EQ(state->typingLanguage(), WindowsTypingLanguage::russian);
-    EXPECT_EQ(mac.settings.size(), 1u);
+    EXPECT_EQ(mac.settings.size(), 2u);
+    EXPECT_EQ(mac.settings.data(AppState::excludedApplicationsKey), "[]");
     EXPECT_EQ(KeyboardOptions::decode(*mac.settings.data(AppState::optionsKey)).value(),
               KeyboardOptions::windowsDefaults);
     EXPECT_FALSE(state->isModeEnabled());
@@ -70,7 +71,7 @@ TEST_F(AppStateTest, StoredLanguageMustBeExact) {
     EXPECT_EQ(state->typingLanguage(), WindowsTypingLanguage::english);
 }
 
-TEST_F(AppStateTest, KeepsTheThreeKeysAndNothingElse) {
+TEST_F(AppStateTest, KeepsTheFourKeysAndNothingElse) {
     launch();
     state->toggleMode();
     mac.settle();
@@ -79,7 +80,7 @@ TEST_F(AppStateTest, KeepsTheThreeKeysAndNothingElse) {
     mac.settle();
     state->setLaunchAtLogin(false);
     state->toggleMode();
-    EXPECT_EQ(mac.settings.size(), 3u);
+    EXPECT_EQ(mac.settings.size(), 4u);
     EXPECT_TRUE(mac.settings.data(AppState::optionsKey));
     EXPECT_EQ(storedString(AppState::typingLanguageKey), "russian");
     EXPECT_TRUE(mac.settings.value(AppState::modeEnabledKey));
@@ -281,13 +282,14 @@ TEST_F(AppStateTest, APermissionTakenAwayIsNoticedWithinTwoSeconds) {
     EXPECT_FALSE(mac.settings.boolValue(AppState::modeEnabledKey));
     EXPECT_EQ(mac.mainQueue.pendingCount(), 0u);  // polling ends with the mode
 
-    // Switched on and off within one poll's interval: still one poll on its way.
+    // Switched on and off within one poll's interval: still one poll of each kind on its way
+    // (permissions, and secure input with the keyboard type).
     mac.permissions.inputMonitoring = true;
     state->toggleMode();
     state->toggleMode();
     state->toggleMode();
     mac.settle();
-    EXPECT_EQ(mac.mainQueue.pendingCount(), 1u);
+    EXPECT_EQ(mac.mainQueue.pendingCount(), 2u);
 }
 
 }  // namespace

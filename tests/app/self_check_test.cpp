@@ -105,6 +105,8 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
     f.mac.settings.setData(AppState::optionsKey, KeyboardOptions::windowsDefaults.encoded());
     f.mac.settings.setString(AppState::typingLanguageKey, "russian");
     f.mac.settings.setBool(AppState::modeEnabledKey, true);
+    f.mac.settings.setData(AppState::excludedApplicationsKey, R"(["com.utmapp.UTM"])");
+    f.mac.inputSources.keyboardType = KeyboardType::iso;
     const std::string options = KeyboardOptions::windowsDefaults.encoded();
     EXPECT_EQ(SelfCheck::report(f.examine()),
               "Varnel self-check\n"
@@ -115,6 +117,8 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
               "  ok    Input sources: 4 installed, current com.apple.keylayout.ABC \"ABC\"\n"
               "  ok    For English: com.apple.keylayout.ABC \"ABC\"\n"
               "  ok    For Russian: com.apple.keylayout.RussianWin \"Russian – PC\"\n"
+              "  ok    Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel "
+              "types what is printed on them)\n"
               "  ok    Login item: enabled\n"
               "  ok    Keyboard tap: a listen-only tap was created\n"
               "  ok    Event echo: an event posted with Varnel's marker came back\n"
@@ -124,6 +128,7 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
                   "\n"
                   "          typingLanguage.v3: \"russian\"\n"
                   "          modeEnabled: true\n"
+                  "          excludedApplications.v1: [\"com.utmapp.UTM\"]\n"
                   "Ready: Varnel can remap the keyboard.\n");
 }
 
@@ -133,6 +138,7 @@ TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
     f.mac.loginItems.currentStatus = LoginItemApi::notFound;
     f.mac.settings.setData(AppState::optionsKey, "{not json");
     f.mac.settings.setString(AppState::typingLanguageKey, "Russian");
+    f.mac.settings.setData(AppState::excludedApplicationsKey, "{}");
     const SelfCheck::Findings findings = f.examine();
     const std::string report = SelfCheck::report(findings);
     for (std::string_view line : {
@@ -147,6 +153,8 @@ TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
              "          typingLanguage.v3: \"Russian\", not a language: the current input source "
              "decides\n",
              "          modeEnabled: false\n",
+             "          excludedApplications.v1: unreadable (excluded applications: expected an "
+             "array): an empty list replaces it\n",
          }) {
         EXPECT_TRUE(contains(report, line)) << line << "\nin:\n" << report;
     }

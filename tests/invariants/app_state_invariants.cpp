@@ -2,21 +2,43 @@
 
 namespace varnel {
 
-std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState& state) {
-    const std::optional<std::string> stored = mac.settings.data(AppState::optionsKey);
+namespace {
+
+// Whether the record stored as data under `key` reads as `inMemory`; the bytes last read and
+// what they decoded to are kept, so that unchanged bytes are not decoded again.
+template <class Record>
+std::optional<std::string> storedAsInMemory(SimMac& mac, std::string_view key,
+                                            std::string_view what, const Record& inMemory,
+                                            std::string& lastBytes, Record& lastDecoded) {
+    const std::optional<std::string> stored = mac.settings.data(key);
     if (!stored) {
-        return "no options are stored";
+        return "no " + std::string(what) + " stored";
     }
-    if (*stored != storedOptions_) {
-        const auto decoded = KeyboardOptions::decode(*stored);
+    if (*stored != lastBytes) {
+        const auto decoded = Record::decode(*stored);
         if (!decoded) {
-            return "the stored options do not read: " + decoded.error().message;
+            return "the stored " + std::string(what) + " do not read: " + decoded.error().message;
         }
-        storedOptions_ = *stored;
-        decodedOptions_ = decoded.value();
+        lastBytes = *stored;
+        lastDecoded = decoded.value();
     }
-    if (decodedOptions_ != state.options()) {
-        return "the stored options differ from the options in memory";
+    if (lastDecoded != inMemory) {
+        return "the stored " + std::string(what) + " differ from those in memory";
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState& state) {
+    if (auto broken = storedAsInMemory(mac, AppState::optionsKey, "options", state.options(),
+                                       storedOptions_, decodedOptions_)) {
+        return broken;
+    }
+    if (auto broken =
+            storedAsInMemory(mac, AppState::excludedApplicationsKey, "applications left alone",
+                             state.excludedApplications(), storedExclusions_, decodedExclusions_)) {
+        return broken;
     }
     if (const auto text = mac.settings.string(AppState::typingLanguageKey)) {
         const auto language = WindowsTypingLanguage::fromRawValue(*text);
@@ -41,7 +63,7 @@ std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState
 }
 
 std::string AppStateInvariants::step(std::mt19937_64& random, SimMac& mac, AppState& state) {
-    const unsigned roll = static_cast<unsigned>(random() % 10);
+    const unsigned roll = static_cast<unsigned>(random() % 12);
     if (roll < 3) {
         const bool accessibility = random() % 2 == 0;
         (accessibility ? mac.permissions.accessibility : mac.permissions.inputMonitoring) = false;
@@ -63,8 +85,21 @@ std::string AppStateInvariants::step(std::mt19937_64& random, SimMac& mac, AppSt
         mac.events.failRunLoopSourceCreation = false;
         return "wake, the restart refused";
     }
-    mac.wait(AppState::permissionPollSeconds + 0.1);
-    return "wait for the permission poll";
+    if (roll < 10) {
+        mac.wait(AppState::permissionPollSeconds + 0.1);
+        return "wait for the permission poll";
+    }
+    if (roll < 11) {
+        const bool add = random() % 2 == 0;
+        if (add) {
+            state.addExcludedApplication(leftAloneApplication);
+        } else {
+            state.removeExcludedApplication(leftAloneApplication);
+        }
+        return add ? "application left alone" : "application no longer left alone";
+    }
+    state.restoreSuggestedExclusions();
+    return "suggestions restored";
 }
 
 bool mainQueueSettled(SimMac& mac) {

@@ -1,6 +1,7 @@
 #include "invariant_run.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
@@ -46,6 +47,8 @@ constexpr std::string_view permissionLostBanner = "macOS отозвала нео
 }  // namespace
 
 InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
+    // Installed before the first start, so the run starts with it left alone.
+    mac_.workspace.install(std::string(AppStateInvariants::leftAloneApplication), "UTM");
     mac_.events.onReceive = [this](const ReceivedEvent& event) { receive(event); };
     mac_.events.onMisuse = [this](const std::string& what) {
         if (misuse_.empty()) {
@@ -61,6 +64,10 @@ InvariantRun::InvariantRun(std::uint64_t seed) : random_(seed) {
 // The application's view of the keyboard, by key code.
 void InvariantRun::receive(const ReceivedEvent& event) {
     ++counts_.eventsReceived;
+    if (isMouseButtonEvent(event.type)) {
+        lastClickFlags_ = event.flags;
+        return;
+    }
     lastFlags_ = event.flags;
     bool down = false;
     if (event.type == EventType::flagsChanged) {
@@ -89,7 +96,7 @@ void InvariantRun::receive(const ReceivedEvent& event) {
 }
 
 bool InvariantRun::engineRemaps() const {
-    return mac_.events.activeTapCount() > 0;
+    return mac_.events.activeTapCount() > 0 && !state_->isEnginePaused();
 }
 
 std::uint16_t InvariantRun::randomKey() {
@@ -123,11 +130,12 @@ void InvariantRun::releaseEverything() {
     }
 }
 
-// Only a running tap can see the chord: not in a gap, nor after a start that failed.
+// Only a running tap can see the chord: not in a gap, nor after a start that failed, nor while
+// a password field has the keys.
 void InvariantRun::emergencyChord() {
     releaseEverything();
     lastStep_ = "emergency chord";
-    mustHaveStopped_ = engineRemaps() && state_->isModeEnabled();
+    mustHaveStopped_ = engineRemaps() && state_->isModeEnabled() && !mac_.secureInput.enabled;
     for (std::uint16_t key : {leftCtrl, leftAlt, leftWin, escape}) {
         press(key);
     }
@@ -141,7 +149,7 @@ void InvariantRun::emergencyChord() {
 void InvariantRun::burst() {
     const std::uint16_t key = keys[random_() % 27];  // no modifier
     lastStep_ = "burst of " + std::to_string(key);
-    const bool wasRunning = engineRemaps() && state_->isModeEnabled();
+    const bool wasRunning = engineRemaps() && state_->isModeEnabled() && !mac_.secureInput.enabled;
     const bool trusted = mac_.permissions.accessibility;
     press(key);
     for (int i = 0; i < 1600 && mac_.keyboard.repeat(key); ++i) {
@@ -165,18 +173,69 @@ void InvariantRun::flipAccessibility() {
     }
 }
 
+// Another application comes to the front (the one left alone among them, or Varnel itself),
+// or a password field takes or leaves the keys; keys may be held.
+void InvariantRun::switchFrontmostOrSecureInput() {
+    if (random_() % 3 == 0) {
+        if (mac_.secureInput.enabled && state_->isModeEnabled() && !state_->secureInputEnabled()) {
+            // A password field has the keys for longer than Varnel takes to read it: a shorter
+            // one could hide a key's release and its next press, which no tap can know.
+            mac_.wait(AppState::systemPollSeconds);
+        }
+        mac_.secureInput.enabled = !mac_.secureInput.enabled;
+        lastStep_ = mac_.secureInput.enabled ? "secure input on" : "secure input off";
+        ++counts_.secureInputFlips;
+        return;
+    }
+    constexpr std::string_view applications[] = {"com.apple.TextEdit",
+                                                 AppStateInvariants::leftAloneApplication,
+                                                 SimWorkspace::varnelIdentifier};
+    const std::string_view application = applications[random_() % std::size(applications)];
+    lastStep_ = "frontmost " + std::string(application);
+    mac_.workspace.activate(std::string(application));
+    ++counts_.frontmostSwitches;
+}
+
+// A click, and the flags it reached the application with.
+std::optional<std::string> InvariantRun::click() {
+    lastStep_ = "click";
+    ++counts_.clicks;
+    const bool knowable = !mac_.events.hasHeldNotices() && mac_.permissions.accessibility &&
+                          mac_.keyboard.modifierFlags() == mac_.events.physicalModifierFlags();
+    const bool exchanged = engineRemaps() && state_->options().windowsControlClick;
+    const std::uint64_t synthetic =
+        state_->engineHoldsModifier() ? EventEmitter::flag(EventEmitter::Modifier::command) : 0;
+    const std::uint64_t physical = mac_.keyboard.modifierFlags();
+    mac_.mouse.click(SimMouse::Button::left);
+    if (!knowable) {
+        return std::nullopt;
+    }
+    ++counts_.clickChecks;
+    const std::uint64_t expected =
+        exchanged ? WindowsMapping::swapControlAndCommand(physical) | synthetic : physical;
+    if (lastClickFlags_ != expected) {
+        return "a click reached the application with flags " + std::to_string(lastClickFlags_) +
+               " instead of " + std::to_string(expected);
+    }
+    return std::nullopt;
+}
+
 void InvariantRun::step() {
     ++counts_.steps;
     const bool wasOn = state_->isModeEnabled();
     const unsigned roll = static_cast<unsigned>(random_() % 1000);
-    if (roll < 420) {
+    if (roll < 400) {
         const std::uint16_t key = randomKey();
         lastStep_ = "press " + std::to_string(key);
         press(key);
-    } else if (roll < 800) {
+    } else if (roll < 410) {
+        brokenClick_ = click();
+    } else if (roll < 770) {
         const std::uint16_t key = randomKey();
         lastStep_ = "release " + std::to_string(key);
         release(key);
+    } else if (roll < 800) {
+        switchFrontmostOrSecureInput();
     } else if (roll < 850) {
         const std::uint16_t key = randomKey();
         lastStep_ = "repeat " + std::to_string(key);
@@ -271,6 +330,9 @@ std::optional<std::string> InvariantRun::checkHeldKeys() {
 }
 
 std::optional<std::string> InvariantRun::check() {
+    if (auto broken = std::exchange(brokenClick_, std::nullopt)) {
+        return broken;
+    }
     if (counts_.flagsChangedReceived != counts_.flagsChangedSent) {
         return "a flags-changed event was dropped";
     }

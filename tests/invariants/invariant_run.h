@@ -32,18 +32,26 @@ struct InvariantCounts {
     std::uint64_t permissionRevocations = 0;
     std::uint64_t permissionStops = 0;  // the mode stopped by a lost permission
     std::uint64_t safeModeStops = 0;
+    std::uint64_t frontmostSwitches = 0;
+    std::uint64_t secureInputFlips = 0;
+    std::uint64_t clicks = 0;
+    std::uint64_t clickChecks = 0;  // clicks whose flags were compared
 };
 
-// Random streams of key presses, releases, repeats, chords, waits, option changes, mode
-// toggles with keys held, tap-disabled notices (at once, or after a gap in which keys pass
-// untouched), Accessibility taken away and given back, wakes and emergency chords through
-// the whole controller on a simulated Mac, with the invariants checked after every step:
+// Random streams of key presses, releases, repeats, chords, clicks, waits, option changes,
+// mode toggles with keys held, tap-disabled notices (at once, or after a gap in which keys
+// pass untouched), Accessibility taken away and given back, wakes, emergency chords, another
+// application coming to the front (one left alone among them) and secure input coming and
+// going (each time for at least as long as Varnel takes to read it) through the whole
+// controller on a simulated Mac, with the invariants checked after every step:
 // - the application holds a modifier key (by key code, from the device bit of each
 //   flags-changed event) exactly when the user physically holds the key that maps to it
 //   under the mapping in force, or the engine holds it as a synthetic modifier; checked
 //   whenever no gap is open (in a gap the engine cannot know);
 // - the application holds no other key that the user does not physically hold;
 // - no synthetic modifier is held without its physical key (Alt for Alt + Tab);
+// - a click carries the modifiers under the mapping in force: exchanged while the engine
+//   remaps and Ctrl + click is on, as they are otherwise;
 // - no flags-changed event is ever dropped, and the simulated system is never misused;
 // - once every physical key is up and the main queue has drained, the engine holds no
 //   synthetic modifier and the application reads no modifier in the flags it saw last;
@@ -67,6 +75,8 @@ class InvariantRun {
     void emergencyChord();
     void burst();
     void flipAccessibility();
+    void switchFrontmostOrSecureInput();
+    std::optional<std::string> click();
     std::uint16_t randomKey();
     void receive(const ReceivedEvent& event);
     bool engineRemaps() const;
@@ -81,7 +91,9 @@ class InvariantRun {
     std::vector<bool> appDown_ = std::vector<bool>(65536, false);
     std::vector<std::uint16_t> appDownKeys_;  // the codes set in appDown_
     std::uint64_t lastFlags_ = 0;
+    std::uint64_t lastClickFlags_ = 0;
     bool mustHaveStopped_ = false;
+    std::optional<std::string> brokenClick_;
     std::string misuse_;
     std::string lastStep_;
 };

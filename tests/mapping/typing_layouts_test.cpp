@@ -124,5 +124,30 @@ TEST(TypingLayouts, OnlyTheFiftyKeysHaveText) {
     }
 }
 
+// What each of the two keys that ISO keyboards report under each other's codes types, once
+// looked up at its ANSI position.
+TEST(TypingLayouts, IsoKeyboardsTypeWhatIsPrintedOnTheKeys) {
+    const auto english = WindowsTypingLanguage::english;
+    const auto russian = WindowsTypingLanguage::russian;
+    struct Case {
+        KeyboardType keyboard;
+        std::uint16_t code;
+        WindowsTypingLanguage language;
+        const char* typed;
+    };
+    const Case cases[] = {
+        // The key left of 1, and the extra key left of Z.
+        {KeyboardType::iso, 10, english, "`"},  {KeyboardType::iso, 10, russian, "ё"},
+        {KeyboardType::iso, 50, english, "\\"}, {KeyboardType::iso, 50, russian, "\\"},
+        {KeyboardType::ansi, 50, russian, "ё"}, {KeyboardType::ansi, 10, english, "\\"},
+        {KeyboardType::jis, 50, english, "`"},  {KeyboardType::iso, 0, russian, "ф"},
+    };
+    for (const Case& c : cases) {
+        const auto code = WindowsMapping::ansiPositionKeyCode(c.code, c.keyboard);
+        EXPECT_EQ(text(code, 0, c.language), c.typed)
+            << c.code << " on keyboard " << static_cast<int>(c.keyboard);
+    }
+}
+
 }  // namespace
 }  // namespace varnel

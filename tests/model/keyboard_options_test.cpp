@@ -9,7 +9,7 @@
 namespace varnel {
 namespace {
 
-// The record with the named fields off and the rest on.
+// The record with the named fields off and the rest at their defaults.
 KeyboardOptions withOff(std::initializer_list<std::string_view> names) {
     KeyboardOptions options = KeyboardOptions::windowsDefaults;
     for (const auto& field : KeyboardOptions::fields) {
@@ -20,10 +20,12 @@ KeyboardOptions withOff(std::initializer_list<std::string_view> names) {
     return options;
 }
 
-TEST(KeyboardOptions, DefaultsAreAllOn) {
+// The nine original switches are on; of the later ones only Ctrl + click starts off, since it
+// changes what a click with a key held does.
+TEST(KeyboardOptions, Defaults) {
     const auto defaults = KeyboardOptions::windowsDefaults;
     for (const auto& field : KeyboardOptions::fields) {
-        EXPECT_TRUE(defaults.*field.member) << field.name;
+        EXPECT_EQ(defaults.*field.member, field.name != "windowsControlClick") << field.name;
     }
     EXPECT_NE(defaults, withOff({"windowsRecoveryShortcuts"}));
 }
@@ -36,7 +38,8 @@ TEST(KeyboardOptions, EncodesEveryFieldUnderItsName) {
         {"windowsPCLayouts", true},           {"windowsEditingShortcuts", true},
         {"printScreenCopiesSelection", true}, {"altF4QuitsApplication", true},
         {"windowsHomeAndEnd", true},          {"windowsLockShortcut", true},
-        {"windowsRecoveryShortcuts", true},
+        {"windowsRecoveryShortcuts", true},   {"windowsControlClick", false},
+        {"secureInputNotice", true},          {"isoKeyboardLayout", true},
     };
     EXPECT_EQ(options.toJson(), expected);
     EXPECT_EQ(nlohmann::json::parse(options.encoded()), expected);
@@ -62,6 +65,16 @@ TEST(KeyboardOptions, DecodesEachReadableMemberAndDefaultsTheRest) {
          withOff({"altF4QuitsApplication"})},
         {R"({"windowsHomeAndEnd": [], "fullWindowsTyping": {}, "windowsPCLayouts": false})",
          withOff({"windowsPCLayouts"})},
+        // A record stored before the later switches existed, or with one unreadable: each takes
+        // its own default, not "on".
+        {R"({"windowsLockShortcut": true, "windowsControlClick": "yes"})",
+         KeyboardOptions::windowsDefaults},
+        {R"({"windowsControlClick": true, "isoKeyboardLayout": false})",
+         [] {
+             KeyboardOptions o = withOff({"isoKeyboardLayout"});
+             o.windowsControlClick = true;
+             return o;
+         }()},
     };
     for (const Case& c : cases) {
         const auto decoded = KeyboardOptions::decode(c.stored);
@@ -95,7 +108,7 @@ TEST(KeyboardOptions, WritingBackKeepsMembersOfOtherNames) {
     const KeyboardOptions options = withOff({"windowsLockShortcut"});
     struct Case {
         std::string before;
-        const char* expectedTail;  // what follows the nine members
+        const char* expectedTail;  // what follows the known members
     };
     const std::size_t deep = 100000;
     const Case cases[] = {
@@ -111,16 +124,16 @@ TEST(KeyboardOptions, WritingBackKeepsMembersOfOtherNames) {
     };
     for (const Case& c : cases) {
         const std::string written = options.encoded(c.before);
-        const std::string nine = options.encoded();
-        ASSERT_EQ(written.substr(0, nine.size() - 1), nine.substr(0, nine.size() - 1))
+        const std::string known = options.encoded();
+        ASSERT_EQ(written.substr(0, known.size() - 1), known.substr(0, known.size() - 1))
             << c.before.substr(0, 80);
-        EXPECT_EQ(written.substr(nine.size() - 1), c.expectedTail) << c.before.substr(0, 80);
+        EXPECT_EQ(written.substr(known.size() - 1), c.expectedTail) << c.before.substr(0, 80);
         EXPECT_EQ(KeyboardOptions::decode(written).value(), options) << c.before.substr(0, 80);
     }
 }
 
 TEST(KeyboardOptions, EveryCombinationSurvivesARoundTrip) {
-    for (unsigned bits = 0; bits < 512; ++bits) {
+    for (unsigned bits = 0; bits < 1u << KeyboardOptions::fields.size(); ++bits) {
         KeyboardOptions options;
         for (unsigned i = 0; i < KeyboardOptions::fields.size(); ++i) {
             options.*KeyboardOptions::fields[i].member = (bits >> i & 1u) != 0;

@@ -56,7 +56,19 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"tapdisable later", "tapdisable: expected timeout or user, not \"later\""},
         {"show everything",
          "show: expected one of state, mode, banner, diagnostic, language, "
-         "inputsource, options, login, permissions, defaults, not \"everything\""},
+         "inputsource, options, login, permissions, defaults, secureinput, exclusions, "
+         "frontmost, not \"everything\""},
+        {"click middle", "click: expected one of left, right, other, not \"middle\""},
+        {"drag left twice", "unexpected argument \"twice\" after drag"},
+        {"keyboard dvorak", "keyboard: expected one of ansi, iso, jis, not \"dvorak\""},
+        {"secureinput maybe", "secureinput: expected on or off, not \"maybe\""},
+        {"frontmost", "frontmost: missing BUNDLEID"},
+        {"exclude add \"two words\"",
+         "exclude: \"two words\" is not a bundle identifier (letters, digits, hyphens and "
+         "periods)"},
+        {"exclude clear", "exclude: expected add, remove or restore, not \"clear\""},
+        {"application remove com.example.none",
+         "no application \"com.example.none\" is installed"},
         {"login \"on", "a double-quoted argument is not closed"},
         {"loginitem fail \"a\\b\"", "only \\\" and \\\\ may follow a backslash in quotes"},
         {"loginitem fail \"a\"b", "a space must follow a double-quoted argument"},
@@ -118,10 +130,15 @@ TEST(VarnelSim, UpdateWritesTheOutputBelowEachCommand) {
 }
 
 TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
-    // The stored options are written at launch: before it, nothing is there.
+    // The stored settings are written at launch: before it, nothing is there, and so this is a
+    // fresh install, whose list of applications left alone starts with the ones it has.
     const Outcome result =
         run("defaults set modeEnabled bool true\n"
             "permission accessibility denied\n"
+            "secureinput on\n"
+            "keyboard iso\n"
+            "application add com.utmapp.UTM \"UTM\"\n"
+            "frontmost com.utmapp.UTM\n"
             "quit\n"
             "show defaults\n");
     EXPECT_EQ(result.out,
@@ -129,9 +146,12 @@ TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
               "\\\"fullWindowsTyping\\\":true,\\\"windowsPCLayouts\\\":true,"
               "\\\"windowsEditingShortcuts\\\":true,\\\"printScreenCopiesSelection\\\":true,"
               "\\\"altF4QuitsApplication\\\":true,\\\"windowsHomeAndEnd\\\":true,"
-              "\\\"windowsLockShortcut\\\":true,\\\"windowsRecoveryShortcuts\\\":true}\"\n"
+              "\\\"windowsLockShortcut\\\":true,\\\"windowsRecoveryShortcuts\\\":true,"
+              "\\\"windowsControlClick\\\":false,\\\"secureInputNotice\\\":true,"
+              "\\\"isoKeyboardLayout\\\":true}\"\n"
               "defaults: typingLanguage.v3=absent\n"
-              "defaults: modeEnabled=true\n");
+              "defaults: modeEnabled=true\n"
+              "defaults: excludedApplications.v1=\"[\\\"com.utmapp.UTM\\\"]\"\n");
 }
 
 // Random lines never crash the simulator; each run ends with a status.

@@ -165,13 +165,14 @@ void ContentViewTest::featureSwitchesWriteTheirField() {
     f.settle();
     for (const auto& field : KeyboardOptions::fields) {
         auto* box = child<QCheckBox>(view, ("option." + std::string(field.name)).c_str());
-        QVERIFY(box->isChecked());
+        const bool initially = KeyboardOptions::windowsDefaults.*field.member;
+        QCOMPARE(box->isChecked(), initially);
         box->click();
         f.settle();
-        QVERIFY(!(f.state->options().*field.member));
-        QVERIFY(!box->isChecked());
+        QCOMPARE(f.state->options().*field.member, !initially);
+        QCOMPARE(box->isChecked(), !initially);
         const auto stored = KeyboardOptions::decode(*f.mac.settings.data(AppState::optionsKey));
-        QVERIFY(!(stored.value().*field.member));
+        QCOMPARE(stored.value().*field.member, !initially);
     }
 }
 
@@ -286,9 +287,10 @@ void ContentViewTest::readableAndOfOneLook() {
                      qPrintable(widget->objectName() + " " + widget->metaObject()->className()));
         }
     }
-    // Every button of the window drawn the one way: the main button, the permission buttons.
+    // Every button of the window drawn the one way: the main button, the permission buttons,
+    // those under the (empty) list of applications left alone.
     const auto buttons = view.findChildren<QPushButton*>();
-    QCOMPARE(buttons.size(), 5);
+    QCOMPARE(buttons.size(), 7);
     for (QPushButton* button : buttons) {
         QVERIFY2(qobject_cast<PushButton*>(button), qPrintable(button->text()));
     }
@@ -334,6 +336,96 @@ void ContentViewTest::paletteChangeRecoloursEverything() {
     QCOMPARE(child<PushButton>(*card, "actionButton")->textColor(),
              dark.color(QPalette::ButtonText));
     QApplication::setPalette(original);
+}
+
+void ContentViewTest::secureInputNoticeComesAndGoes() {
+    UiFixture f;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    f.settle();
+    QWidget* notice = child(view, "secureInputNotice");
+    auto* secure = child<ToneLabel>(view, "diag.secureInput");
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Не проверяется"));
+    f.mac.secureInput.enabled = true;
+    f.state->toggleMode();  // read as the mode starts
+    f.settle();
+    QVERIFY(notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Включён: переназначение на паузе"));
+    f.mac.secureInput.enabled = false;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Выключен"));
+    // With its switch off the notice stays away; the diagnostics still tell.
+    KeyboardOptions options = f.state->options();
+    options.secureInputNotice = false;
+    f.state->setOptions(options);
+    f.mac.secureInput.enabled = true;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(secure->text(), QStringLiteral("Включён: переназначение на паузе"));
+    options.secureInputNotice = true;
+    f.state->setOptions(options);
+    f.settle();
+    QVERIFY(notice->isVisible());
+    // Off with the mode, whatever was read last.
+    f.mac.secureInput.enabled = true;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.state->toggleMode();
+    f.settle();
+    QVERIFY(!notice->isVisible());
+}
+
+void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {
+    UiFixture f;
+    // Installed before the first start: the list begins with it.
+    f.mac.workspace.install("com.parallels.desktop.console", "Parallels Desktop");
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    child<CollapsibleGroup>(view, "advancedSection")->setExpanded(true);
+    f.settle();
+    auto* add = child<PushButton>(view, "addPreviousApplication");
+    auto* restore = child<PushButton>(view, "restoreSuggestions");
+    const auto rows = [&] {
+        QStringList names;
+        for (QWidget* row : child(view, "exclusionsList")->findChildren<QWidget*>()) {
+            if (row->objectName().startsWith(QStringLiteral("exclusion:"))) {
+                names << row->objectName().mid(10);
+            }
+        }
+        return names;
+    };
+    QCOMPARE(rows(), QStringList{QStringLiteral("com.parallels.desktop.console")});
+    QVERIFY(!restore->isEnabled());
+
+    // Safari was in front before Varnel's window: it is what "add" offers.
+    f.mac.workspace.activate("com.apple.Safari");
+    f.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
+    f.settle();
+    QCOMPARE(add->text(), QStringLiteral("Добавить «Safari»"));
+    add->click();
+    f.settle();
+    QCOMPARE(rows(), (QStringList{QStringLiteral("com.parallels.desktop.console"),
+                                  QStringLiteral("com.apple.Safari")}));
+    QVERIFY(!add->isEnabled());  // already on the list
+
+    child<PushButton>(*child(view, "exclusion:com.parallels.desktop.console"), "removeExclusion")
+        ->click();
+    f.settle();
+    QCOMPARE(rows(), QStringList{QStringLiteral("com.apple.Safari")});
+    QVERIFY(restore->isEnabled());  // Parallels is installed and no longer listed
+    restore->click();
+    f.settle();
+    QCOMPARE(rows(), (QStringList{QStringLiteral("com.apple.Safari"),
+                                  QStringLiteral("com.parallels.desktop.console")}));
+    f.state->removeExcludedApplication("com.apple.Safari");
+    f.state->removeExcludedApplication("com.parallels.desktop.console");
+    f.settle();
+    QVERIFY(child(view, "exclusionsEmpty")->isVisible());
 }
 
 }  // namespace varnel

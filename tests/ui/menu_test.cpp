@@ -120,6 +120,15 @@ void MenuTest::menuBarIconFollowsTheMode() {
     f.state->toggleMode();
     f.settle();
     named("keyboard.badge.ellipsis", QStringLiteral("Varnel включён"));
+    // A password field holds the keys: it says so until the field goes.
+    f.mac.secureInput.enabled = true;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    named("keyboard.badge.ellipsis", QStringLiteral("Varnel на паузе: macOS защищает ввод пароля"));
+    f.mac.secureInput.enabled = false;
+    f.mac.wait(AppState::systemPollSeconds);
+    f.settle();
+    named("keyboard.badge.ellipsis", QStringLiteral("Varnel включён"));
     // The emergency chord turns it back.
     for (std::uint16_t key : {59, 58, 55, 53}) {
         f.mac.keyboard.press(key);

@@ -35,7 +35,8 @@ struct ShellFixture : UiFixture {
         AppPlatform platform = mac.platform();
         state = AppState::make(AppPlatform{platform.events, platform.mainQueue, platform.settings,
                                            platform.notifications, control, platform.permissions,
-                                           platform.inputSources, platform.loginItems});
+                                           platform.inputSources, platform.loginItems,
+                                           platform.workspace, platform.secureInput});
         mac.settle();
     }
 };

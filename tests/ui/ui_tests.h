@@ -16,6 +16,8 @@ class ContentViewTest : public QObject {
     void featureGridAndGroups();
     void readableAndOfOneLook();
     void paletteChangeRecoloursEverything();
+    void secureInputNoticeComesAndGoes();
+    void applicationsLeftAloneAreListedAndEdited();
 };
 
 class MenuTest : public QObject {

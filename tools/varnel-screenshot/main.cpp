@@ -4,7 +4,11 @@
 //     varnel-screenshot OUTPUT_DIR
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <cstdio>
@@ -70,6 +74,47 @@ struct Scene {
     }
 };
 
+// A stand-in for an application's icon, as the system would give it: a rounded tile in the
+// application's colour with its initials, drawn at `pixels` and encoded as PNG.
+std::string standInIcon(const QColor& color, const QString& initials, int pixels = 40) {
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile(pixels * 0.06, pixels * 0.06, pixels * 0.88, pixels * 0.88);
+    QLinearGradient gradient(tile.topLeft(), tile.bottomLeft());
+    gradient.setColorAt(0, color.lighter(125));
+    gradient.setColorAt(1, color);
+    QPainterPath path;
+    path.addRoundedRect(tile, pixels * 0.2, pixels * 0.2);
+    painter.fillPath(path, gradient);
+    QFont font = painter.font();
+    font.setPixelSize(pixels * (initials.size() > 2 ? 0.28 : 0.38));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(tile, Qt::AlignCenter, initials);
+    painter.end();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png.toStdString();
+}
+
+// Remote desktops and virtual machines on this Mac before Varnel's first start, which
+// therefore leaves them alone from the start; then the user was in Safari before opening
+// Varnel's window.
+void installRemoteDesktops(SimMac& mac) {
+    mac.workspace.install("com.microsoft.rdc.macos", "Windows App",
+                          standInIcon(QColor(0x1f, 0x6f, 0xd6), QStringLiteral("W")));
+    mac.workspace.install("com.parallels.desktop.console", "Parallels Desktop",
+                          standInIcon(QColor(0xc8, 0x2a, 0x2a), QStringLiteral("PD")));
+    mac.workspace.install("com.utmapp.UTM", "UTM",
+                          standInIcon(QColor(0x3a, 0x5b, 0xa8), QStringLiteral("UTM")));
+    mac.workspace.activate("com.apple.Safari");
+}
+
 enum class Height { full, given };
 
 // The window at `size`, or as tall as its content with Height::full.
@@ -114,8 +159,19 @@ bool lightPictures(const QDir& out) {
                          Height::given);
     }
     {
+        // macOS holds the keys for a password field.
         Scene scene(Theme::lightPalette());
+        scene.mac.secureInput.enabled = true;
         scene.launch();
+        scene.state->toggleMode();
+        ok &= saveWindow(scene, out.filePath("window-secure-input.png"), defaultSize,
+                         Height::given);
+    }
+    {
+        Scene scene(Theme::lightPalette());
+        installRemoteDesktops(scene.mac);
+        scene.launch();
+        scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
         scene.state->toggleMode();
         scene.keys({59, 8});  // Ctrl + C
         scene.expand(false, true);
@@ -143,11 +199,21 @@ bool darkPictures(const QDir& out) {
     bool ok = true;
     {
         Scene scene(Theme::darkPalette());
+        installRemoteDesktops(scene.mac);
         scene.launch();
+        scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
         scene.state->toggleMode();
         scene.keys({59, 8});
         scene.expand(true, true);
         ok &= saveWindow(scene, out.filePath("window-dark.png"), defaultSize, Height::full);
+    }
+    {
+        Scene scene(Theme::darkPalette());
+        scene.mac.secureInput.enabled = true;
+        scene.launch();
+        scene.state->toggleMode();
+        ok &= saveWindow(scene, out.filePath("window-dark-secure-input-minimum.png"), minimumSize,
+                         Height::given);
     }
     {
         // Opened in light, then the system turns dark, as a Mac does at dusk.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/excluded_applications.h"
 #include "model/keyboard_options.h"
 #include "platform/sim/sim_key_names.h"
 
@@ -148,6 +149,24 @@ Result permission(Reader& reader) {
     return finish(reader, command);
 }
 
+// ID, and with an add a double-quoted NAME if one follows.
+Result withIdAndName(Reader& reader, Command command, bool mayName) {
+    const Word* id = reader.take();
+    if (!id) {
+        return reader.missing("ID");
+    }
+    command.name = id->text;
+    if (mayName && !reader.done()) {
+        auto name = quotedText(reader, "NAME");
+        if (auto* error = errorOf(name)) {
+            return error->message;
+        }
+        command.text = std::get<std::string>(name);
+        command.hasText = true;
+    }
+    return finish(reader, command);
+}
+
 Result inputSource(Reader& reader) {
     const Word* action = reader.take();
     if (!action) {
@@ -171,7 +190,6 @@ Result inputSource(Reader& reader) {
         command.number = *value;
         return finish(reader, command);
     }
-    const Word* id = nullptr;
     Command command{Verb::inputSourceAdd};
     if (action->text == "add") {
         command.verb = Verb::inputSourceAdd;
@@ -182,19 +200,7 @@ Result inputSource(Reader& reader) {
     } else {
         return "inputsource: expected add, remove, current or fail, not " + quote(action->text);
     }
-    if (!(id = reader.take())) {
-        return reader.missing("ID");
-    }
-    command.name = id->text;
-    if (command.verb == Verb::inputSourceAdd && !reader.done()) {
-        auto name = quotedText(reader, "NAME");
-        if (auto* error = errorOf(name)) {
-            return error->message;
-        }
-        command.text = std::get<std::string>(name);
-        command.hasText = true;
-    }
-    return finish(reader, command);
+    return withIdAndName(reader, command, command.verb == Verb::inputSourceAdd);
 }
 
 Result loginItem(Reader& reader) {
@@ -360,6 +366,58 @@ Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_vi
            quote(word->text);
 }
 
+// application add ID ["NAME"] | application remove ID
+Result application(Reader& reader) {
+    auto add = choice(reader, "add", "remove");
+    if (auto* error = errorOf(add)) {
+        return error->message;
+    }
+    const bool adds = std::get<bool>(add);
+    return withIdAndName(reader, Command{adds ? Verb::applicationAdd : Verb::applicationRemove},
+                         adds);
+}
+
+// A bundle identifier: letters, digits, hyphens and periods.
+Result withBundleIdentifier(Reader& reader, Verb verb) {
+    const Word* id = reader.take();
+    if (!id) {
+        return reader.missing("BUNDLEID");
+    }
+    if (!ExcludedApplications::isBundleIdentifier(id->text)) {
+        return std::string(reader.command()) + ": " + quote(id->text) +
+               " is not a bundle identifier (letters, digits, hyphens and periods)";
+    }
+    Command command{verb};
+    command.name = id->text;
+    return finish(reader, command);
+}
+
+// exclude add|remove BUNDLEID | exclude restore
+Result exclude(Reader& reader) {
+    const Word* action = reader.take();
+    if (!action) {
+        return reader.missing("add, remove or restore");
+    }
+    if (action->text == "restore") {
+        return finish(reader, Command{Verb::excludeRestore});
+    }
+    if (action->text != "add" && action->text != "remove") {
+        return "exclude: expected add, remove or restore, not " + quote(action->text);
+    }
+    return withBundleIdentifier(reader,
+                                action->text == "add" ? Verb::excludeAdd : Verb::excludeRemove);
+}
+
+// click [left|right|other], drag [left|right|other]: the left button when none is named.
+Result mouse(Reader& reader, Verb verb) {
+    Command command{verb};
+    command.name = "left";
+    if (reader.done()) {
+        return command;
+    }
+    return oneWordOf(reader, verb, {"left", "right", "other"});
+}
+
 // tapdisable timeout|user [later]
 Result tapDisable(Reader& reader) {
     auto timeout = choice(reader, "timeout", "user");
@@ -410,10 +468,32 @@ Result parseCommand(const std::vector<Word>& words) {
         return option(reader);
     if (verb == "tapdisable")
         return tapDisable(reader);
+    if (verb == "application")
+        return application(reader);
+    if (verb == "frontmost")
+        return withBundleIdentifier(reader, Verb::frontmost);
+    if (verb == "exclude")
+        return exclude(reader);
+    if (verb == "click")
+        return mouse(reader, Verb::click);
+    if (verb == "drag")
+        return mouse(reader, Verb::drag);
+    if (verb == "keyboard")
+        return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
+    if (verb == "secureinput") {
+        auto on = choice(reader, "on", "off");
+        if (auto* error = errorOf(on)) {
+            return error->message;
+        }
+        Command command{Verb::secureInput};
+        command.on = std::get<bool>(on);
+        return finish(reader, command);
+    }
     if (verb == "show") {
-        return oneWordOf(reader, Verb::show,
-                         {"state", "mode", "banner", "diagnostic", "language", "inputsource",
-                          "options", "login", "permissions", "defaults"});
+        return oneWordOf(
+            reader, Verb::show,
+            {"state", "mode", "banner", "diagnostic", "language", "inputsource", "options", "login",
+             "permissions", "defaults", "secureinput", "exclusions", "frontmost"});
     }
     if (verb == "login") {
         auto on = choice(reader, "on", "off");

@@ -26,6 +26,11 @@ struct Command {
         defaultsSetString,
         defaultsSetBool,
         defaultsDelete,
+        secureInput,
+        frontmost,
+        keyboardType,
+        applicationAdd,
+        applicationRemove,
         launch,
         quit,
         // keyboard
@@ -34,6 +39,9 @@ struct Command {
         tap,
         chord,
         repeat,
+        // mouse
+        click,
+        drag,
         // time, person and system
         wait,
         toggle,
@@ -44,6 +52,9 @@ struct Command {
         dismiss,
         wake,
         tapDisable,
+        excludeAdd,
+        excludeRemove,
+        excludeRestore,
         show,
     };
 
@@ -51,10 +62,12 @@ struct Command {
 
     Verb verb;
     std::vector<std::uint16_t> keys;  // press, release, tap, chord, repeat
-    std::string name;  // permission, source ID, defaults key, option, show, tapdisable kind
-    std::string text;  // source name, login failure message, defaults text
+    // permission, source or bundle ID, defaults key, option, show, tapdisable kind, keyboard
+    // type, mouse button
+    std::string name;
+    std::string text;  // source or application name, login failure message, defaults text
     bool hasText = false;
-    bool on = false;          // granted, on, true, tapdisable later
+    bool on = false;          // granted, on, true, tapdisable later, secure input on
     std::int64_t number = 0;  // status codes, login status, repeat count
     double seconds = 0;
 

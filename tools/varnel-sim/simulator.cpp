@@ -115,6 +115,21 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
         case Verb::defaultsSetString: mac_.settings.setString(command.name, command.text); break;
         case Verb::defaultsSetBool: mac_.settings.setBool(command.name, command.on); break;
         case Verb::defaultsDelete: mac_.settings.remove(command.name); break;
+        case Verb::secureInput: mac_.secureInput.enabled = command.on; break;
+        case Verb::frontmost: mac_.workspace.activate(command.name); break;
+        case Verb::keyboardType:
+            mac_.inputSources.keyboardType = command.name == "iso"   ? KeyboardType::iso
+                                             : command.name == "jis" ? KeyboardType::jis
+                                                                     : KeyboardType::ansi;
+            break;
+        case Verb::applicationAdd:
+            mac_.workspace.install(command.name, command.hasText ? command.text : command.name);
+            break;
+        case Verb::applicationRemove:
+            if (!mac_.workspace.uninstall(command.name)) {
+                return "no application \"" + command.name + "\" is installed";
+            }
+            break;
         case Verb::launch: launch(); break;
         case Verb::quit: quit(); break;
         default: break;
@@ -207,6 +222,17 @@ void Simulator::runPerson(const Command& command) {
         case Verb::refresh: app_->refreshPermissions(); break;
         case Verb::dismiss: app_->setBannerMessage(std::nullopt); break;
         case Verb::wake: mac_.notifications.post(SystemNotification::systemDidWake); break;
+        case Verb::click:
+        case Verb::drag: {
+            const SimMouse::Button button = command.name == "right"   ? SimMouse::Button::right
+                                            : command.name == "other" ? SimMouse::Button::other
+                                                                      : SimMouse::Button::left;
+            command.verb == Verb::click ? mac_.mouse.click(button) : mac_.mouse.drag(button);
+            break;
+        }
+        case Verb::excludeAdd: app_->addExcludedApplication(command.name); break;
+        case Verb::excludeRemove: app_->removeExcludedApplication(command.name); break;
+        case Verb::excludeRestore: app_->restoreSuggestedExclusions(); break;
         case Verb::tapDisable:
             mac_.events.disableTapsBySystem(command.name == "timeout"
                                                 ? EventType::tapDisabledByTimeout
@@ -262,10 +288,25 @@ void Simulator::show(const std::string& what) {
               granted(app.permissions().accessibility) +
               " inputMonitoring=" + granted(app.permissions().inputMonitoring));
     } else if (what == "defaults") {
-        for (std::string_view key :
-             {AppState::optionsKey, AppState::typingLanguageKey, AppState::modeEnabledKey}) {
+        for (std::string_view key : {AppState::optionsKey, AppState::typingLanguageKey,
+                                     AppState::modeEnabledKey, AppState::excludedApplicationsKey}) {
             print("defaults: " + std::string(key) + "=" + storedValue(mac_.settings.value(key)));
         }
+    } else if (what == "secureinput") {
+        print("secureinput: " + onOff(app.secureInputEnabled()));
+    } else if (what == "exclusions") {
+        std::string line = "exclusions:";
+        for (const std::string& id : app.excludedApplications().bundleIdentifiers) {
+            line += " " + id;
+        }
+        print(app.excludedApplications().bundleIdentifiers.empty() ? "exclusions: none" : line);
+    } else if (what == "frontmost") {
+        const auto& frontmost = app.frontmostApplication();
+        std::string line = "frontmost: " + (frontmost ? frontmost->bundleIdentifier : "none");
+        if (app.isFrontmostExcluded()) {
+            line += " (left alone)";
+        }
+        print(line);
     }
 }
 

@@ -58,4 +58,13 @@ int MacInputSources::select(const InputSource& source) {
     return static_cast<int>(TISSelectInputSource(tisSource(source)));
 }
 
+KeyboardType MacInputSources::physicalKeyboardType() {
+    // The type of the keyboard the user typed on last, as the system names its layout.
+    switch (KBGetLayoutType(static_cast<SInt16>(LMGetKbdType()))) {
+        case kKeyboardISO: return KeyboardType::iso;
+        case kKeyboardJIS: return KeyboardType::jis;
+        default: return KeyboardType::ansi;
+    }
+}
+
 }  // namespace varnel

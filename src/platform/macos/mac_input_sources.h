@@ -12,6 +12,8 @@ class MacInputSources : public InputSourceApi {
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;
     int select(const InputSource& source) override;
+    // KBGetLayoutType(LMGetKbdType()), HIToolbox.
+    KeyboardType physicalKeyboardType() override;
 };
 
 }  // namespace varnel

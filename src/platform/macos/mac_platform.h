@@ -6,8 +6,10 @@
 #include "platform/macos/mac_input_sources.h"
 #include "platform/macos/mac_login_items.h"
 #include "platform/macos/mac_permissions.h"
+#include "platform/macos/mac_secure_input.h"
 #include "platform/macos/mac_settings_store.h"
 #include "platform/macos/mac_system_notifications.h"
+#include "platform/macos/mac_workspace.h"
 
 namespace varnel {
 
@@ -21,11 +23,13 @@ struct MacPlatform {
     MacPermissions permissions;
     MacInputSources inputSources;
     MacLoginItems loginItems;
+    MacWorkspace workspace;
+    MacSecureInput secureInput;
     InputSourceManager inputSourceManager{inputSources};
 
     AppPlatform platform(MainQueue& mainQueue) {
-        return {events,      mainQueue,   settings,           notifications,
-                application, permissions, inputSourceManager, loginItems};
+        return {events,      mainQueue,          settings,   notifications, application,
+                permissions, inputSourceManager, loginItems, workspace,     secureInput};
     }
 };
 

@@ -230,7 +230,10 @@ EventRef SimEventSystem::call(Tap& tap, std::uint32_t type, EventRef event) {
 void SimEventSystem::deliver(SimEvent& event) {
     ++deliveryDepth_;
     bool dropped = false;
-    for (std::size_t i = 0; i < taps_.size() && !dropped; ++i) {
+    // A password field has the keys to itself: no tap sees them.
+    const bool hidden = (event.type == EventType::keyDown || event.type == EventType::keyUp) &&
+                        secureInput && secureInput();
+    for (std::size_t i = 0; i < taps_.size() && !dropped && !hidden; ++i) {
         Tap& tap = *taps_[i];
         // A disabled tap lets events pass untouched.
         if (!isActive(tap) || event.type >= 64 || !(tap.mask >> event.type & 1u)) {

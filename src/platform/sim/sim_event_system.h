@@ -42,6 +42,8 @@ struct ReceivedEvent {
 // - while the process is not trusted (Accessibility), an active tap stalls at the first
 //   event that reaches it and is disabled for timeout; the event goes on unchanged;
 // - a keyboard event made for a modifier key is a flags-changed event;
+// - while secure input is on, key downs and ups pass every tap unseen (modifier changes are
+//   still seen);
 // - tearing a tap down inside its own callback, or taking an enabled tap's source off the run
 //   loop, is reported through onMisuse.
 class SimEventSystem : public EventPlatform {
@@ -97,6 +99,8 @@ class SimEventSystem : public EventPlatform {
 
     // Whether the process is trusted for Accessibility; absent means trusted.
     std::function<bool()> processTrusted;
+    // Whether some process has secure keyboard input on; absent means off.
+    std::function<bool()> secureInput;
     // Failures on demand: a tap is refused while this answers false (as without the
     // permissions); run-loop sources, event sources and keyboard events fail while their
     // flag is set.

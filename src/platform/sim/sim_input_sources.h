@@ -12,13 +12,15 @@
 namespace varnel {
 
 // The simulated Mac's installed input sources, any identifier or name of which may be
-// absent, with the current one. Enabling and selecting succeed unless a result is queued.
+// absent, with the current one, and the kind of keyboard attached. Enabling and selecting succeed
+// unless a result is queued.
 class SimInputSources : public InputSourceApi {
   public:
     std::vector<InputSource> installedSources() override;
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;
     int select(const InputSource& source) override;
+    KeyboardType physicalKeyboardType() override { return keyboardType; }
 
     void add(std::optional<std::string> identifier, std::optional<std::string> localizedName);
     // Both answer false when no source has that identifier. Removing the current source
@@ -29,6 +31,8 @@ class SimInputSources : public InputSourceApi {
     void clear();
     std::optional<std::string> currentIdentifier() const;
 
+    // The keyboard attached: ANSI unless a test says otherwise.
+    KeyboardType keyboardType = KeyboardType::ansi;
     // Status codes for the next calls, one per call; 0 once they run out.
     std::deque<int> enableResults;
     std::deque<int> selectResults;

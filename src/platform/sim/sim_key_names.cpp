@@ -71,7 +71,28 @@ std::string_view typeWord(std::uint32_t type) {
         case EventType::keyDown: return "down";
         case EventType::keyUp: return "up";
         case EventType::flagsChanged: return "flags";
+        case EventType::leftMouseDown:
+        case EventType::rightMouseDown:
+        case EventType::otherMouseDown: return "click";
+        case EventType::leftMouseDragged:
+        case EventType::rightMouseDragged:
+        case EventType::otherMouseDragged: return "drag";
+        case EventType::leftMouseUp:
+        case EventType::rightMouseUp:
+        case EventType::otherMouseUp: return "release";
         default: return "event";
+    }
+}
+
+std::string_view mouseButtonName(std::uint32_t type) {
+    switch (type) {
+        case EventType::leftMouseDown:
+        case EventType::leftMouseUp:
+        case EventType::leftMouseDragged: return "left";
+        case EventType::rightMouseDown:
+        case EventType::rightMouseUp:
+        case EventType::rightMouseDragged: return "right";
+        default: return "other";
     }
 }
 
@@ -134,7 +155,8 @@ std::string quoted(std::string_view text) {
 std::string describe(const ReceivedEvent& event) {
     std::string out(typeWord(event.type));
     out += ' ';
-    out += canonicalName(event.keyCode);
+    out +=
+        isMouseButtonEvent(event.type) ? mouseButtonName(event.type) : canonicalName(event.keyCode);
     out += ' ';
     out += describeFlags(event.flags);
     if (!event.text.empty()) {

@@ -18,7 +18,8 @@ std::string canonicalName(std::uint16_t keyCode);
 // The bits among Control, Option, Shift, Command, CapsLock, Fn, NumPad, in that order:
 // "[Control+Shift]", or "[]".
 std::string describeFlags(std::uint64_t flags);
-// "down C [Command]", "flags LeftCtrl [Control]", "up A []" followed by the text in quotes.
+// "down C [Command]", "flags LeftCtrl [Control]", "up A []" followed by the text in quotes;
+// a mouse button: "click left [Command]", "drag left [Command]", "release left [Command]".
 std::string describe(const ReceivedEvent& event);
 // Text in double quotes, with \ written \\, " written \" and a line break \n.
 std::string quoted(std::string_view text);

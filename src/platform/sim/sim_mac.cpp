@@ -12,16 +12,18 @@ SimMac::SimMac() {
     inputSources.makeCurrent("com.apple.keylayout.ABC");
     events.tapAllowed = [this] { return permissions.allGranted(); };
     events.processTrusted = [this] { return permissions.accessibility; };
+    events.secureInput = [this] { return secureInput.enabled; };
 }
 
 AppPlatform SimMac::platform() {
-    return {events,      mainQueue,   settings,           notifications,
-            application, permissions, inputSourceManager, loginItems};
+    return {events,      mainQueue,          settings,   notifications, application,
+            permissions, inputSourceManager, loginItems, workspace,     secureInput};
 }
 
 void SimMac::forgetProcess() {
     mainQueue.clear();
     notifications.removeAllObservers();
+    workspace.removeAllObservers();
 }
 
 }  // namespace varnel

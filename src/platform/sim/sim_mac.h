@@ -9,17 +9,22 @@
 #include "platform/sim/sim_input_sources.h"
 #include "platform/sim/sim_keyboard.h"
 #include "platform/sim/sim_login_items.h"
+#include "platform/sim/sim_mouse.h"
 #include "platform/sim/sim_permissions.h"
 #include "platform/sim/sim_run_loop.h"
+#include "platform/sim/sim_secure_input.h"
 #include "platform/sim/sim_system_notifications.h"
+#include "platform/sim/sim_workspace.h"
 
 namespace varnel {
 
 // A whole simulated Mac: every port in memory, and the wiring an application needs.
 // A fresh one is the Mac varnel-sim starts from: both permissions granted; ABC (current),
-// Russian – PC, U.S. and Russian installed; the login item not registered; empty defaults;
-// the clock at 0. Creating a tap fails while either permission is denied, and a running tap
-// stalls and is disabled for timeout while Accessibility is.
+// Russian – PC, U.S. and Russian installed on an ANSI keyboard; the login item not
+// registered; empty defaults; the clock at 0; TextEdit frontmost, with Safari, Terminal and
+// Varnel installed (no remote desktop or virtual machine); secure input off. Creating a tap fails
+// while either permission is denied, and a running tap stalls and is disabled for timeout while
+// Accessibility is.
 class SimMac {
   public:
     SimMac();
@@ -37,12 +42,15 @@ class SimMac {
     ManualMainQueue mainQueue{clock};
     SimEventSystem events{clock};
     SimKeyboard keyboard{events};
+    SimMouse mouse{events, keyboard};
     SimPermissions permissions;
     SimInputSources inputSources;
     SimLoginItems loginItems;
     MemorySettingsStore settings;
     SimSystemNotifications notifications;
     SimApplicationControl application;
+    SimWorkspace workspace;
+    SimSecureInput secureInput;
     InputSourceManager inputSourceManager{inputSources};
     SimRunLoop runLoop{clock, events, mainQueue};
 };

@@ -21,9 +21,9 @@ TEST(QtSystemNotificationsTest, QuittingStopsTheEngineAndKeepsTheMode) {
     SimMac mac;
     QtSystemNotifications notifications(mac.notifications);
     const AppPlatform sim = mac.platform();
-    auto state =
-        AppState::make({sim.events, sim.mainQueue, sim.settings, notifications, sim.application,
-                        sim.permissions, sim.inputSources, sim.loginItems});
+    auto state = AppState::make({sim.events, sim.mainQueue, sim.settings, notifications,
+                                 sim.application, sim.permissions, sim.inputSources, sim.loginItems,
+                                 sim.workspace, sim.secureInput});
     state->toggleMode();
     mac.settle();
     ASSERT_EQ(mac.events.activeTapCount(), 1u);

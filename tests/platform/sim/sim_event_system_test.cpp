@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/flags.h"
+#include "platform/sim/sim_mouse.h"
 #include "platform/sim/sim_run_loop.h"
 
 namespace varnel {
@@ -131,6 +133,57 @@ TEST_F(SimEventSystemTest, ModifierKeysMakeFlagsChangedEvents) {
                                              "app 12:54", "app 12:54", "app 12:59", "app 12:59",
                                              "app 12:63", "app 12:63", "app 10:64", "app 11:64"}));
     EXPECT_EQ(events.liveEventCount(), 0u);
+}
+
+TEST_F(SimEventSystemTest, SecureInputHidesKeysFromEveryTapButNotModifierChanges) {
+    RecordingTap tap{&events, &log, "tap"};
+    tap.install();
+    bool secure = true;
+    events.secureInput = [&] { return secure; };
+    inject(EventType::keyDown, 7);
+    inject(EventType::keyUp, 7);
+    inject(EventType::flagsChanged, 59);
+    EXPECT_EQ(log, (std::vector<std::string>{"app 10:7", "app 11:7", "tap 12:59", "app 12:59"}));
+    secure = false;
+    log.clear();
+    inject(EventType::keyUp, 7);
+    EXPECT_EQ(log, (std::vector<std::string>{"tap 11:7"}));
+}
+
+// Mouse buttons reach only a tap whose mask asks for them, under the modifiers held.
+TEST(SimMouse, ButtonsUnderTheModifiersHeldReachTapsThatAskForThem) {
+    SimClock clock;
+    SimEventSystem events(clock);
+    SimKeyboard keyboard(events);
+    SimMouse mouse(events, keyboard);
+    std::vector<std::pair<std::uint32_t, std::uint64_t>> received;
+    events.onReceive = [&](const ReceivedEvent& e) { received.emplace_back(e.type, e.flags); };
+    int seen = 0;
+    const TapCallback count = [](void*, std::uint32_t, EventRef event, void* userInfo) {
+        ++*static_cast<int*>(userInfo);
+        return event;
+    };
+    events.addToMainRunLoop(events.createRunLoopSource(
+        events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
+                         keyboardEventMask, count, &seen)));
+    keyboard.press(62);  // right Control
+    received.clear();
+    mouse.click(SimMouse::Button::left);
+    mouse.drag(SimMouse::Button::other);
+    const std::uint64_t rightControl = Flags::control | Flags::rightControl;
+    EXPECT_EQ(received, (std::vector<std::pair<std::uint32_t, std::uint64_t>>{
+                            {EventType::leftMouseDown, rightControl},
+                            {EventType::leftMouseUp, rightControl},
+                            {EventType::otherMouseDown, rightControl},
+                            {EventType::otherMouseDragged, rightControl},
+                            {EventType::otherMouseUp, rightControl},
+                        }));
+    EXPECT_EQ(seen, 1);  // the Control key only
+    events.addToMainRunLoop(events.createRunLoopSource(
+        events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
+                         mouseButtonEventMask, count, &seen)));
+    mouse.click(SimMouse::Button::right);
+    EXPECT_EQ(seen, 3);
 }
 
 // Tearing a tap down from inside its own callback relies on what a Mac does not promise;

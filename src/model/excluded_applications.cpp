@@ -1,0 +1,66 @@
+#include "model/excluded_applications.h"
+
+#include <algorithm>
+
+#include <nlohmann/json.hpp>
+
+namespace varnel {
+
+namespace {
+
+bool sameIdentifier(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+bool ExcludedApplications::isBundleIdentifier(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-' || c == '.';
+    });
+}
+
+bool ExcludedApplications::contains(std::string_view bundleIdentifier) const {
+    return std::any_of(bundleIdentifiers.begin(), bundleIdentifiers.end(),
+                       [&](const std::string& id) { return sameIdentifier(id, bundleIdentifier); });
+}
+
+bool ExcludedApplications::add(std::string_view bundleIdentifier) {
+    if (!isBundleIdentifier(bundleIdentifier) || contains(bundleIdentifier)) {
+        return false;
+    }
+    bundleIdentifiers.emplace_back(bundleIdentifier);
+    return true;
+}
+
+bool ExcludedApplications::remove(std::string_view bundleIdentifier) {
+    return std::erase_if(bundleIdentifiers, [&](const std::string& id) {
+               return sameIdentifier(id, bundleIdentifier);
+           }) != 0;
+}
+
+std::string ExcludedApplications::encoded() const {
+    return nlohmann::json(bundleIdentifiers).dump();
+}
+
+Decoded<ExcludedApplications> ExcludedApplications::decode(std::string_view data) {
+    const nlohmann::json json = nlohmann::json::parse(data, nullptr, /*allow_exceptions=*/false);
+    if (json.is_discarded()) {
+        return DecodeError{"excluded applications: the stored data is not JSON"};
+    }
+    if (!json.is_array()) {
+        return DecodeError{"excluded applications: expected an array"};
+    }
+    ExcludedApplications list;
+    for (const auto& entry : json) {
+        if (entry.is_string()) {
+            list.add(entry.get_ref<const std::string&>());
+        }
+    }
+    return list;
+}
+
+}  // namespace varnel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/workspace.h"
+
+namespace varnel {
+
+// The simulated Mac's applications: the installed ones with their names (and, if a test
+// gives one, an icon), and the frontmost one. Varnel itself is installed as
+// "app.varnel.Varnel"; activating it is what clicking its window does.
+class SimWorkspace : public Workspace {
+  public:
+    static constexpr std::string_view varnelIdentifier = "app.varnel.Varnel";
+
+    SimWorkspace();
+
+    std::optional<Application> frontmostApplication() override;
+    ObserverToken observeActivations(std::function<void(const Application&)> handler) override;
+    std::optional<std::string> installedApplicationName(std::string_view bundleIdentifier) override;
+    std::optional<std::string> applicationIcon(std::string_view bundleIdentifier,
+                                               int pixels) override;
+
+    void install(std::string bundleIdentifier, std::string name, std::string pngIcon = {});
+    // False when no such application is installed.
+    bool uninstall(std::string_view bundleIdentifier);
+    // Makes the application frontmost (installed or not) and tells every observer, in the
+    // order they were added.
+    void activate(std::string bundleIdentifier);
+    const std::string& frontmost() const { return frontmost_; }
+    // Forgets every observer, as when the observing process ends.
+    void removeAllObservers() { observers_.clear(); }
+
+  private:
+    struct Installed {
+        std::string name;
+        std::string icon;  // PNG data, or empty
+    };
+    Application describe(const std::string& bundleIdentifier) const;
+
+    std::map<std::string, Installed, std::less<>> installed_;
+    std::string frontmost_;
+    std::vector<std::function<void(const Application&)>> observers_;
+};
+
+}  // namespace varnel
