@@ -9,6 +9,7 @@
 
 #include "allocation_counter.h"
 #include "engine/keyboard_engine.h"
+#include "model/diagnostic_snapshot.h"
 #include "model/flags.h"
 #include "platform/sim/manual_main_queue.h"
 
@@ -115,11 +116,25 @@ std::array<CoreEvent, 14> sentenceEvents() {
     }};
 }
 
+// The engine's diagnostics as the interface takes them: the latest snapshot kept, its
+// texts copied and read. An owner that ignored them would leave their cost unmeasured.
+struct DiagnosticsReader {
+    DiagnosticSnapshot shown;
+    std::uint64_t textBytes = 0;
+
+    void operator()(const DiagnosticSnapshot& snapshot) {
+        shown = snapshot;
+        textBytes += shown.lastPhysicalKey.size() + shown.lastTransformedAction.size();
+    }
+};
+
 void sentenceCore(benchmark::State& state) {
     SimClock clock;
     CorePlatform platform;
     ManualMainQueue queue(clock);
     auto engine = KeyboardEngine::make(platform, queue);
+    DiagnosticsReader reader;
+    engine->onDiagnosticChange = [&reader](const DiagnosticSnapshot& s) { reader(s); };
     engine->start();
     const std::array<CoreEvent, 14> sentence = sentenceEvents();
     const auto type = [&] {
@@ -136,6 +151,12 @@ void sentenceCore(benchmark::State& state) {
         type();
     }
     reportPerEvent(state, 14, before);
+    benchmark::DoNotOptimize(reader.textBytes);
+    // The sentence ends with F5 released: the interface shows F5 and what it became.
+    if (reader.shown.lastPhysicalKey != "F5" ||
+        reader.shown.lastTransformedAction != "F5 → обновить") {
+        state.SkipWithError("the diagnostics shown are not the sentence's last event");
+    }
 }
 BENCHMARK(sentenceCore);
 
