@@ -3,7 +3,6 @@
 #include "engine/modifier_handover.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
-#include "model/key_names.h"
 
 namespace varnel {
 
@@ -157,27 +156,24 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-// Each call queues its own copy. The copies live in slots that are reused once delivered,
-// so that after warming up a copy costs no allocation: copying into a slot's strings
-// reuses their storage.
+// The tap only records facts; a delivery waiting on the main queue will show them. Its task
+// holds the engine through the anchor, which costs no atomic operation, where a report holds
+// a std::weak_ptr.
 void KeyboardEngine::publishDiagnostic() {
-    std::uint32_t slot;
-    if (freeSnapshotSlots_.empty()) {
-        slot = static_cast<std::uint32_t>(queuedSnapshots_.size());
-        queuedSnapshots_.push_back(diagnostic_);
-    } else {
-        slot = freeSnapshotSlots_.back();
-        freeSnapshotSlots_.pop_back();
-        queuedSnapshots_[slot] = diagnostic_;
+    if (diagnostics_.changed()) {
+        mainQueue_.async([engine = anchor_.ref()] {
+            if (KeyboardEngine* self = engine.get()) {
+                self->deliverDiagnostic();
+            }
+        });
     }
-    queue([slot](KeyboardEngine& self) {
-        // A deque keeps the slot in place while the callback runs, even if it publishes.
-        const DiagnosticSnapshot& snapshot = self.queuedSnapshots_[slot];
-        if (self.onDiagnosticChange) {
-            self.onDiagnosticChange(snapshot);
-        }
-        self.freeSnapshotSlots_.push_back(slot);
-    });
+}
+
+void KeyboardEngine::deliverDiagnostic() {
+    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
+    if (onDiagnosticChange) {
+        onDiagnosticChange(snapshot);
+    }
 }
 
 }  // namespace varnel

@@ -2,17 +2,17 @@
 
 #include <bitset>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <string_view>
-#include <vector>
 
+#include "engine/diagnostic_facts.h"
+#include "engine/diagnostic_mailbox.h"
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
 #include "engine/main_queue.h"
+#include "engine/main_thread_anchor.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
@@ -86,9 +86,6 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                  std::uint64_t physicalFlags);
     EventRef passThrough(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
-    // The key as the system sees it after the exchange, written into `out`.
-    static void transformedDescription(std::uint16_t keyCode, std::uint64_t physicalFlags,
-                                       std::string& out);
     // Drops a replaced key-down; its key-up will be dropped too.
     EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 
@@ -111,7 +108,10 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The Control and Command keys (device bits) the application holds, as last seen.
     std::uint64_t applicationKeys() const;
 
+    // The diagnostics changed: queues a delivery unless one is waiting already.
     void publishDiagnostic();
+    // Runs on the main queue: hands the owner the snapshot of the latest facts.
+    void deliverDiagnostic();
     void stopLocked();
     // Removes, invalidates and releases the tap (never inside its callback); lock held.
     void removeTap();
@@ -138,9 +138,10 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     bool enabled_ = false;
     bool insideCallback_ = false;
     bool tapRetired_ = false;  // disabled inside its callback, removal queued
-    DiagnosticSnapshot diagnostic_;
-    std::deque<DiagnosticSnapshot> queuedSnapshots_;  // copies on their way to the owner
-    std::vector<std::uint32_t> freeSnapshotSlots_;
+    // What the engine last saw and did, as facts; put into words on the main queue.
+    DiagnosticFacts diagnostic_;
+    DiagnosticMailbox diagnostics_;
+    MainThreadAnchor<KeyboardEngine> anchor_{*this};  // what deliveries reach the engine by
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
     std::mutex lock_;
@@ -148,6 +149,7 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
 template <class Report>
 void KeyboardEngine::queue(Report report) {
+    diagnostics_.holdBack(diagnostic_);  // the owner hears of them in the order they happened
     mainQueue_.async([weak = weak_from_this(), report = std::move(report)] {
         if (auto self = weak.lock()) {
             report(*self);

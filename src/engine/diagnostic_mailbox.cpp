@@ -1,0 +1,33 @@
+#include "engine/diagnostic_mailbox.h"
+
+namespace varnel {
+
+DiagnosticMailbox::DiagnosticMailbox() {
+    // Room for the reports that can follow one another before the main queue runs (a
+    // language switch and its snapshot, a stop), so that holding back allocates nothing.
+    heldBack_.reserve(8);
+}
+
+void DiagnosticMailbox::holdBack(const DiagnosticFacts& now) {
+    if (std::exchange(waiting_, false)) {
+        heldBack_.push_back(now);
+    }
+}
+
+// Deliveries run in the order queued, and only the last one queued may be waiting for the
+// live facts: while facts are held back, the delivery running is one they were held for.
+const DiagnosticSnapshot& DiagnosticMailbox::take(const DiagnosticFacts& live) {
+    if (heldBackHead_ < heldBack_.size()) {
+        heldBack_[heldBackHead_++].render(snapshot_, shown_);
+        if (heldBackHead_ == heldBack_.size()) {
+            heldBack_.clear();
+            heldBackHead_ = 0;
+        }
+    } else {
+        waiting_ = false;
+        live.render(snapshot_, shown_);
+    }
+    return snapshot_;
+}
+
+}  // namespace varnel
