@@ -140,7 +140,7 @@ void KeyboardEngine::enterSafeMode(std::string_view message) {
         std::lock_guard guard(lock_);
         stopLocked();
     }
-    queue([message = std::string(message)](KeyboardEngine& self) {
+    report([message = std::string(message)](KeyboardEngine& self) {
         if (self.onStateChange) {
             self.onStateChange(EngineState::safeMode(message));
         }

@@ -117,9 +117,12 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     void removeTap();
     void enterSafeMode(std::string_view message);
     void reportState(const EngineState& state);
-    // Queues a call of `report` on the engine, if it still exists then.
+    // Queues a call of `work` on the engine, if it still exists then.
+    template <class Work>
+    void queue(Work work);
+    // Queues a report to the owner behind the diagnostics of the events before it.
     template <class Report>
-    void queue(Report report);
+    void report(Report report);
 
     EventPlatform& platform_;
     MainQueue& mainQueue_;
@@ -147,14 +150,19 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     std::mutex lock_;
 };
 
-template <class Report>
-void KeyboardEngine::queue(Report report) {
-    diagnostics_.holdBack(diagnostic_);  // the owner hears of them in the order they happened
-    mainQueue_.async([weak = weak_from_this(), report = std::move(report)] {
+template <class Work>
+void KeyboardEngine::queue(Work work) {
+    mainQueue_.async([weak = weak_from_this(), work = std::move(work)] {
         if (auto self = weak.lock()) {
-            report(*self);
+            work(*self);
         }
     });
+}
+
+template <class Report>
+void KeyboardEngine::report(Report report) {
+    diagnostics_.holdBack(diagnostic_);
+    queue(std::move(report));
 }
 
 }  // namespace varnel

@@ -95,7 +95,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         ++diagnostic_.blockedEvents;
         diagnostic_.lastAction.setEmergencyStop();
         publishDiagnostic();
-        queue([](KeyboardEngine& self) {
+        report([](KeyboardEngine& self) {
             if (self.onEmergencyStop) {
                 self.onEmergencyStop();
             }

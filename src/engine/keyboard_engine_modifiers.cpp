@@ -50,7 +50,7 @@ void KeyboardEngine::toggleLanguage(bool announce) {
         diagnostic_.lastAction.setLanguageSwitched(typingLanguage_);
         publishDiagnostic();
     }
-    queue([language = typingLanguage_](KeyboardEngine& self) {
+    report([language = typingLanguage_](KeyboardEngine& self) {
         if (self.onLanguageToggle) {
             self.onLanguageToggle(language);
         }
@@ -97,7 +97,7 @@ EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) 
             std::lock_guard guard(lock_);
             stopLocked();
         }
-        queue([](KeyboardEngine& self) {
+        report([](KeyboardEngine& self) {
             if (self.onPermissionLost) {
                 self.onPermissionLost();
             }

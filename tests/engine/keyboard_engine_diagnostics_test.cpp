@@ -114,5 +114,99 @@ INSTANTIATE_TEST_SUITE_P(
                  "Alt + Shift + Left Alt", "Shift + Alt → Русская · Windows", /*first=*/true}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
+class EngineDiagnostics : public EngineFixture {
+  protected:
+    void SetUp() override { startEngine(); }
+};
+
+// However many events the tap handles before the main queue runs, one delivery waits, and it
+// shows the last of them with exact counters.
+TEST_F(EngineDiagnostics, EventsBeforeTheQueueRunsShareOneDelivery) {
+    for (std::uint16_t key : {Key::a, Key::s, Key::l}) {
+        keyboard.press(key);  // typed: replaced
+        keyboard.release(key);
+    }
+    keyboard.press(Key::leftCtrl);
+    keyboard.press(Key::c);  // passes as Windows + C
+    EXPECT_EQ(queue.pendingCount(), 1u);
+    settle();
+    ASSERT_EQ(snapshots.size(), 1u);
+    EXPECT_EQ(snapshots[0].lastPhysicalKey, "Ctrl + C");
+    EXPECT_EQ(snapshots[0].lastTransformedAction, "Windows + C");
+    EXPECT_EQ(snapshots[0].processedEvents, 8);
+    EXPECT_EQ(snapshots[0].blockedEvents, 6);
+
+    keyboard.release(Key::c);  // after a delivery, the next change queues the next one
+    settle();
+    ASSERT_EQ(snapshots.size(), 2u);
+    EXPECT_EQ(snapshots[1].processedEvents, 9);
+}
+
+// A report queued while a delivery waits comes after the diagnostics of the events before it
+// and before those of the events after it, as when every event had its own delivery.
+struct OrderCase {
+    const char* name;
+    std::function<void(Hands&)> steps;
+    Lines timeline;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EngineReportOrder : public EngineFixture, public ::testing::WithParamInterface<OrderCase> {
+  protected:
+    void SetUp() override { startEngine(); }
+};
+
+TEST_P(EngineReportOrder, ReportsKeepTheirPlaceAmongTheDiagnostics) {
+    Hands hands{keyboard, events, *engine, [this] { clear(); }};
+    GetParam().steps(hands);
+    settle();
+    EXPECT_EQ(timeline, GetParam().timeline);
+}
+
+constexpr std::uint16_t f6 = 97;  // no rule, no text
+
+INSTANTIATE_TEST_SUITE_P(
+    WithoutTheQueueRunningBetween, EngineReportOrder,
+    ::testing::Values(OrderCase{"EmergencyChord",
+                                [](Hands& t) {
+                                    press({Key::leftCtrl, Key::leftAlt, Key::leftWin, Key::esc})(t);
+                                    t.keyboard.release(Key::esc);
+                                },
+                                {"diagnostic Аварийное отключение", "emergency stop",
+                                 "diagnostic Ctrl + Alt + Windows + Escape"}},
+                      OrderCase{"LanguageSwitch",
+                                [](Hands& t) {
+                                    press({Key::leftShift, Key::leftAlt})(t);
+                                    t.keyboard.release(Key::leftAlt);
+                                    t.keyboard.release(Key::leftShift);
+                                    t.keyboard.press(Key::a);
+                                },
+                                {"diagnostic Shift + Alt → Русская · Windows", "language russian",
+                                 "diagnostic Windows-текст: ф"}},
+                      OrderCase{"RateGuard",
+                                [](Hands& t) {
+                                    t.keyboard.press(f6);
+                                    for (int i = 0; i < 1500; ++i) {
+                                        t.keyboard.repeat(
+                                            f6);  // the last is the 1501st of the window
+                                    }
+                                },
+                                {"diagnostic F6",
+                                 "state safeMode За одну секунду возникло слишком много событий. "
+                                 "Переназначение отключено, чтобы клавиши не зациклились.",
+                                 "emergency stop"}},
+                      OrderCase{"PermissionLost",
+                                [](Hands& t) {
+                                    t.keyboard.press(Key::leftCtrl);
+                                    t.events.processTrusted = [] { return false; };
+                                    t.events.disableTapsBySystem(EventType::tapDisabledByTimeout);
+                                    t.events.processTrusted = nullptr;
+                                },
+                                {"diagnostic Windows + Left Windows", "permission lost"}}),
+    [](const ::testing::TestParamInfo<OrderCase>& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace varnel
