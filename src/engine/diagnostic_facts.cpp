@@ -10,7 +10,6 @@ namespace varnel {
 
 namespace {
 
-constexpr std::string_view nothingYet = "—";
 constexpr std::string_view emergencyAction = "Аварийное отключение";
 constexpr std::string_view altTabAction = "Alt + Tab → Command + Tab";
 constexpr std::string_view altShiftTabAction = "Alt + Shift + Tab → Command + Shift + Tab";
@@ -37,7 +36,7 @@ void LastAction::setTyped(std::string_view text) {
 
 void LastAction::write(std::string& out) const {
     switch (kind_) {
-        case Kind::none: out.assign(nothingYet); return;
+        case Kind::none: out.assign(LastAction::nothingYet); return;
         case Kind::passed:
             // The key as the system sees it after the exchange.
             KeyNames::writePhysicalDescription(out,
@@ -64,50 +63,6 @@ void LastAction::write(std::string& out) const {
             out.assign(languageSwitchPrefix).append(language_.displayName());
             return;
     }
-}
-
-bool operator==(const LastAction& a, const LastAction& b) {
-    if (a.kind_ != b.kind_) {
-        return false;
-    }
-    using Kind = LastAction::Kind;
-    switch (a.kind_) {
-        case Kind::passed: return a.keyCode_ == b.keyCode_ && a.flags_ == b.flags_;
-        case Kind::chord: return a.chordName_ == b.chordName_;
-        case Kind::typed:
-            return std::string_view(a.typed_, a.typedSize_) ==
-                   std::string_view(b.typed_, b.typedSize_);
-        case Kind::switcherKey: return a.keyCode_ == b.keyCode_;
-        case Kind::languageSwitched: return a.language_ == b.language_;
-        case Kind::none:
-        case Kind::altTab:
-        case Kind::altShiftTab:
-        case Kind::emergencyStop: return true;
-    }
-    return true;
-}
-
-void PhysicalKey::write(std::string& out) const {
-    if (seen) {
-        KeyNames::writePhysicalDescription(out, keyCode, flags);
-    } else {
-        out.assign(nothingYet);
-    }
-}
-
-void DiagnosticFacts::render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const {
-    if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
-        lastPhysicalKey.write(snapshot.lastPhysicalKey);
-        shown.lastPhysicalKey = lastPhysicalKey;
-    }
-    if (!(lastAction == shown.lastAction)) {
-        lastAction.write(snapshot.lastTransformedAction);
-        shown.lastAction = lastAction;
-    }
-    snapshot.eventTapActive = eventTapActive;
-    snapshot.processedEvents = processedEvents;
-    snapshot.blockedEvents = blockedEvents;
-    snapshot.typingLanguage = typingLanguage;
 }
 
 }  // namespace varnel

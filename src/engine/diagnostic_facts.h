@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/diagnostic_snapshot.h"
+#include "model/key_names.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
@@ -26,6 +27,8 @@ class LastAction {
     };
     // Longest typed text kept: the built-in layouts type one character.
     static constexpr std::size_t typedCapacity = 15;
+    // What the diagnostics show before the first event.
+    static constexpr std::string_view nothingYet = "—";
 
     Kind kind() const { return kind_; }
 
@@ -57,7 +60,21 @@ class LastAction {
     void write(std::string& out) const;
 
     // Same kind and the same facts for that kind: the same text.
-    friend bool operator==(const LastAction& a, const LastAction& b);
+    friend bool operator==(const LastAction& a, const LastAction& b) {
+        if (a.kind_ != b.kind_) {
+            return false;
+        }
+        switch (a.kind_) {
+            case Kind::passed: return a.keyCode_ == b.keyCode_ && a.flags_ == b.flags_;
+            case Kind::chord: return a.chordName_ == b.chordName_;
+            case Kind::typed:
+                return std::string_view(a.typed_, a.typedSize_) ==
+                       std::string_view(b.typed_, b.typedSize_);
+            case Kind::switcherKey: return a.keyCode_ == b.keyCode_;
+            case Kind::languageSwitched: return a.language_ == b.language_;
+            default: return true;
+        }
+    }
 
   private:
     Kind kind_ = Kind::none;
@@ -80,7 +97,14 @@ struct PhysicalKey {
         keyCode = code;
         flags = physicalFlags;
     }
-    void write(std::string& out) const;
+    // The text the diagnostics show, written over `out`.
+    void write(std::string& out) const {
+        if (seen) {
+            KeyNames::writePhysicalDescription(out, keyCode, flags);
+        } else {
+            out.assign(LastAction::nothingYet);
+        }
+    }
 
     friend bool operator==(const PhysicalKey&, const PhysicalKey&) = default;
 };
@@ -96,7 +120,20 @@ struct DiagnosticFacts {
 
     // Brings `snapshot`, whose texts show the key and action of `shown`, up to these facts;
     // a text whose facts did not change is left as it is. `shown` follows.
-    void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const;
+    void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const {
+        if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
+            lastPhysicalKey.write(snapshot.lastPhysicalKey);
+            shown.lastPhysicalKey = lastPhysicalKey;
+        }
+        if (!(lastAction == shown.lastAction)) {
+            lastAction.write(snapshot.lastTransformedAction);
+            shown.lastAction = lastAction;
+        }
+        snapshot.eventTapActive = eventTapActive;
+        snapshot.processedEvents = processedEvents;
+        snapshot.blockedEvents = blockedEvents;
+        snapshot.typingLanguage = typingLanguage;
+    }
 };
 
 }  // namespace varnel

@@ -24,9 +24,18 @@ class DiagnosticMailbox {
     void holdBack(const DiagnosticFacts& now);
     // For the delivery running now, the oldest one queued: its snapshot, rendered from the
     // facts held back for it or else from `live`. Valid until the next call.
-    const DiagnosticSnapshot& take(const DiagnosticFacts& live);
+    const DiagnosticSnapshot& take(const DiagnosticFacts& live) {
+        if (heldBackHead_ == heldBack_.size()) {
+            waiting_ = false;
+            live.render(snapshot_, shown_);
+            return snapshot_;
+        }
+        return takeHeldBack();
+    }
 
   private:
+    const DiagnosticSnapshot& takeHeldBack();
+
     bool waiting_ = false;                   // a delivery of the live facts is on the main queue
     std::vector<DiagnosticFacts> heldBack_;  // from heldBackHead_ on, one per waiting delivery
     std::size_t heldBackHead_ = 0;

@@ -166,7 +166,8 @@ EventRef KeyboardEngine::processSwitcherKey(EventRef event, std::uint16_t keyCod
     return dropReplaced(event, keyCode);
 }
 
-EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
+[[gnu::always_inline]] inline EventRef KeyboardEngine::dropReplaced(EventRef event,
+                                                                    std::uint16_t keyCode) {
     // A repeat whose first press reached the application (before the engine started, or
     // under other switches) leaves the key-up to pass; dropping it would leave the key down
     // in the application for good.
