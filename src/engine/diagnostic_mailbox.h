@@ -25,7 +25,7 @@ class DiagnosticMailbox {
     // For the delivery running now, the oldest one queued: its snapshot, rendered from the
     // facts held back for it or else from `live`. Valid until the next call.
     const DiagnosticSnapshot& take(const DiagnosticFacts& live) {
-        if (heldBackHead_ == heldBack_.size()) {
+        if (heldBack_.empty()) {  // emptied whenever the last held-back facts are taken
             waiting_ = false;
             live.render(snapshot_, shown_);
             return snapshot_;

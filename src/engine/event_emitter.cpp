@@ -67,8 +67,9 @@ std::uint64_t EventEmitter::activeFlags() const {
 // An event that cannot be created is skipped; the caller's bookkeeping goes on as if it
 // had been posted, so that a later release still posts the matching key-up. Inlined into
 // every caller: a chord posts four events in a row.
-[[gnu::always_inline]] inline void EventEmitter::post(std::uint16_t keyCode, bool keyDown, std::uint64_t flags,
-                        std::u16string_view text) {
+[[gnu::always_inline]] inline void EventEmitter::post(std::uint16_t keyCode, bool keyDown,
+                                                      std::uint64_t flags,
+                                                      std::u16string_view text) {
     EventRef event = platform_.createKeyboardEvent(source_, keyCode, keyDown);
     if (event == nullptr) {
         return;

@@ -156,6 +156,13 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
+void KeyboardEngine::deliverDiagnostic() {
+    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
+    if (onDiagnosticChange) {
+        onDiagnosticChange(snapshot);
+    }
+}
+
 // The tap only records facts; a delivery waiting on the main queue will show them. Its task
 // holds the engine through the anchor, which costs no atomic operation, where a report holds
 // a std::weak_ptr.
@@ -166,13 +173,6 @@ void KeyboardEngine::publishDiagnostic() {
                 self->deliverDiagnostic();
             }
         });
-    }
-}
-
-void KeyboardEngine::deliverDiagnostic() {
-    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
-    if (onDiagnosticChange) {
-        onDiagnosticChange(snapshot);
     }
 }
 
