@@ -75,7 +75,7 @@ class EventEmitter {
     EventPlatform& platform_;
     EventSourceRef source_;
     std::uint8_t heldModifiers_ = 0;  // one bit per Modifier
-    mutable SpinLock lock_;           // posting never waits on anything under it
+    mutable SpinLock lock_;           // one posting operation at a time
 };
 
 }  // namespace varnel

@@ -4,9 +4,9 @@
 
 namespace varnel {
 
-// A lock for a few instructions of work that is never held across a wait: taking it free
-// costs one atomic exchange, where a mutex costs a call into the thread library each way.
-// Usable with std::lock_guard.
+// A lock for short work that in practice is never contended (the emitter is used on the main
+// thread): taking it free costs one atomic exchange, where a mutex costs a call into the
+// thread library each way. A second taker would spin. Usable with std::lock_guard.
 class SpinLock {
   public:
     void lock() noexcept {
