@@ -120,7 +120,7 @@ struct DiagnosticFacts {
 
     // Brings `snapshot`, whose texts show the key and action of `shown`, up to these facts;
     // a text whose facts did not change is left as it is. `shown` follows.
-    void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const {
+    [[gnu::always_inline]] void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const {
         if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
             lastPhysicalKey.write(snapshot.lastPhysicalKey);
             shown.lastPhysicalKey = lastPhysicalKey;

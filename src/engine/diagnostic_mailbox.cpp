@@ -16,13 +16,15 @@ void DiagnosticMailbox::holdBack(const DiagnosticFacts& now) {
 
 // Deliveries run in the order queued, and only the last one queued may be waiting for the
 // live facts: while facts are held back, the delivery running is one they were held for.
-const DiagnosticSnapshot& DiagnosticMailbox::takeHeldBack() {
-    heldBack_[heldBackHead_++].render(snapshot_, shown_);
+void DiagnosticMailbox::takeHeldBack(bool render) {
+    const DiagnosticFacts& facts = heldBack_[heldBackHead_++];
+    if (render) {
+        facts.render(snapshot_, shown_);
+    }
     if (heldBackHead_ == heldBack_.size()) {
         heldBack_.clear();
         heldBackHead_ = 0;
     }
-    return snapshot_;
 }
 
 }  // namespace varnel

@@ -30,11 +30,20 @@ class DiagnosticMailbox {
             live.render(snapshot_, shown_);
             return snapshot_;
         }
-        return takeHeldBack();
+        takeHeldBack(/*render=*/true);
+        return snapshot_;
+    }
+    // What take() does, for a delivery with nobody to hear it: nothing is rendered.
+    void skip() {
+        if (heldBack_.empty()) {
+            waiting_ = false;
+        } else {
+            takeHeldBack(/*render=*/false);
+        }
     }
 
   private:
-    const DiagnosticSnapshot& takeHeldBack();
+    void takeHeldBack(bool render);
 
     bool waiting_ = false;                   // a delivery of the live facts is on the main queue
     std::vector<DiagnosticFacts> heldBack_;  // from heldBackHead_ on, one per waiting delivery

@@ -157,10 +157,12 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
 }
 
 void KeyboardEngine::deliverDiagnostic() {
-    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
-    if (onDiagnosticChange) {
-        onDiagnosticChange(snapshot);
+    if (!onDiagnosticChange) {
+        diagnostics_.skip();  // no owner listening: no text to put together
+        return;
     }
+    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
+    onDiagnosticChange(snapshot);
 }
 
 // The tap only records facts; a delivery waiting on the main queue will show them. Its task
