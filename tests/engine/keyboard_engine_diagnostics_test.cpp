@@ -1,6 +1,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine_fixture.h"
@@ -140,6 +141,22 @@ TEST_F(EngineDiagnostics, EventsBeforeTheQueueRunsShareOneDelivery) {
     settle();
     ASSERT_EQ(snapshots.size(), 2u);
     EXPECT_EQ(snapshots[1].processedEvents, 9);
+}
+
+// Deliveries nobody hears render nothing; an owner listening again sees the latest texts.
+TEST_F(EngineDiagnostics, AnOwnerListeningAgainSeesTheLatestTexts) {
+    auto owner = std::exchange(engine->onDiagnosticChange, nullptr);
+    keyboard.press(Key::leftCtrl);
+    settle();
+    keyboard.press(Key::c);
+    settle();
+    engine->onDiagnosticChange = owner;
+    keyboard.release(Key::c);
+    settle();
+    ASSERT_EQ(snapshots.size(), 1u);
+    EXPECT_EQ(snapshots[0].lastPhysicalKey, "Ctrl + C");
+    EXPECT_EQ(snapshots[0].lastTransformedAction, "Windows + C");
+    EXPECT_EQ(snapshots[0].processedEvents, 3);
 }
 
 // A report queued while a delivery waits comes after the diagnostics of the events before it
