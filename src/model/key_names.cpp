@@ -130,15 +130,16 @@ void writeModifiersDescription(std::string& out, std::uint64_t flags) {
     out.assign(prefix.substr(0, prefix.empty() ? 0 : prefix.size() - separator.size()));
 }
 
-// The diagnostics show one of these for every event: the string is sized once and the
-// prefix and the name copied into it.
+// The diagnostics show one of these for every event: the prefix and the name are copied
+// whole, slot by slot, and the string is written once.
 void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags) {
     const Slot<32>& prefix = modifierPrefixes[modifierCombination(flags)];
     if (keyCode < nameSlots.size() && nameSlots[keyCode].length != 0) {
         const Slot<24>& name = nameSlots[keyCode];
-        out.resize(prefix.length + name.length);
-        std::memcpy(out.data(), prefix.text.data(), prefix.length);
-        std::memcpy(out.data() + prefix.length, name.text.data(), name.length);
+        char text[sizeof prefix.text + sizeof name.text];
+        std::memcpy(text, prefix.text.data(), sizeof prefix.text);
+        std::memcpy(text + prefix.length, name.text.data(), sizeof name.text);
+        out.assign(text, prefix.length + name.length);
         return;
     }
     out.assign(prefix.view());
