@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run dmg self-check screenshots bench soak fuzz clean format
+.PHONY: all deps build test run dmg self-check screenshots bench bench-build bench-instructions \
+	soak fuzz clean format
 
 # Lines of a build that tell a person nothing: make run and make screenshots leave them out.
 BUILD_CHATTER := Built target|Automatic (MOC|RCC|UIC) for target|Consolidate compiler generated|Scanning dependencies|^g?make(\[[0-9]+\])?: (Entering|Leaving)
@@ -72,11 +73,21 @@ screenshots: deps
 	@$(call quiet_build,$(PRESET),varnel-screenshot)
 	build/$(PRESET)/tools/varnel-screenshot/varnel-screenshot docs/screenshots
 
-# The cost of one event on the hot path, and its allocations (docs/performance.md).
-bench: deps
+# The cost of one event on the hot path, its allocations, and the instructions per event of
+# the sentence, which are steady where times are not (docs/performance.md).
+bench: bench-build
+	build/bench/bench/varnel-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@if command -v valgrind >/dev/null 2>&1; then scripts/bench-instructions build/bench/bench/varnel-bench; \
+	else echo "No valgrind here: no instruction counts (make bench-instructions on Linux)."; fi
+
+# The instructions per event alone, counted by valgrind's callgrind.
+bench-instructions: bench-build
+	scripts/bench-instructions build/bench/bench/varnel-bench
+
+bench-build: deps
+	@scripts/bootstrap $(if $(filter Darwin,$(shell uname -s)),,instructions)
 	cmake --preset bench $(CMAKE_FLAGS)
 	cmake --build --preset bench --parallel $(JOBS) --target varnel-bench
-	build/bench/bench/varnel-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # Ten million random events through the whole controller, under the sanitizers.
 SOAK_EVENTS ?= 10000000

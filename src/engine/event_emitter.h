@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/event_platform.h"
+#include "engine/spin_lock.h"
 #include "model/flags.h"
 #include "model/key_chord.h"
 
@@ -74,7 +75,7 @@ class EventEmitter {
     EventPlatform& platform_;
     EventSourceRef source_;
     std::uint8_t heldModifiers_ = 0;  // one bit per Modifier
-    mutable std::mutex lock_;
+    mutable SpinLock lock_;           // one posting operation at a time
 };
 
 }  // namespace varnel

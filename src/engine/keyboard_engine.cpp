@@ -3,7 +3,6 @@
 #include "engine/modifier_handover.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
-#include "model/key_names.h"
 
 namespace varnel {
 
@@ -142,7 +141,7 @@ void KeyboardEngine::enterSafeMode(std::string_view message) {
         std::lock_guard guard(lock_);
         stopLocked();
     }
-    queue([message = std::string(message)](KeyboardEngine& self) {
+    report([message = std::string(message)](KeyboardEngine& self) {
         if (self.onStateChange) {
             self.onStateChange(EngineState::safeMode(message));
         }
@@ -158,27 +157,26 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-// Each call queues its own copy. The copies live in slots that are reused once delivered,
-// so that after warming up a copy costs no allocation: copying into a slot's strings
-// reuses their storage.
-void KeyboardEngine::publishDiagnostic() {
-    std::uint32_t slot;
-    if (freeSnapshotSlots_.empty()) {
-        slot = static_cast<std::uint32_t>(queuedSnapshots_.size());
-        queuedSnapshots_.push_back(diagnostic_);
-    } else {
-        slot = freeSnapshotSlots_.back();
-        freeSnapshotSlots_.pop_back();
-        queuedSnapshots_[slot] = diagnostic_;
+void KeyboardEngine::deliverDiagnostic() {
+    if (!onDiagnosticChange) {
+        diagnostics_.skip();  // no owner listening: no text to put together
+        return;
     }
-    queue([slot](KeyboardEngine& self) {
-        // A deque keeps the slot in place while the callback runs, even if it publishes.
-        const DiagnosticSnapshot& snapshot = self.queuedSnapshots_[slot];
-        if (self.onDiagnosticChange) {
-            self.onDiagnosticChange(snapshot);
-        }
-        self.freeSnapshotSlots_.push_back(slot);
-    });
+    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
+    onDiagnosticChange(snapshot);
+}
+
+// The tap only records facts; a delivery waiting on the main queue will show them. Its task
+// holds the engine through the anchor, which costs no atomic operation, where a report holds
+// a std::weak_ptr.
+void KeyboardEngine::publishDiagnostic() {
+    if (diagnostics_.changed()) {
+        mainQueue_.async([engine = anchor_.ref()] {
+            if (KeyboardEngine* self = engine.get()) {
+                self->deliverDiagnostic();
+            }
+        });
+    }
 }
 
 }  // namespace varnel

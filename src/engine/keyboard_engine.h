@@ -2,17 +2,17 @@
 
 #include <bitset>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <string>
 #include <string_view>
-#include <vector>
 
+#include "engine/diagnostic_facts.h"
+#include "engine/diagnostic_mailbox.h"
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
 #include "engine/main_queue.h"
+#include "engine/main_thread_anchor.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
@@ -105,9 +105,6 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                  std::uint64_t physicalFlags);
     EventRef passThrough(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
-    // The key as the system sees it after the exchange, written into `out`.
-    static void transformedDescription(std::uint16_t keyCode, std::uint64_t physicalFlags,
-                                       std::string& out);
     // Drops a replaced key-down; its key-up will be dropped too.
     EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 
@@ -130,15 +127,21 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The Control and Command keys (device bits) the application holds, as last seen.
     std::uint64_t applicationKeys() const;
 
+    // The diagnostics changed: queues a delivery unless one is waiting already.
     void publishDiagnostic();
+    // Runs on the main queue: hands the owner the snapshot of the latest facts.
+    void deliverDiagnostic();
     void stopLocked();
     // Removes, invalidates and releases the tap (never inside its callback); lock held.
     void removeTap();
     void enterSafeMode(std::string_view message);
     void reportState(const EngineState& state);
-    // Queues a call of `report` on the engine, if it still exists then.
+    // Queues a call of `work` on the engine, if it still exists then.
+    template <class Work>
+    void queue(Work work);
+    // Queues a report to the owner behind the diagnostics of the events before it.
     template <class Report>
-    void queue(Report report);
+    void report(Report report);
 
     EventPlatform& platform_;
     MainQueue& mainQueue_;
@@ -161,21 +164,28 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     std::uint64_t tapEventMask_ = 0;  // of the tap installed
     bool insideCallback_ = false;
     bool tapRetired_ = false;  // disabled inside its callback, removal queued
-    DiagnosticSnapshot diagnostic_;
-    std::deque<DiagnosticSnapshot> queuedSnapshots_;  // copies on their way to the owner
-    std::vector<std::uint32_t> freeSnapshotSlots_;
+    // What the engine last saw and did, as facts; put into words on the main queue.
+    DiagnosticFacts diagnostic_;
+    DiagnosticMailbox diagnostics_;
+    MainThreadAnchor<KeyboardEngine> anchor_{*this};  // what deliveries reach the engine by
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
     std::mutex lock_;
 };
 
-template <class Report>
-void KeyboardEngine::queue(Report report) {
-    mainQueue_.async([weak = weak_from_this(), report = std::move(report)] {
+template <class Work>
+void KeyboardEngine::queue(Work work) {
+    mainQueue_.async([weak = weak_from_this(), work = std::move(work)] {
         if (auto self = weak.lock()) {
-            report(*self);
+            work(*self);
         }
     });
+}
+
+template <class Report>
+void KeyboardEngine::report(Report report) {
+    diagnostics_.holdBack(diagnostic_);
+    queue(std::move(report));
 }
 
 }  // namespace varnel

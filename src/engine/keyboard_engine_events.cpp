@@ -1,12 +1,11 @@
 // The per-event decisions of KeyboardEngine. This runs inside the tap callback for every
-// key: no blocking, no logging, and no allocation once the diagnostics' strings have grown.
+// key: no blocking, no logging, no allocation. The diagnostics get facts, not text.
 
 #include <utility>
 
 #include "engine/keyboard_engine.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
-#include "model/key_names.h"
 
 namespace varnel {
 
@@ -15,10 +14,6 @@ namespace {
 constexpr std::string_view safeModeMessage =
     "За одну секунду возникло слишком много событий. Переназначение отключено, чтобы клавиши не "
     "зациклились.";
-constexpr std::string_view emergencyAction = "Аварийное отключение";
-constexpr std::string_view altTabAction = "Alt + Tab → Command + Tab";
-constexpr std::string_view altShiftTabAction = "Alt + Shift + Tab → Command + Shift + Tab";
-constexpr std::string_view typedTextPrefix = "Windows-текст: ";
 
 constexpr std::uint64_t emergencyModifiers = Flags::control | Flags::option | Flags::command;
 
@@ -81,7 +76,7 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
     const std::uint64_t physicalFlags = platform_.flags(event);
 
     ++diagnostic_.processedEvents;
-    KeyNames::writePhysicalDescription(diagnostic_.lastPhysicalKey, keyCode, physicalFlags);
+    diagnostic_.lastPhysicalKey.set(keyCode, physicalFlags);
     lastPhysicalFlags_ = physicalFlags;  // every event carries the state of the modifiers
     const bool languageToggleJustMade = std::exchange(languageToggleJustMade_, false);
 
@@ -106,9 +101,9 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
     if (keyCode == WindowsMapping::escape && Flags::has(physicalFlags, emergencyModifiers)) {
         // The owner stops the engine; Escape is not suppressed, so its key-up passes.
         ++diagnostic_.blockedEvents;
-        diagnostic_.lastTransformedAction.assign(emergencyAction);
+        diagnostic_.lastAction.setEmergencyStop();
         publishDiagnostic();
-        queue([](KeyboardEngine& self) {
+        report([](KeyboardEngine& self) {
             if (self.onEmergencyStop) {
                 self.onEmergencyStop();
             }
@@ -124,7 +119,8 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
     switch (action.kind()) {
         case WindowsSpecialAction::Case::emit:
             emitter_.tap(*action.chord(), heldByUser(physicalFlags));
-            diagnostic_.lastTransformedAction.assign(action.chord()->displayName());
+            // The mapping names its chords with constant text.
+            diagnostic_.lastAction.setChord(action.chord()->displayName());
             return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::altTab:
             return processAltTab(event, keyCode, physicalFlags, languageToggleJustMade);
@@ -140,7 +136,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
                 typingLanguage_)) {
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);
-            diagnostic_.lastTransformedAction.assign(typedTextPrefix).append(*text);
+            diagnostic_.lastAction.setTyped(*text);
             diagnostic_.typingLanguage = typingLanguage_;
             return dropReplaced(event, keyCode);
         }
@@ -164,7 +160,7 @@ EventRef KeyboardEngine::processAltTab(EventRef event, std::uint16_t keyCode,
     }
     const bool back = Flags::hasAny(physicalFlags, Flags::shift);
     emitter_.tapKey(WindowsMapping::tab, back ? Flags::shift : 0);
-    diagnostic_.lastTransformedAction.assign(back ? altShiftTabAction : altTabAction);
+    diagnostic_.lastAction.setAltTab(back);
     return dropReplaced(event, keyCode);
 }
 
@@ -173,18 +169,15 @@ EventRef KeyboardEngine::processAltTab(EventRef event, std::uint16_t keyCode,
 EventRef KeyboardEngine::processSwitcherKey(EventRef event, std::uint16_t keyCode,
                                             std::uint64_t physicalFlags) {
     emitter_.tapKey(keyCode);
-    const std::string_view name = KeyNames::tableName(keyCode);
-    diagnostic_.lastTransformedAction.assign("Alt + ")
-        .append(name)
-        .append(" → Command + ")
-        .append(name);
+    diagnostic_.lastAction.setSwitcherKey(keyCode);
     if (keyCode == WindowsMapping::escape) {
         endAltTab(physicalFlags);
     }
     return dropReplaced(event, keyCode);
 }
 
-EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
+[[gnu::always_inline]] inline EventRef KeyboardEngine::dropReplaced(EventRef event,
+                                                                    std::uint16_t keyCode) {
     // A repeat whose first press reached the application (before the engine started, or
     // under other switches) leaves the key-up to pass; dropping it would leave the key down
     // in the application for good.
@@ -197,22 +190,22 @@ EventRef KeyboardEngine::dropReplaced(EventRef event, std::uint16_t keyCode) {
     return nullptr;
 }
 
+// Here, where the chords and Alt + Tab ask for it on every key, so that it is inlined.
+std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
+    return WindowsMapping::swapControlAndCommand(physicalFlags) &
+           (Flags::modifiers | Flags::modifierKeys);
+}
+
 EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t keyCode,
                                      std::uint64_t physicalFlags) {
     // The Command that Alt + Tab holds is down for the application too: an event without it
     // would tell the switcher that Command was let go.
     platform_.setFlags(event,
                        WindowsMapping::swapControlAndCommand(physicalFlags) | syntheticFlags());
-    transformedDescription(keyCode, physicalFlags, diagnostic_.lastTransformedAction);
+    diagnostic_.lastAction.setPassed(keyCode, physicalFlags);
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
     return event;
-}
-
-void KeyboardEngine::transformedDescription(std::uint16_t keyCode, std::uint64_t physicalFlags,
-                                            std::string& out) {
-    KeyNames::writePhysicalDescription(out, WindowsMapping::swappedModifierKeyCode(keyCode),
-                                       WindowsMapping::swapControlAndCommand(physicalFlags));
 }
 
 }  // namespace varnel

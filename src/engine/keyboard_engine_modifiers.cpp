@@ -11,8 +11,6 @@ namespace varnel {
 
 namespace {
 
-constexpr std::string_view languageTogglePrefix = "Shift + Alt → ";
-
 // The bits of the modifiers other than Control and Command, which no mapping moves.
 constexpr std::uint64_t otherModifierBits =
     Flags::shift | Flags::option | Flags::capsLock | Flags::shiftKeys | Flags::optionKeys;
@@ -49,11 +47,10 @@ void KeyboardEngine::toggleLanguage(bool announce) {
     typingLanguage_.toggle();
     diagnostic_.typingLanguage = typingLanguage_;
     if (announce) {
-        diagnostic_.lastTransformedAction.assign(languageTogglePrefix)
-            .append(typingLanguage_.displayName());
+        diagnostic_.lastAction.setLanguageSwitched(typingLanguage_);
         publishDiagnostic();
     }
-    queue([language = typingLanguage_](KeyboardEngine& self) {
+    report([language = typingLanguage_](KeyboardEngine& self) {
         if (self.onLanguageToggle) {
             self.onLanguageToggle(language);
         }
@@ -63,11 +60,6 @@ void KeyboardEngine::toggleLanguage(bool announce) {
 void KeyboardEngine::endAltTab(std::uint64_t physicalFlags) {
     emitter_.release(EventEmitter::Modifier::command, heldByUser(physicalFlags));
     altTabSessionActive_ = false;
-}
-
-std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
-    return WindowsMapping::swapControlAndCommand(physicalFlags) &
-           (Flags::modifiers | Flags::modifierKeys);
 }
 
 void KeyboardEngine::handOverControlAndCommand(std::uint64_t mayHold, std::uint64_t surelyHeld,
@@ -103,7 +95,7 @@ EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) 
             std::lock_guard guard(lock_);
             stopLocked();
         }
-        queue([](KeyboardEngine& self) {
+        report([](KeyboardEngine& self) {
             if (self.onPermissionLost) {
                 self.onPermissionLost();
             }

@@ -152,16 +152,4 @@ WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physical
     return WindowsSpecialAction::none();
 }
 
-std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode) {
-    // Indexed by code - 54; the mask selects 54, 55, 59 and 62.
-    constexpr std::uint16_t first = 54;
-    constexpr std::uint16_t swapped[] = {62, 59, 56, 57, 58, 55, 60, 61, 54};
-    constexpr unsigned members = 1u << 0 | 1u << 1 | 1u << 5 | 1u << 8;
-    const unsigned index = static_cast<unsigned>(keyCode) - first;
-    if (index < 9 && (members >> index & 1u)) {
-        return swapped[index];
-    }
-    return keyCode;
-}
-
 }  // namespace varnel::WindowsMapping

@@ -44,7 +44,18 @@ constexpr std::uint64_t swapControlAndCommand(std::uint64_t flags) {
 }
 
 // The modifier key in the exchanged position (Ctrl for Windows and back), or the code itself.
-std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode);
+// Here, for the tap to inline: every modifier key asks.
+constexpr std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode) {
+    // Indexed by code - 54; the mask selects 54, 55, 59 and 62.
+    constexpr std::uint16_t first = 54;
+    constexpr std::uint16_t swapped[] = {62, 59, 56, 57, 58, 55, 60, 61, 54};
+    constexpr unsigned members = 1u << 0 | 1u << 1 | 1u << 5 | 1u << 8;
+    const unsigned index = static_cast<unsigned>(keyCode) - first;
+    if (index < 9 && (members >> index & 1u)) {
+        return swapped[index];
+    }
+    return keyCode;
+}
 
 // The key code at the same position on an ANSI keyboard, which the built-in layouts are
 // laid out for: on ISO the key left of 1 (code 10) and the key left of Z (code 50) trade

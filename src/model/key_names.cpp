@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstring>
 
 #include "model/flags.h"
 
@@ -53,19 +54,55 @@ constexpr std::array<std::string_view, 127> names = [] {
     return table;
 }();
 
-struct ModifierWord {
-    std::uint64_t bit;
-    std::string_view word;
-};
-
-constexpr std::array<ModifierWord, 4> modifierWords{{
-    {Flags::control, "Ctrl"},
-    {Flags::option, "Alt"},
-    {Flags::shift, "Shift"},
-    {Flags::command, "Windows"},
-}};
+// In the order they are written; modifierCombination() gives each its bit.
+constexpr std::array<std::string_view, 4> modifierWords{"Ctrl", "Alt", "Shift", "Windows"};
 
 constexpr std::string_view separator = " + ";
+
+// Text kept in a slot of fixed size, so that it is copied with a fixed number of moves.
+template <std::size_t Size>
+struct Slot {
+    std::array<char, Size> text{};
+    std::uint8_t length = 0;
+
+    constexpr void append(std::string_view part) {
+        for (char c : part) {
+            text[length++] = c;
+        }
+    }
+    constexpr std::string_view view() const { return {text.data(), length}; }
+};
+
+// The names in slots: the longest, "Print Screen / F13", takes 18 bytes.
+constexpr std::array<Slot<24>, 127> nameSlots = [] {
+    std::array<Slot<24>, 127> slots{};
+    for (const NamedKey& key : namedKeys) {
+        slots[key.code].append(key.name);
+    }
+    return slots;
+}();
+
+// The words of every combination of the four modifiers, each followed by " + ", built once
+// at compile time. The longest, all four, takes 31 bytes.
+constexpr std::array<Slot<32>, 16> modifierPrefixes = [] {
+    std::array<Slot<32>, 16> prefixes{};
+    for (std::size_t combination = 0; combination < prefixes.size(); ++combination) {
+        for (std::size_t word = 0; word < modifierWords.size(); ++word) {
+            if (combination >> word & 1u) {
+                prefixes[combination].append(modifierWords[word]);
+                prefixes[combination].append(separator);
+            }
+        }
+    }
+    return prefixes;
+}();
+
+// The combination of the flags' modifiers: bit 0 Ctrl, 1 Alt, 2 Shift, 3 Windows.
+constexpr std::size_t modifierCombination(std::uint64_t flags) {
+    static_assert(Flags::control >> 18 == 1 && Flags::option >> 18 == 2);
+    static_assert(Flags::shift >> 15 == 4 && Flags::command >> 17 == 8);
+    return static_cast<std::size_t>((flags >> 18 & 3) | (flags >> 15 & 4) | (flags >> 17 & 8));
+}
 
 void appendName(std::string& out, std::uint16_t keyCode) {
     if (std::string_view known = tableName(keyCode); !known.empty()) {
@@ -75,45 +112,6 @@ void appendName(std::string& out, std::uint16_t keyCode) {
     char digits[8];
     auto end = std::to_chars(digits, digits + sizeof digits, keyCode).ptr;
     out.append("Клавиша (код ").append(digits, end).append(")");
-}
-
-// The words of every combination of the four modifiers, each followed by " + ", built once
-// at compile time: the event tap writes a description with two appends.
-struct ModifierPrefixes {
-    std::array<std::array<char, 40>, 16> text{};
-    std::array<std::uint8_t, 16> length{};
-
-    constexpr std::string_view operator[](std::size_t combination) const {
-        return {text[combination].data(), length[combination]};
-    }
-};
-
-constexpr ModifierPrefixes modifierPrefixes = [] {
-    ModifierPrefixes prefixes;
-    for (std::size_t combination = 0; combination < 16; ++combination) {
-        std::size_t length = 0;
-        for (std::size_t word = 0; word < modifierWords.size(); ++word) {
-            if (combination >> word & 1u) {
-                for (char c : modifierWords[word].word) {
-                    prefixes.text[combination][length++] = c;
-                }
-                for (char c : separator) {
-                    prefixes.text[combination][length++] = c;
-                }
-            }
-        }
-        prefixes.length[combination] = static_cast<std::uint8_t>(length);
-    }
-    return prefixes;
-}();
-
-// The modifier words of the flags, each followed by " + ".
-std::string_view modifierPrefix(std::uint64_t flags) {
-    std::size_t combination = 0;
-    for (std::size_t word = 0; word < modifierWords.size(); ++word) {
-        combination |= Flags::hasAny(flags, modifierWords[word].bit) ? std::size_t{1} << word : 0;
-    }
-    return modifierPrefixes[combination];
 }
 
 }  // namespace
@@ -128,12 +126,23 @@ void writeName(std::string& out, std::uint16_t keyCode) {
 }
 
 void writeModifiersDescription(std::string& out, std::uint64_t flags) {
-    const std::string_view prefix = modifierPrefix(flags);
+    const std::string_view prefix = modifierPrefixes[modifierCombination(flags)].view();
     out.assign(prefix.substr(0, prefix.empty() ? 0 : prefix.size() - separator.size()));
 }
 
+// The diagnostics show one of these for every event: the prefix and the name are copied
+// whole, slot by slot, and the string is written once.
 void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags) {
-    out.assign(modifierPrefix(flags));
+    const Slot<32>& prefix = modifierPrefixes[modifierCombination(flags)];
+    if (keyCode < nameSlots.size() && nameSlots[keyCode].length != 0) {
+        const Slot<24>& name = nameSlots[keyCode];
+        char text[sizeof prefix.text + sizeof name.text];
+        std::memcpy(text, prefix.text.data(), sizeof prefix.text);
+        std::memcpy(text + prefix.length, name.text.data(), sizeof name.text);
+        out.assign(text, prefix.length + name.length);
+        return;
+    }
+    out.assign(prefix.view());
     appendName(out, keyCode);
 }
 

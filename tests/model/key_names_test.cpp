@@ -52,6 +52,9 @@ TEST(KeyNames, PhysicalDescription) {
     EXPECT_EQ(KeyNames::physicalDescription(0, Flags::capsLock), "A");
     EXPECT_EQ(KeyNames::physicalDescription(56, Flags::shift), "Shift + Left Shift");
     EXPECT_EQ(KeyNames::physicalDescription(10, Flags::control), "Ctrl + Клавиша (код 10)");
+    // The longest words with the longest name.
+    EXPECT_EQ(KeyNames::physicalDescription(105, Flags::modifiers),
+              "Ctrl + Alt + Shift + Windows + Print Screen / F13");
 }
 
 TEST(KeyNames, WritingReusesTheBuffer) {

@@ -13,9 +13,6 @@ void ManualMainQueue::asyncAfter(double seconds, Task task) {
 }
 
 void ManualMainQueue::releaseDue() {
-    if (delayed_.empty()) {
-        return;
-    }
     // Due tasks join the ready ones in the order of their times, ties in queued order.
     std::stable_sort(delayed_.begin(), delayed_.end(), [](const Delayed& a, const Delayed& b) {
         return a.due < b.due || (a.due == b.due && a.order < b.order);
@@ -29,7 +26,9 @@ void ManualMainQueue::releaseDue() {
 }
 
 bool ManualMainQueue::runOne() {
-    releaseDue();
+    if (!delayed_.empty()) {  // most turns have none: no call
+        releaseDue();
+    }
     if (readyHead_ == ready_.size()) {
         ready_.clear();
         readyHead_ = 0;

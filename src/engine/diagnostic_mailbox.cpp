@@ -1,0 +1,30 @@
+#include "engine/diagnostic_mailbox.h"
+
+namespace varnel {
+
+DiagnosticMailbox::DiagnosticMailbox() {
+    // Room for the reports that can follow one another before the main queue runs (a
+    // language switch and its snapshot, a stop), so that holding back allocates nothing.
+    heldBack_.reserve(8);
+}
+
+void DiagnosticMailbox::holdBack(const DiagnosticFacts& now) {
+    if (std::exchange(waiting_, false)) {
+        heldBack_.push_back(now);
+    }
+}
+
+// Deliveries run in the order queued, and only the last one queued may be waiting for the
+// live facts: while facts are held back, the delivery running is one they were held for.
+void DiagnosticMailbox::takeHeldBack(bool render) {
+    const DiagnosticFacts& facts = heldBack_[heldBackHead_++];
+    if (render) {
+        facts.render(snapshot_, shown_);
+    }
+    if (heldBackHead_ == heldBack_.size()) {
+        heldBack_.clear();
+        heldBackHead_ = 0;
+    }
+}
+
+}  // namespace varnel

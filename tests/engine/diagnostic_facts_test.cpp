@@ -1,0 +1,54 @@
+#include "engine/diagnostic_facts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "mapping/windows_mapping.h"
+#include "model/flags.h"
+
+namespace varnel {
+namespace {
+
+// The tap keeps typed text by value: every text of the built-in layouts must fit whole.
+TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
+    for (WindowsTypingLanguage language : WindowsTypingLanguage::allCases()) {
+        for (std::uint16_t code = 0; code < 128; ++code) {
+            for (std::uint64_t flags : {std::uint64_t{0}, Flags::shift, Flags::capsLock,
+                                        Flags::shift | Flags::capsLock}) {
+                const auto text = WindowsMapping::printableText(code, flags, language);
+                if (!text) {
+                    continue;
+                }
+                LastAction action;
+                action.setTyped(*text);
+                std::string shown;
+                action.write(shown);
+                EXPECT_EQ(shown, "Windows-текст: " + std::string(*text)) << code;
+            }
+        }
+    }
+}
+
+// A longer text would keep whole characters only, never half of one.
+TEST(DiagnosticFacts, ALongerTypedTextKeepsWholeCharacters) {
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"abcdefghijklmnopq", "Windows-текст: abcdefghijklmno"},
+        {"ёёёёёёёёё", "Windows-текст: ёёёёёёё"},
+        {"aёёёёёёёё", "Windows-текст: aёёёёёёё"},
+    };
+    for (const Case& c : cases) {
+        LastAction action;
+        action.setTyped(c.typed);
+        std::string shown;
+        action.write(shown);
+        EXPECT_EQ(shown, c.shown) << c.typed;
+    }
+}
+
+}  // namespace
+}  // namespace varnel
