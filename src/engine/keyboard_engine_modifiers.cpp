@@ -93,7 +93,7 @@ EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) 
         // Enabled again, the tap would only hold the keyboard up once more.
         {
             std::lock_guard guard(lock_);
-            stopLocked();
+            stopLocked(/*insideCallback=*/true);
         }
         report([](KeyboardEngine& self) {
             if (self.onPermissionLost) {
