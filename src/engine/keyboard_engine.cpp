@@ -160,7 +160,8 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-void KeyboardEngine::deliverDiagnostic() {
+// Inlined into its one caller, the delivery's task below.
+[[gnu::always_inline]] inline void KeyboardEngine::deliverDiagnostic() {
     if (!onDiagnosticChange) {
         diagnostics_.skip();  // no owner listening: no text to put together
         return;

@@ -107,7 +107,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     EventRef processSwitcherKey(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                  std::uint64_t physicalFlags);
-    EventRef passThrough(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
+    // Passes the event with Control and Command exchanged in its flags; `passedKeyCode` is the
+    // key code it goes on with (exchanged too for a modifier key).
+    EventRef passThrough(EventRef event, std::uint16_t passedKeyCode, std::uint64_t physicalFlags);
     // Drops a replaced key-down; its key-up will be dropped too.
     EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 

@@ -199,13 +199,13 @@ std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
            (Flags::modifiers | Flags::modifierKeys);
 }
 
-EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t keyCode,
+EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t passedKeyCode,
                                      std::uint64_t physicalFlags) {
+    const std::uint64_t exchanged = WindowsMapping::swapControlAndCommand(physicalFlags);
     // The Command that Alt + Tab holds is down for the application too: an event without it
     // would tell the switcher that Command was let go.
-    platform_.setFlags(event,
-                       WindowsMapping::swapControlAndCommand(physicalFlags) | syntheticFlags());
-    diagnostic_.lastAction.setPassed(keyCode, physicalFlags);
+    platform_.setFlags(event, exchanged | syntheticFlags());
+    diagnostic_.lastAction.setPassed(passedKeyCode, exchanged);
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
     return event;

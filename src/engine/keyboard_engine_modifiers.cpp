@@ -38,9 +38,9 @@ EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCo
     }
 
     // The Control and Command keys trade places too; the rest is the ordinary pass-through.
-    platform_.setIntegerField(event, EventField::keyboardEventKeycode,
-                              WindowsMapping::swappedModifierKeyCode(keyCode));
-    return passThrough(event, keyCode, physicalFlags);
+    const std::uint16_t passedKeyCode = WindowsMapping::swappedModifierKeyCode(keyCode);
+    platform_.setIntegerField(event, EventField::keyboardEventKeycode, passedKeyCode);
+    return passThrough(event, passedKeyCode, physicalFlags);
 }
 
 void KeyboardEngine::toggleLanguage(bool announce) {

@@ -41,7 +41,11 @@ class Task {
         }
     }
 
-    Task(Task&& other) noexcept { take(other); }
+    Task(Task&& other) noexcept : ops_(other.ops_) {
+        if (ops_ != nullptr) {
+            relocate(other);
+        }
+    }
     Task& operator=(Task&& other) noexcept {
         if (this != &other) {
             reset();
@@ -67,6 +71,7 @@ class Task {
         void (*runOnce)(void* storage);
         void (*move)(void* from, void* to) noexcept;  // null: the bytes are copied
         void (*destroy)(void* storage) noexcept;
+        bool oneWord;  // copied as bytes, and only its first word matters
     };
 
     template <class Fn>
@@ -93,6 +98,7 @@ class Task {
             inlined<Fn>(from)->~Fn();
         },
         [](void* storage) noexcept { inlined<Fn>(storage)->~Fn(); },
+        TriviallyRelocatable<Fn> && sizeof(Fn) <= sizeof(void*),
     };
     // The storage holds a pointer, which moves as bytes.
     template <class Fn>
@@ -101,17 +107,27 @@ class Task {
         [](void* storage) { (*std::unique_ptr<Fn>(pointer<Fn>(storage)))(); },
         nullptr,
         [](void* storage) noexcept { delete pointer<Fn>(storage); },
+        true,
     };
 
     void take(Task& other) noexcept {
         if (other.ops_ != nullptr) {
-            if (other.ops_->move != nullptr) {
-                other.ops_->move(other.storage_, storage_);
-            } else {
-                std::memcpy(storage_, other.storage_, inlineSize);
-            }
-            ops_ = std::exchange(other.ops_, nullptr);
+            ops_ = other.ops_;
+            relocate(other);
         }
+    }
+    // The callable of `other`, whose ops this task has taken, moves here; `other` is empty.
+    void relocate(Task& other) noexcept {
+        if (ops_->move != nullptr) {
+            ops_->move(other.storage_, storage_);
+        } else if (ops_->oneWord) {
+            // A handle, the commonest, was just written as one word: read back as one, it
+            // comes straight from the store (a wider read across it would wait for it).
+            std::memcpy(storage_, other.storage_, sizeof(void*));
+        } else {
+            std::memcpy(storage_, other.storage_, inlineSize);
+        }
+        other.ops_ = nullptr;
     }
     void reset() noexcept {
         if (ops_ != nullptr) {

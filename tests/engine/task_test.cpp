@@ -41,6 +41,22 @@ struct Counted {
     }
 };
 
+// One word, as a handle to an owner: tasks move it by copying that word alone.
+struct Handle {
+    static constexpr bool triviallyRelocatable = true;
+    Counts* counts;
+
+    explicit Handle(Counts* c) : counts(c) {}
+    Handle(Handle&& other) noexcept : counts(std::exchange(other.counts, nullptr)) {}
+    Handle& operator=(Handle&&) = delete;
+    ~Handle() {
+        if (counts != nullptr) {
+            ++counts->destroyed;
+        }
+    }
+    void operator()() { ++counts->ran; }
+};
+
 template <class Callable>
 Counts moveAroundAndRunOnce() {
     Counts counts;
@@ -65,7 +81,8 @@ TEST(Task, ACallableRunsOnceAndIsDestroyedOnceWhereverItMoved) {
     const Counts inlineMoved = moveAroundAndRunOnce<Counted<8, false>>();
     const Counts inlineRelocated = moveAroundAndRunOnce<Counted<8, true>>();
     const Counts onTheHeap = moveAroundAndRunOnce<Counted<200, false>>();
-    for (const Counts& counts : {inlineMoved, inlineRelocated, onTheHeap}) {
+    const Counts oneWord = moveAroundAndRunOnce<Handle>();
+    for (const Counts& counts : {inlineMoved, inlineRelocated, onTheHeap, oneWord}) {
         EXPECT_EQ(counts.ran, 1);
         EXPECT_EQ(counts.destroyed, 1);
     }

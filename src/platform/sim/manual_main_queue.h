@@ -43,9 +43,8 @@ class ManualMainQueue : public MainQueue {
             if (size == capacity) {
                 grow();
             }
-            Task& slot = tasks[size++];  // empty: nothing to destroy
-            std::destroy_at(&slot);
-            std::construct_at(&slot, std::move(task));
+            // Made anew over an empty task, whose destructor does nothing.
+            std::construct_at(&tasks[size++], std::move(task));
         }
         void grow();
     };
