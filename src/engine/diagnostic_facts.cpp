@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "mapping/windows_mapping.h"
 #include "model/key_names.h"
 
 namespace varnel {
@@ -34,15 +33,10 @@ void LastAction::setTyped(std::string_view text) {
     std::copy_n(text.data(), size, typed_);
 }
 
-void LastAction::write(std::string& out) const {
+void LastAction::writeOther(std::string& out) const {
     switch (kind_) {
         case Kind::none: out.assign(LastAction::nothingYet); return;
-        case Kind::passed:
-            // The key as the system sees it after the exchange.
-            KeyNames::writePhysicalDescription(out,
-                                               WindowsMapping::swappedModifierKeyCode(keyCode_),
-                                               WindowsMapping::swapControlAndCommand(flags_));
-            return;
+        case Kind::passed: write(out); return;
         case Kind::chord: out.assign(chordName_); return;
         case Kind::typed: {
             char text[typedTextPrefix.size() + typedCapacity];

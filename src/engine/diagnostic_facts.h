@@ -32,11 +32,12 @@ class LastAction {
 
     Kind kind() const { return kind_; }
 
-    // The key passed with these physical values.
-    void setPassed(std::uint16_t keyCode, std::uint64_t physicalFlags) {
+    // The key passed as the system sees it, its key code and flags after the exchange (the
+    // tap has them at hand).
+    void setPassed(std::uint16_t keyCode, std::uint64_t flags) {
         kind_ = Kind::passed;
         keyCode_ = keyCode;
-        flags_ = physicalFlags;
+        flags_ = flags;
     }
     // `displayName` is the mapping's constant text, which lives as long as the program.
     void setChord(std::string_view displayName) {
@@ -56,8 +57,15 @@ class LastAction {
         language_ = language;
     }
 
-    // The text the diagnostics show, written over `out`.
-    void write(std::string& out) const;
+    // The text the diagnostics show, written over `out`. A key passed, the commonest, is
+    // written here, inline where the delivery renders.
+    void write(std::string& out) const {
+        if (kind_ == Kind::passed) {
+            KeyNames::writePhysicalDescription(out, keyCode_, flags_);
+            return;
+        }
+        writeOther(out);
+    }
 
     // Same kind and the same facts for that kind: the same text.
     friend bool operator==(const LastAction& a, const LastAction& b) {
@@ -66,7 +74,11 @@ class LastAction {
         }
         switch (a.kind_) {
             case Kind::passed: return a.keyCode_ == b.keyCode_ && a.flags_ == b.flags_;
-            case Kind::chord: return a.chordName_ == b.chordName_;
+            // The mapping's constant texts: one chord, one text, at one address (equal text at
+            // another address only costs a rewrite).
+            case Kind::chord:
+                return a.chordName_.data() == b.chordName_.data() &&
+                       a.chordName_.size() == b.chordName_.size();
             case Kind::typed:
                 return std::string_view(a.typed_, a.typedSize_) ==
                        std::string_view(b.typed_, b.typedSize_);
@@ -77,6 +89,8 @@ class LastAction {
     }
 
   private:
+    void writeOther(std::string& out) const;
+
     Kind kind_ = Kind::none;
     std::uint8_t typedSize_ = 0;
     std::uint16_t keyCode_ = 0;

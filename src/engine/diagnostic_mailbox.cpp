@@ -1,11 +1,15 @@
 #include "engine/diagnostic_mailbox.h"
 
+#include "model/key_names.h"
+
 namespace varnel {
 
 DiagnosticMailbox::DiagnosticMailbox() {
     // Room for the reports that can follow one another before the main queue runs (a
     // language switch and its snapshot, a stop), so that holding back allocates nothing.
     heldBack_.reserve(8);
+    snapshot_.lastPhysicalKey.reserve(KeyNames::descriptionRoom);
+    snapshot_.lastTransformedAction.reserve(KeyNames::descriptionRoom);
 }
 
 void DiagnosticMailbox::holdBack(const DiagnosticFacts& now) {

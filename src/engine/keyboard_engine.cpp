@@ -28,7 +28,7 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
 
 KeyboardEngine::~KeyboardEngine() {
     std::lock_guard guard(lock_);
-    stopLocked();
+    stopLocked(/*insideCallback=*/false);
     reportState(EngineState::stopped());
 }
 
@@ -65,6 +65,7 @@ bool KeyboardEngine::start() {
     platform_.addToMainRunLoop(source);
     platform_.enableTap(tap, true);
     enabled_ = true;
+    keyPathChanged();
     languageChordLatched_ = false;
     // Until now every key reached the application as it is; paused, it goes on so.
     const std::uint64_t physical = platform_.physicalModifierFlags();
@@ -79,11 +80,11 @@ bool KeyboardEngine::start() {
 
 void KeyboardEngine::stop() {
     std::lock_guard guard(lock_);
-    stopLocked();
+    stopLocked(/*insideCallback=*/false);
     reportState(EngineState::stopped());
 }
 
-void KeyboardEngine::stopLocked() {
+void KeyboardEngine::stopLocked(bool insideCallback) {
     if (enabled_) {
         // Synthetic modifiers up, then the user's Control and Command keys back as they are.
         const std::uint64_t physical = platform_.physicalModifierFlags();
@@ -93,6 +94,7 @@ void KeyboardEngine::stopLocked() {
                                   /*exchanged=*/false);
     }
     enabled_ = false;
+    keyPathChanged();
     altTabSessionActive_ = false;
     languageChordLatched_ = false;
     languageToggleJustMade_ = false;
@@ -101,7 +103,7 @@ void KeyboardEngine::stopLocked() {
     if (eventTap_ != nullptr && !tapRetired_) {
         platform_.enableTap(eventTap_, false);
     }
-    if (!insideCallback_) {
+    if (!insideCallback) {
         removeTap();
     } else if (eventTap_ != nullptr && !tapRetired_) {
         // Ending a tap inside its own callback is not something the system promises to
@@ -136,10 +138,11 @@ void KeyboardEngine::removeTap() {
     tapRetired_ = false;
 }
 
+// Only the rate guard, inside the tap's callback, enters it.
 void KeyboardEngine::enterSafeMode(std::string_view message) {
     {
         std::lock_guard guard(lock_);
-        stopLocked();
+        stopLocked(/*insideCallback=*/true);
     }
     report([message = std::string(message)](KeyboardEngine& self) {
         if (self.onStateChange) {
@@ -157,7 +160,8 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-void KeyboardEngine::deliverDiagnostic() {
+// Inlined into its one caller, the delivery's task below.
+[[gnu::always_inline]] inline void KeyboardEngine::deliverDiagnostic() {
     if (!onDiagnosticChange) {
         diagnostics_.skip();  // no owner listening: no text to put together
         return;
@@ -166,16 +170,23 @@ void KeyboardEngine::deliverDiagnostic() {
     onDiagnosticChange(snapshot);
 }
 
-// The tap only records facts; a delivery waiting on the main queue will show them. Its task
-// holds the engine through the anchor, which costs no atomic operation, where a report holds
-// a std::weak_ptr.
+// Holds the engine through the anchor, which costs no atomic operation, where a report holds
+// a std::weak_ptr; being one pointer, it moves through the main queue as plain bytes.
+struct KeyboardEngine::DiagnosticDelivery {
+    static constexpr bool triviallyRelocatable = true;
+    MainThreadAnchor<KeyboardEngine>::Ref engine;
+
+    void operator()() const {
+        if (KeyboardEngine* self = engine.get()) {
+            self->deliverDiagnostic();
+        }
+    }
+};
+
+// The tap only records facts; a delivery waiting on the main queue will show them.
 void KeyboardEngine::publishDiagnostic() {
     if (diagnostics_.changed()) {
-        mainQueue_.async([engine = anchor_.ref()] {
-            if (KeyboardEngine* self = engine.get()) {
-                self->deliverDiagnostic();
-            }
-        });
+        mainQueue_.async(DiagnosticDelivery{anchor_.ref()});
     }
 }
 

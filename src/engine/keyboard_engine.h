@@ -89,6 +89,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
   private:
     EventRef process(std::uint32_t type, EventRef event);
+    // Whatever the deciding path does not take: the tap's notices, mouse buttons, and every
+    // event while stopped or paused.
+    EventRef processAside(std::uint32_t type, EventRef event);
     // A mouse button event: Control and Command exchanged on its flags, nothing else.
     EventRef processMouse(EventRef event);
     // Any key event while paused: it passes as it is.
@@ -104,7 +107,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     EventRef processSwitcherKey(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
     EventRef processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                  std::uint64_t physicalFlags);
-    EventRef passThrough(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags);
+    // Passes the event with Control and Command exchanged in its flags; `passedKeyCode` is the
+    // key code it goes on with (exchanged too for a modifier key).
+    EventRef passThrough(EventRef event, std::uint16_t passedKeyCode, std::uint64_t physicalFlags);
     // Drops a replaced key-down; its key-up will be dropped too.
     EventRef dropReplaced(EventRef event, std::uint16_t keyCode);
 
@@ -131,7 +136,10 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     void publishDiagnostic();
     // Runs on the main queue: hands the owner the snapshot of the latest facts.
     void deliverDiagnostic();
-    void stopLocked();
+    // The task of a delivery (keyboard_engine.cpp).
+    struct DiagnosticDelivery;
+    // `insideCallback`: called from the tap's own callback (safe mode, a lost permission).
+    void stopLocked(bool insideCallback);
     // Removes, invalidates and releases the tap (never inside its callback); lock held.
     void removeTap();
     void enterSafeMode(std::string_view message);
@@ -160,10 +168,16 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
     bool paused_ = false;
+    // How many event types from EventType::keyDown on take the deciding path: the three key
+    // types while running and not paused, none otherwise. Follows enabled_ and paused_.
+    std::uint32_t decidedKeyTypes_ = 0;
+    void keyPathChanged() {
+        decidedKeyTypes_ =
+            enabled_ && !paused_ ? EventType::flagsChanged - EventType::keyDown + 1 : 0;
+    }
     KeyboardType keyboardType_ = KeyboardType::ansi;
     std::uint64_t tapEventMask_ = 0;  // of the tap installed
-    bool insideCallback_ = false;
-    bool tapRetired_ = false;  // disabled inside its callback, removal queued
+    bool tapRetired_ = false;         // disabled inside its callback, removal queued
     // What the engine last saw and did, as facts; put into words on the main queue.
     DiagnosticFacts diagnostic_;
     DiagnosticMailbox diagnostics_;

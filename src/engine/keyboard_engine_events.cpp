@@ -30,30 +30,17 @@ EventRef KeyboardEngine::callback(void*, std::uint32_t type, EventRef event, voi
     }
     // The engine outlives its tap (every stop removes the tap first) and nothing in
     // process() can destroy it: reports are queued, never called from here.
-    auto& engine = *static_cast<KeyboardEngine*>(userInfo);
-    engine.insideCallback_ = true;
-    EventRef result = engine.process(type, event);
-    engine.insideCallback_ = false;
-    return result;
+    return static_cast<KeyboardEngine*>(userInfo)->process(type, event);
 }
 
 EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
-    if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
-        return processTapDisabled(type, event);
-    }
-    if (!enabled_) {
-        return event;
+    // One comparison keeps the keys' way short: the tap's notices, mouse buttons, and every
+    // event while stopped or paused go aside.
+    if (type - EventType::keyDown >= decidedKeyTypes_) {
+        return processAside(type, event);
     }
     if (platform_.integerField(event, EventField::eventSourceUserData) == syntheticMarker) {
         return event;
-    }
-    // The tap sees key downs, key ups, modifier changes and, while Ctrl + click is on, mouse
-    // buttons: whatever is not one of the first three is a mouse button. Neither a mouse
-    // button nor anything while paused is counted, and one test keeps the keys' way short.
-    const bool mouseButton =
-        type - EventType::keyDown > EventType::flagsChanged - EventType::keyDown;
-    if (mouseButton || paused_) {
-        return mouseButton ? processMouse(event) : passWhilePaused(event);
     }
 
     // A monotonic clock; a step back all the same (a clock that is not) opens a new window
@@ -94,6 +81,22 @@ EventRef KeyboardEngine::process(std::uint32_t type, EventRef event) {
             return processKeyDown(event, keyCode, physicalFlags, languageToggleJustMade);
         default: return passThrough(event, keyCode, physicalFlags);
     }
+}
+
+EventRef KeyboardEngine::processAside(std::uint32_t type, EventRef event) {
+    if (type == EventType::tapDisabledByTimeout || type == EventType::tapDisabledByUserInput) {
+        return processTapDisabled(type, event);
+    }
+    if (!enabled_ ||
+        platform_.integerField(event, EventField::eventSourceUserData) == syntheticMarker) {
+        return event;
+    }
+    // Besides the three key types the tap sees only mouse buttons (while Ctrl + click is on).
+    // Neither a mouse button nor anything while paused is counted.
+    if (type - EventType::keyDown > EventType::flagsChanged - EventType::keyDown) {
+        return processMouse(event);
+    }
+    return passWhilePaused(event);
 }
 
 EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
@@ -196,13 +199,13 @@ std::uint64_t KeyboardEngine::heldByUser(std::uint64_t physicalFlags) {
            (Flags::modifiers | Flags::modifierKeys);
 }
 
-EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t keyCode,
+EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t passedKeyCode,
                                      std::uint64_t physicalFlags) {
+    const std::uint64_t exchanged = WindowsMapping::swapControlAndCommand(physicalFlags);
     // The Command that Alt + Tab holds is down for the application too: an event without it
     // would tell the switcher that Command was let go.
-    platform_.setFlags(event,
-                       WindowsMapping::swapControlAndCommand(physicalFlags) | syntheticFlags());
-    diagnostic_.lastAction.setPassed(keyCode, physicalFlags);
+    platform_.setFlags(event, exchanged | syntheticFlags());
+    diagnostic_.lastAction.setPassed(passedKeyCode, exchanged);
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
     return event;

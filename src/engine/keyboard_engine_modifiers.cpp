@@ -38,9 +38,9 @@ EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCo
     }
 
     // The Control and Command keys trade places too; the rest is the ordinary pass-through.
-    platform_.setIntegerField(event, EventField::keyboardEventKeycode,
-                              WindowsMapping::swappedModifierKeyCode(keyCode));
-    return passThrough(event, keyCode, physicalFlags);
+    const std::uint16_t passedKeyCode = WindowsMapping::swappedModifierKeyCode(keyCode);
+    platform_.setIntegerField(event, EventField::keyboardEventKeycode, passedKeyCode);
+    return passThrough(event, passedKeyCode, physicalFlags);
 }
 
 void KeyboardEngine::toggleLanguage(bool announce) {
@@ -93,7 +93,7 @@ EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) 
         // Enabled again, the tap would only hold the keyboard up once more.
         {
             std::lock_guard guard(lock_);
-            stopLocked();
+            stopLocked(/*insideCallback=*/true);
         }
         report([](KeyboardEngine& self) {
             if (self.onPermissionLost) {

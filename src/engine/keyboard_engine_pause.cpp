@@ -12,6 +12,7 @@ void KeyboardEngine::setPaused(bool paused) {
     }
     if (!enabled_ || eventTap_ == nullptr) {
         paused_ = paused;  // the next start hands over under it
+        keyPathChanged();
         return;
     }
     const std::uint64_t physical = platform_.physicalModifierFlags();
@@ -25,9 +26,11 @@ void KeyboardEngine::setPaused(bool paused) {
         languageToggleJustMade_ = false;
         suppressedKeyCodes_.reset();
         paused_ = true;
+        keyPathChanged();
         handOverControlAndCommand(application, application, physical, /*exchanged=*/false);
     } else {
         paused_ = false;
+        keyPathChanged();
         languageChordLatched_ = false;
         handOverControlAndCommand(application, application, physical, /*exchanged=*/true);
     }

@@ -19,6 +19,9 @@ class MainThreadAnchor {
   public:
     class Ref {
       public:
+        // One pointer, and none once moved from: its bytes may be moved (task.h).
+        static constexpr bool triviallyRelocatable = true;
+
         Ref(const Ref& other) noexcept : block_(other.block_) { ++block_->references; }
         Ref(Ref&& other) noexcept : block_(std::exchange(other.block_, nullptr)) {}
         Ref& operator=(const Ref&) = delete;

@@ -36,14 +36,18 @@ constexpr std::uint16_t upArrow = 126;
 constexpr std::uint64_t regionScreenshot = Flags::shift | Flags::control | Flags::command;
 constexpr std::uint64_t forceQuit = Flags::option | Flags::command;
 
-WindowsSpecialAction emit(std::uint16_t keyCode, std::uint64_t flags, StaticText name) {
+// The helpers below are inlined into specialAction(), which every key-down asks: their
+// answers then never go through memory on the way out.
+
+[[gnu::always_inline]] inline WindowsSpecialAction emit(std::uint16_t keyCode, std::uint64_t flags,
+                                                        StaticText name) {
     return WindowsSpecialAction::emit(KeyChord(keyCode, flags, name));
 }
 
 // Rules 6 to 17: tabs, redo, reload, close tab, word moves and deletes, Insert and Delete
 // clipboard keys, Alt + arrows.
-std::optional<WindowsSpecialAction> editingShortcut(std::uint16_t keyCode, bool ctrl, bool alt,
-                                                    bool shift, bool win) {
+[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> editingShortcut(
+    std::uint16_t keyCode, bool ctrl, bool alt, bool shift, bool win) {
     const std::uint64_t shiftIfHeld = shift ? Flags::shift : 0;
     const bool shiftAlone = shift && !ctrl && !alt && !win;
     if (keyCode == tab && ctrl) {
@@ -92,7 +96,8 @@ std::optional<WindowsSpecialAction> editingShortcut(std::uint16_t keyCode, bool 
 }
 
 // Rules 18 to 21: Home and End, with Ctrl to the ends of the document.
-std::optional<WindowsSpecialAction> homeOrEnd(std::uint16_t keyCode, bool ctrl, bool shift) {
+[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> homeOrEnd(std::uint16_t keyCode,
+                                                                            bool ctrl, bool shift) {
     const std::uint64_t flags = Flags::command | (shift ? Flags::shift : 0);
     if (keyCode == Key::end) {
         return ctrl ? emit(Key::downArrow, flags, "Ctrl + End → конец документа")

@@ -131,15 +131,23 @@ void writeModifiersDescription(std::string& out, std::uint64_t flags) {
 }
 
 // The diagnostics show one of these for every event: the prefix and the name are copied
-// whole, slot by slot, and the string is written once.
+// whole, slot by slot, straight into the string. Copies of a fixed size take no branch on a
+// length that changes from key to key, and nothing is read back from a buffer just written
+// (a wide read across narrower fresh stores waits for them).
 void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags) {
     const Slot<32>& prefix = modifierPrefixes[modifierCombination(flags)];
-    if (keyCode < nameSlots.size() && nameSlots[keyCode].length != 0) {
+    constexpr std::size_t room = sizeof(Slot<32>::text) + sizeof(Slot<24>::text);
+    static_assert(room == descriptionRoom);
+    // A string that has room for both slots (the diagnostics' own, after their first text)
+    // takes them whole; a smaller one is not made to grow for it.
+    if (keyCode < nameSlots.size() && nameSlots[keyCode].length != 0 && out.capacity() >= room) {
         const Slot<24>& name = nameSlots[keyCode];
-        char text[sizeof prefix.text + sizeof name.text];
+        static constexpr char blank[room] = {};
+        out.assign(blank, room);  // the whole room, in one copy of a fixed size
+        char* text = out.data();
         std::memcpy(text, prefix.text.data(), sizeof prefix.text);
         std::memcpy(text + prefix.length, name.text.data(), sizeof name.text);
-        out.assign(text, prefix.length + name.length);
+        out.resize(prefix.length + name.length);
         return;
     }
     out.assign(prefix.view());

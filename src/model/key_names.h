@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,11 +18,14 @@ std::string modifiersDescription(std::uint64_t flags);
 // The modifiers, then " + ", then the key name; the key name alone without modifiers.
 std::string physicalDescription(std::uint16_t keyCode, std::uint64_t flags);
 
-// The same texts written into an existing string, reusing its storage: the event tap
-// calls these so that a warmed-up engine allocates nothing for its diagnostics.
+// The same texts written into an existing string, reusing its storage: the diagnostics'
+// delivery calls these so that a warmed-up engine allocates nothing for them.
 void writeName(std::string& out, std::uint16_t keyCode);
 void writeModifiersDescription(std::string& out, std::uint64_t flags);
 void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags);
+// A string with this much room takes any key description writePhysicalDescription() writes
+// in copies of a fixed size, the quickest way; reserve it for a string written often.
+inline constexpr std::size_t descriptionRoom = 56;
 
 // The table entry for a code, or an empty view for a code without one.
 std::string_view tableName(std::uint16_t keyCode);

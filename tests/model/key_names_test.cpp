@@ -47,14 +47,29 @@ TEST(KeyNames, ModifierWordsInFixedOrder) {
     EXPECT_EQ(KeyNames::modifiersDescription(capsLock | secondaryFn | numericPad | leftShift), "");
 }
 
+// A new string, and one with room for any description that held a longer text before: the
+// two ways of writing give the same text.
 TEST(KeyNames, PhysicalDescription) {
-    EXPECT_EQ(KeyNames::physicalDescription(0, Flags::option), "Alt + A");
-    EXPECT_EQ(KeyNames::physicalDescription(0, Flags::capsLock), "A");
-    EXPECT_EQ(KeyNames::physicalDescription(56, Flags::shift), "Shift + Left Shift");
-    EXPECT_EQ(KeyNames::physicalDescription(10, Flags::control), "Ctrl + Клавиша (код 10)");
-    // The longest words with the longest name.
-    EXPECT_EQ(KeyNames::physicalDescription(105, Flags::modifiers),
-              "Ctrl + Alt + Shift + Windows + Print Screen / F13");
+    const struct {
+        std::uint16_t code;
+        std::uint64_t flags;
+        const char* text;
+    } cases[] = {
+        {0, Flags::option, "Alt + A"},
+        {0, Flags::capsLock, "A"},
+        {56, Flags::shift, "Shift + Left Shift"},
+        {10, Flags::control, "Ctrl + Клавиша (код 10)"},
+        // The longest words with the longest name.
+        {105, Flags::modifiers, "Ctrl + Alt + Shift + Windows + Print Screen / F13"},
+    };
+    std::string roomy;
+    roomy.reserve(KeyNames::descriptionRoom);
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeyNames::physicalDescription(c.code, c.flags), c.text);
+        KeyNames::writePhysicalDescription(roomy, 105, Flags::modifiers);
+        KeyNames::writePhysicalDescription(roomy, c.code, c.flags);
+        EXPECT_EQ(roomy, c.text);
+    }
 }
 
 TEST(KeyNames, WritingReusesTheBuffer) {

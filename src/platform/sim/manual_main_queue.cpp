@@ -1,11 +1,32 @@
 #include "platform/sim/manual_main_queue.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace varnel {
 
+namespace {
+
+struct Depth {
+    explicit Depth(int& depth) : depth_(depth) { ++depth_; }
+    ~Depth() { --depth_; }
+    Depth(const Depth&) = delete;
+    Depth& operator=(const Depth&) = delete;
+    int& depth_;
+};
+
+}  // namespace
+
+void ManualMainQueue::Row::grow() {
+    const std::size_t larger = std::max<std::size_t>(8, capacity * 2);
+    auto moved = std::make_unique<Task[]>(larger);
+    std::move(tasks.get(), tasks.get() + size, moved.get());
+    tasks = std::move(moved);
+    capacity = larger;
+}
+
 void ManualMainQueue::async(Task task) {
-    ready_.push_back(std::move(task));
+    queued_->push(std::move(task));
 }
 
 void ManualMainQueue::asyncAfter(double seconds, Task task) {
@@ -20,7 +41,7 @@ void ManualMainQueue::releaseDue() {
     auto firstLater = std::find_if(delayed_.begin(), delayed_.end(),
                                    [&](const Delayed& d) { return d.due > clock_.now(); });
     for (auto it = delayed_.begin(); it != firstLater; ++it) {
-        ready_.push_back(std::move(it->task));
+        queued_->push(std::move(it->task));
     }
     delayed_.erase(delayed_.begin(), firstLater);
 }
@@ -29,13 +50,32 @@ bool ManualMainQueue::runOne() {
     if (!delayed_.empty()) {  // most turns have none: no call
         releaseDue();
     }
-    if (readyHead_ == ready_.size()) {
-        ready_.clear();
-        readyHead_ = 0;
+    if (runningHead_ == running_->size) {
+        if (depth_ != 0) {
+            return runQueuedFromInsideATask();
+        }
+        running_->size = 0;  // every task in it ran: its slots are empty
+        runningHead_ = 0;
+        if (queued_->size == 0) {
+            return false;
+        }
+        std::swap(running_, queued_);
+    }
+    Depth depth(depth_);
+    running_->tasks[runningHead_++].runOnce();
+    return true;
+}
+
+bool ManualMainQueue::runQueuedFromInsideATask() {
+    Row& queued = *queued_;
+    if (queued.size == 0) {
         return false;
     }
-    Task task = std::move(ready_[readyHead_++]);
-    task();
+    Task task = std::move(queued.tasks[0]);
+    std::move(queued.tasks.get() + 1, queued.tasks.get() + queued.size, queued.tasks.get());
+    --queued.size;
+    Depth depth(depth_);
+    task.runOnce();
     return true;
 }
 
@@ -49,8 +89,15 @@ std::optional<double> ManualMainQueue::nextDueTime() const {
 }
 
 void ManualMainQueue::clear() {
-    ready_.clear();
-    readyHead_ = 0;
+    // A task running now (one that cleared the queue) keeps its slot until it returns.
+    for (std::size_t i = runningHead_; i < running_->size; ++i) {
+        running_->tasks[i] = Task();
+    }
+    runningHead_ = running_->size;
+    for (std::size_t i = 0; i < queued_->size; ++i) {
+        queued_->tasks[i] = Task();
+    }
+    queued_->size = 0;
     delayed_.clear();
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,27 +20,55 @@ class ManualMainQueue : public MainQueue {
     void async(Task task) override;
     void asyncAfter(double seconds, Task task) override;
 
-    // Runs the first due task; false when none is due.
+    // Runs the first due task; false when none is due. A task may queue tasks, run the queue
+    // itself or clear it.
     bool runOne();
     // The time at which the earliest delayed task falls due.
     std::optional<double> nextDueTime() const;
-    std::size_t pendingCount() const { return ready_.size() - readyHead_ + delayed_.size(); }
+    std::size_t pendingCount() const {
+        return running_->size - runningHead_ + queued_->size + delayed_.size();
+    }
     // Forgets every task, as when the process that queued them ends.
     void clear();
 
   private:
+    // Tasks in a row of slots that only grows; a slot past `size`, or one whose task ran,
+    // is empty, so that emptying the row is setting its size.
+    struct Row {
+        std::unique_ptr<Task[]> tasks;
+        std::size_t size = 0;
+        std::size_t capacity = 0;
+
+        void push(Task&& task) {
+            if (size == capacity) {
+                grow();
+            }
+            // Made anew over an empty task, whose destructor does nothing.
+            std::construct_at(&tasks[size++], std::move(task));
+        }
+        void grow();
+    };
     struct Delayed {
         double due;
         std::uint64_t order;
         Task task;
     };
     void releaseDue();
+    // A task run from inside another once the running row is used up: the first queued one,
+    // since the row cannot be swapped out from under the task still running.
+    bool runQueuedFromInsideATask();
 
     SimClock& clock_;
-    std::vector<Task> ready_;  // due, in order, from readyHead_ on; reused once emptied
-    std::size_t readyHead_ = 0;
+    // Due tasks run where they lie, in running_ from runningHead_ on; what is queued
+    // meanwhile goes to queued_, so the row holding a running task never moves. Once the
+    // running row is used up, the two trade places (each keeps its storage).
+    Row rows_[2];
+    Row* running_ = &rows_[0];
+    Row* queued_ = &rows_[1];  // due, in order, after every task left in running_
+    std::size_t runningHead_ = 0;
     std::vector<Delayed> delayed_;
     std::uint64_t nextOrder_ = 0;
+    int depth_ = 0;  // tasks running now, one inside another
 };
 
 }  // namespace varnel
