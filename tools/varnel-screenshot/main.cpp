@@ -7,9 +7,9 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLinearGradient>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
-#include <QMainWindow>
 #include <QScrollArea>
 #include <cstdio>
 #include <initializer_list>
@@ -115,6 +115,23 @@ void installRemoteDesktops(SimMac& mac) {
     mac.workspace.activate("com.apple.Safari");
 }
 
+// The mode on, Varnel's window in front after Safari, Ctrl + C just typed: the diagnostics
+// have something to show.
+void launchWorkingAfterCtrlC(Scene& scene) {
+    installRemoteDesktops(scene.mac);
+    scene.launch();
+    scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
+    scene.state->toggleMode();
+    scene.keys({59, 8});  // Ctrl + C
+}
+
+// The mode on while macOS holds the keys for a password field.
+void launchWorkingDuringSecureInput(Scene& scene) {
+    scene.mac.secureInput.enabled = true;
+    scene.launch();
+    scene.state->toggleMode();
+}
+
 enum class Height { full, given };
 
 // The window at `size`, or as tall as its content with Height::full.
@@ -159,21 +176,14 @@ bool lightPictures(const QDir& out) {
                          Height::given);
     }
     {
-        // macOS holds the keys for a password field.
         Scene scene(Theme::lightPalette());
-        scene.mac.secureInput.enabled = true;
-        scene.launch();
-        scene.state->toggleMode();
-        ok &= saveWindow(scene, out.filePath("window-secure-input.png"), defaultSize,
-                         Height::given);
+        launchWorkingDuringSecureInput(scene);
+        ok &=
+            saveWindow(scene, out.filePath("window-secure-input.png"), defaultSize, Height::given);
     }
     {
         Scene scene(Theme::lightPalette());
-        installRemoteDesktops(scene.mac);
-        scene.launch();
-        scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
-        scene.state->toggleMode();
-        scene.keys({59, 8});  // Ctrl + C
+        launchWorkingAfterCtrlC(scene);
         scene.expand(false, true);
         ok &= saveWindow(scene, out.filePath("window-mode-on-diagnostics.png"), defaultSize,
                          Height::full);
@@ -199,19 +209,13 @@ bool darkPictures(const QDir& out) {
     bool ok = true;
     {
         Scene scene(Theme::darkPalette());
-        installRemoteDesktops(scene.mac);
-        scene.launch();
-        scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
-        scene.state->toggleMode();
-        scene.keys({59, 8});
+        launchWorkingAfterCtrlC(scene);
         scene.expand(true, true);
         ok &= saveWindow(scene, out.filePath("window-dark.png"), defaultSize, Height::full);
     }
     {
         Scene scene(Theme::darkPalette());
-        scene.mac.secureInput.enabled = true;
-        scene.launch();
-        scene.state->toggleMode();
+        launchWorkingDuringSecureInput(scene);
         ok &= saveWindow(scene, out.filePath("window-dark-secure-input-minimum.png"), minimumSize,
                          Height::given);
     }
