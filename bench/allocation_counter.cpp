@@ -1,91 +1,13 @@
-// Counts every heap allocation of the benchmark program: the global operator new is
-// replaced by one that counts and then allocates with malloc.
-
 #include "allocation_counter.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-
-std::uint64_t count = 0;  // the benchmarks run on one thread
-
-void* allocate(std::size_t size) {
-    ++count;
-    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void* allocateAligned(std::size_t size, std::align_val_t alignment) {
-    ++count;
-    const auto align = static_cast<std::size_t>(alignment);
-    if (void* memory = std::aligned_alloc(align, (size + align - 1) / align * align)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-}  // namespace
-
-std::uint64_t varnel::bench::allocations() {
-    return count;
-}
-
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    ++count;
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    ++count;
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new(std::size_t size, std::align_val_t alignment) {
-    return allocateAligned(size, alignment);
-}
-void* operator new[](std::size_t size, std::align_val_t alignment) {
-    return allocateAligned(size, alignment);
-}
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::align_val_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::align_val_t) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
-    std::free(memory);
-}
-void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
-    std::free(memory);
-}
 
 void varnel::bench::reportPerEvent(benchmark::State& state, double eventsPerIteration,
                                    std::uint64_t allocationsBefore) {
     state.counters["time/event"] =
         benchmark::Counter(eventsPerIteration, benchmark::Counter::kIsIterationInvariantRate |
                                                    benchmark::Counter::kInvert);
-    state.counters["allocs/event"] =
-        benchmark::Counter(static_cast<double>(count - allocationsBefore) / eventsPerIteration,
-                           benchmark::Counter::kAvgIterations);
+    state.counters["allocs/event"] = benchmark::Counter(
+        static_cast<double>(allocations() - allocationsBefore) / eventsPerIteration,
+        benchmark::Counter::kAvgIterations);
 }

@@ -2,10 +2,14 @@
 
 #include <cstdint>
 
+#include "heap_allocations.h"
+
 namespace varnel::bench {
 
-// Heap allocations made by this program so far (global operator new is replaced).
-std::uint64_t allocations();
+// Heap allocations made by this program so far.
+inline std::uint64_t allocations() {
+    return heapAllocations();
+}
 
 }  // namespace varnel::bench
 

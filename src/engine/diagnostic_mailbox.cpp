@@ -12,14 +12,8 @@ DiagnosticMailbox::DiagnosticMailbox() {
     snapshot_.lastTransformedAction.reserve(KeyNames::descriptionRoom);
 }
 
-void DiagnosticMailbox::holdBack(const DiagnosticFacts& now) {
-    if (std::exchange(waiting_, false)) {
-        heldBack_.push_back(now);
-    }
-}
-
-// Deliveries run in the order queued, and only the last one queued may be waiting for the
-// live facts: while facts are held back, the delivery running is one they were held for.
+// Held-back deliveries run in the order queued, and the live facts wait for them: while facts
+// are held back, the delivery running is one they were held for.
 void DiagnosticMailbox::takeHeldBack(bool render) {
     const DiagnosticFacts& facts = heldBack_[heldBackHead_++];
     if (render) {

@@ -24,9 +24,12 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
     : platform_(platform),
       mainQueue_(mainQueue),
       emitter_(platform),
-      rateWindowStarted_(platform.monotonicTime()) {}
+      rateWindowStarted_(platform.monotonicTime()) {
+    mainQueue_.addBeforeWaiting(&KeyboardEngine::deliverBeforeWaiting, this);
+}
 
 KeyboardEngine::~KeyboardEngine() {
+    mainQueue_.removeBeforeWaiting(this);
     std::lock_guard guard(lock_);
     stopLocked(/*insideCallback=*/false);
     reportState(EngineState::stopped());
@@ -160,7 +163,7 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-// Inlined into its one caller, the delivery's task below.
+// Inlined into its two callers below.
 [[gnu::always_inline]] inline void KeyboardEngine::deliverDiagnostic() {
     if (!onDiagnosticChange) {
         diagnostics_.skip();  // no owner listening: no text to put together
@@ -183,10 +186,18 @@ struct KeyboardEngine::DiagnosticDelivery {
     }
 };
 
-// The tap only records facts; a delivery waiting on the main queue will show them.
-void KeyboardEngine::publishDiagnostic() {
-    if (diagnostics_.changed()) {
+void KeyboardEngine::holdBackDiagnostic() {
+    if (diagnostics_.holdBack(diagnostic_)) {
         mainQueue_.async(DiagnosticDelivery{anchor_.ref()});
+    }
+}
+
+// Added in the constructor and removed in the destructor, both on the main thread, so the
+// engine is alive whenever this runs.
+void KeyboardEngine::deliverBeforeWaiting(void* engine) {
+    auto& self = *static_cast<KeyboardEngine*>(engine);
+    if (self.diagnostics_.liveDue()) {
+        self.deliverDiagnostic();
     }
 }
 

@@ -132,11 +132,15 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The Control and Command keys (device bits) the application holds, as last seen.
     std::uint64_t applicationKeys() const;
 
-    // The diagnostics changed: queues a delivery unless one is waiting already.
-    void publishDiagnostic();
-    // Runs on the main queue: hands the owner the snapshot of the latest facts.
+    // The diagnostics changed: the main thread delivers them before it next waits.
+    void publishDiagnostic() { diagnostics_.changed(); }
+    // On the main thread: hands the owner the snapshot of the facts due (held back or live).
     void deliverDiagnostic();
-    // The task of a delivery (keyboard_engine.cpp).
+    // The main thread's work before waiting: delivers the live facts when they are due.
+    static void deliverBeforeWaiting(void* engine);
+    // A report is about to be queued: the facts of now, if waiting, are delivered before it.
+    void holdBackDiagnostic();
+    // The task of a delivery of held-back facts (keyboard_engine.cpp).
     struct DiagnosticDelivery;
     // `insideCallback`: called from the tap's own callback (safe mode, a lost permission).
     void stopLocked(bool insideCallback);
@@ -198,8 +202,11 @@ void KeyboardEngine::queue(Work work) {
 
 template <class Report>
 void KeyboardEngine::report(Report report) {
-    diagnostics_.holdBack(diagnostic_);
-    queue(std::move(report));
+    holdBackDiagnostic();
+    queue([report = std::move(report)](KeyboardEngine& self) {
+        self.diagnostics_.reportRuns();
+        report(self);
+    });
 }
 
 }  // namespace varnel

@@ -14,6 +14,15 @@ class MainQueue {
     virtual ~MainQueue() = default;
     virtual void async(Task task) = 0;
     virtual void asyncAfter(double seconds, Task task) = 0;
+
+    // Work the main thread does each time it has run what was due and is about to wait for
+    // more (a run loop's "before waiting"). For state that changes faster than anyone reads
+    // it: the code that changes it queues nothing and allocates nothing, and the reader hears
+    // of it once a turn of the loop. One piece of work per context; both calls are made on
+    // the main thread, and the work is removed before its context goes.
+    using BeforeWaiting = void (*)(void* context);
+    virtual void addBeforeWaiting(BeforeWaiting work, void* context) = 0;
+    virtual void removeBeforeWaiting(void* context) = 0;
 };
 
 }  // namespace varnel

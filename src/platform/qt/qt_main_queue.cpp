@@ -1,7 +1,9 @@
 #include "platform/qt/qt_main_queue.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -25,6 +27,32 @@ void QtMainQueue::async(Task task) {
 void QtMainQueue::asyncAfter(double seconds, Task task) {
     const auto milliseconds = static_cast<int>(std::lround(std::max(seconds, 0.0) * 1000));
     QTimer::singleShot(milliseconds, QCoreApplication::instance(), runner(std::move(task)));
+}
+
+void QtMainQueue::addBeforeWaiting(BeforeWaiting work, void* context) {
+    removeBeforeWaiting(context);
+    // Emitted on the main thread, by the main thread's own dispatcher: a direct call.
+    QAbstractEventDispatcher* dispatcher =
+        QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
+    beforeWaiting_.push_back(
+        {context, QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                                   [work, context] { work(context); })});
+}
+
+void QtMainQueue::removeBeforeWaiting(void* context) {
+    std::erase_if(beforeWaiting_, [context](const WorkBeforeWaiting& entry) {
+        if (entry.context != context) {
+            return false;
+        }
+        QObject::disconnect(entry.connection);
+        return true;
+    });
+}
+
+QtMainQueue::~QtMainQueue() {
+    for (const WorkBeforeWaiting& entry : beforeWaiting_) {
+        QObject::disconnect(entry.connection);
+    }
 }
 
 }  // namespace varnel

@@ -1,15 +1,34 @@
 #pragma once
 
+#include <QMetaObject>
+#include <vector>
+
 #include "engine/main_queue.h"
 
 namespace varnel {
 
 // The main queue on Qt's event loop: tasks posted to the application object, delayed ones
-// through single-shot timers. On a Mac, Qt's loop is the main run loop.
+// through single-shot timers, the work before waiting on the event dispatcher's aboutToBlock
+// (on a Mac, Qt's observer of the main run loop's "before waiting"). On a Mac, Qt's loop is
+// the main run loop.
 class QtMainQueue : public MainQueue {
   public:
+    QtMainQueue() = default;
+    ~QtMainQueue() override;
+    QtMainQueue(const QtMainQueue&) = delete;
+    QtMainQueue& operator=(const QtMainQueue&) = delete;
+
     void async(Task task) override;
     void asyncAfter(double seconds, Task task) override;
+    void addBeforeWaiting(BeforeWaiting work, void* context) override;
+    void removeBeforeWaiting(void* context) override;
+
+  private:
+    struct WorkBeforeWaiting {
+        void* context;
+        QMetaObject::Connection connection;
+    };
+    std::vector<WorkBeforeWaiting> beforeWaiting_;
 };
 
 }  // namespace varnel

@@ -57,7 +57,7 @@ bool ManualMainQueue::runOne() {
         running_->size = 0;  // every task in it ran: its slots are empty
         runningHead_ = 0;
         if (queued_->size == 0) {
-            return false;
+            return runBeforeWaiting();
         }
         std::swap(running_, queued_);
     }
@@ -77,6 +77,45 @@ bool ManualMainQueue::runQueuedFromInsideATask() {
     Depth depth(depth_);
     task.runOnce();
     return true;
+}
+
+void ManualMainQueue::addBeforeWaiting(BeforeWaiting work, void* context) {
+    removeBeforeWaiting(context);
+    beforeWaiting_.push_back({work, context});
+}
+
+void ManualMainQueue::removeBeforeWaiting(void* context) {
+    for (WorkBeforeWaiting& entry : beforeWaiting_) {
+        if (entry.context == context) {
+            entry.context = nullptr;
+            emptiedBeforeWaiting_ = true;
+        }
+    }
+    dropEmptiedBeforeWaiting();
+}
+
+// Entries emptied while the work runs stay in place until it has run.
+void ManualMainQueue::dropEmptiedBeforeWaiting() {
+    if (emptiedBeforeWaiting_ && !runningBeforeWaiting_) {
+        std::erase_if(beforeWaiting_, [](const WorkBeforeWaiting& e) { return !e.context; });
+        emptiedBeforeWaiting_ = false;
+    }
+}
+
+// Each piece of work once, in the order added; what it queues runs before it runs again.
+bool ManualMainQueue::runBeforeWaiting() {
+    if (beforeWaiting_.empty() || runningBeforeWaiting_) {
+        return false;
+    }
+    runningBeforeWaiting_ = true;
+    for (std::size_t i = 0; i < beforeWaiting_.size(); ++i) {
+        if (beforeWaiting_[i].context != nullptr) {
+            beforeWaiting_[i].work(beforeWaiting_[i].context);
+        }
+    }
+    runningBeforeWaiting_ = false;
+    dropEmptiedBeforeWaiting();
+    return queued_->size != 0 || (!delayed_.empty() && nextDueTime() <= clock_.now());
 }
 
 std::optional<double> ManualMainQueue::nextDueTime() const {
@@ -99,6 +138,11 @@ void ManualMainQueue::clear() {
     }
     queued_->size = 0;
     delayed_.clear();
+    for (WorkBeforeWaiting& entry : beforeWaiting_) {
+        entry.context = nullptr;
+    }
+    emptiedBeforeWaiting_ = !beforeWaiting_.empty();
+    dropEmptiedBeforeWaiting();
 }
 
 }  // namespace varnel

@@ -19,16 +19,21 @@ class ManualMainQueue : public MainQueue {
 
     void async(Task task) override;
     void asyncAfter(double seconds, Task task) override;
+    void addBeforeWaiting(BeforeWaiting work, void* context) override;
+    void removeBeforeWaiting(void* context) override;
 
-    // Runs the first due task; false when none is due. A task may queue tasks, run the queue
-    // itself or clear it.
+    // Runs the first due task. When none is due, the main thread would wait: the work done
+    // before waiting runs instead, and the answer is whether it queued a task (false: the
+    // queue has nothing more to do now). A task may queue tasks, run the queue itself or
+    // clear it.
     bool runOne();
     // The time at which the earliest delayed task falls due.
     std::optional<double> nextDueTime() const;
     std::size_t pendingCount() const {
         return running_->size - runningHead_ + queued_->size + delayed_.size();
     }
-    // Forgets every task, as when the process that queued them ends.
+    // Forgets every task and the work before waiting, as when the process that queued them
+    // ends.
     void clear();
 
   private:
@@ -57,6 +62,8 @@ class ManualMainQueue : public MainQueue {
     // A task run from inside another once the running row is used up: the first queued one,
     // since the row cannot be swapped out from under the task still running.
     bool runQueuedFromInsideATask();
+    bool runBeforeWaiting();
+    void dropEmptiedBeforeWaiting();
 
     SimClock& clock_;
     // Due tasks run where they lie, in running_ from runningHead_ on; what is queued
@@ -69,6 +76,13 @@ class ManualMainQueue : public MainQueue {
     std::vector<Delayed> delayed_;
     std::uint64_t nextOrder_ = 0;
     int depth_ = 0;  // tasks running now, one inside another
+    struct WorkBeforeWaiting {
+        BeforeWaiting work;
+        void* context;  // null once removed
+    };
+    std::vector<WorkBeforeWaiting> beforeWaiting_;
+    bool runningBeforeWaiting_ = false;
+    bool emptiedBeforeWaiting_ = false;  // an entry of beforeWaiting_ is null
 };
 
 }  // namespace varnel

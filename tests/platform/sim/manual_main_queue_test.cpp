@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varnel {
@@ -69,6 +70,45 @@ TEST_F(ManualMainQueueTest, ARunningTaskMayQueueRunAndClear) {
     drain();
     EXPECT_EQ(log, (std::vector<std::string>{"ccccc", "after-clear"}));
     EXPECT_EQ(queue.pendingCount(), 0u);
+}
+
+// The work before waiting runs whenever nothing is due, after every task; what it queues runs
+// before it runs again. It may remove itself, and clearing the queue forgets it.
+TEST_F(ManualMainQueueTest, WorkBeforeWaitingRunsOnceNothingIsDue) {
+    struct Waiter {
+        ManualMainQueue& queue;
+        std::vector<std::string>& log;
+        int runs = 0;
+        bool queueOnce = true;
+        bool removeItself = false;
+        static void run(void* context) {
+            auto& self = *static_cast<Waiter*>(context);
+            self.log.push_back("waiting " + std::to_string(++self.runs));
+            if (std::exchange(self.queueOnce, false)) {
+                self.queue.async([&log = self.log] { log.push_back("queued-by-waiting"); });
+            }
+            if (self.removeItself) {
+                self.queue.removeBeforeWaiting(context);
+            }
+        }
+    };
+    Waiter waiter{queue, log};
+    queue.addBeforeWaiting(&Waiter::run, &waiter);
+    queue.async(logging("task"));
+    drain();
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"task", "waiting 1", "queued-by-waiting", "waiting 2"}));
+
+    log.clear();
+    waiter.removeItself = true;
+    drain();
+    drain();
+    EXPECT_EQ(log, (std::vector<std::string>{"waiting 3"}));
+
+    queue.addBeforeWaiting(&Waiter::run, &waiter);
+    queue.clear();
+    drain();
+    EXPECT_EQ(waiter.runs, 3);
 }
 
 }  // namespace

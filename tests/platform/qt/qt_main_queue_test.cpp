@@ -1,0 +1,64 @@
+#include "platform/qt/qt_main_queue.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <vector>
+
+#include "engine/keyboard_engine.h"
+#include "heap_allocations.h"
+#include "platform/sim/sim_event_system.h"
+#include "platform/sim/sim_keyboard.h"
+
+namespace varnel {
+namespace {
+
+// Runs Qt's event loop through one turn: it runs what was posted, is about to wait, and quits.
+void runUntilTheLoopWaits() {
+    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
+// The engine on the application's own main queue, as on a Mac: a key costs the tap no
+// allocation and posts nothing to Qt (a posted call allocates its event and takes Qt's
+// lock), and the diagnostics reach the owner when the loop is about to wait.
+TEST(QtMainQueueTest, KeysQueueNothingAndTheDiagnosticsArriveBeforeTheLoopWaits) {
+    constexpr std::uint16_t leftCtrl = 59, c = 8;
+    SimClock clock;
+    SimEventSystem events{clock};
+    SimKeyboard keyboard{events};
+    QtMainQueue queue;
+    auto engine = KeyboardEngine::make(events, queue);
+    std::vector<DiagnosticSnapshot> heard;
+    heard.reserve(4);
+    engine->onDiagnosticChange = [&](const DiagnosticSnapshot& s) { heard.push_back(s); };
+    ASSERT_TRUE(engine->start());
+    const auto ctrlC = [&] {
+        keyboard.press(leftCtrl);
+        keyboard.press(c);  // passes as Command + C
+        keyboard.release(c);
+        keyboard.release(leftCtrl);
+    };
+    ctrlC();  // once, so that every buffer on the way has its size
+    runUntilTheLoopWaits();
+    heard.clear();
+
+    const std::uint64_t before = heapAllocations();
+    ctrlC();
+    EXPECT_EQ(heapAllocations() - before, 0u);
+    EXPECT_TRUE(heard.empty());
+
+    runUntilTheLoopWaits();
+    ASSERT_EQ(heard.size(), 1u);  // the four events share one delivery
+    EXPECT_EQ(heard[0].lastPhysicalKey, "Left Ctrl");
+    EXPECT_EQ(heard[0].processedEvents, 8);
+
+    // Gone with its engine: the loop turns without it.
+    engine.reset();
+    runUntilTheLoopWaits();
+    EXPECT_EQ(heard.size(), 1u);
+}
+
+}  // namespace
+}  // namespace varnel
