@@ -36,7 +36,7 @@ void LastAction::setTyped(std::string_view text) {
 void LastAction::writeOther(std::string& out) const {
     switch (kind_) {
         case Kind::none: out.assign(LastAction::nothingYet); return;
-        case Kind::passed: write(out); return;
+        case Kind::passed: KeyNames::writePhysicalDescription(out, keyCode_, flags_); return;
         case Kind::chord: out.assign(chordName_); return;
         case Kind::typed: {
             char text[typedTextPrefix.size() + typedCapacity];

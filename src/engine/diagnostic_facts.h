@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/description_cache.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/key_names.h"
 #include "model/windows_typing_language.h"
@@ -59,9 +60,9 @@ class LastAction {
 
     // The text the diagnostics show, written over `out`. A key passed, the commonest, is
     // written here, inline where the delivery renders.
-    void write(std::string& out) const {
+    void write(std::string& out, DescriptionCache& descriptions) const {
         if (kind_ == Kind::passed) {
-            KeyNames::writePhysicalDescription(out, keyCode_, flags_);
+            out.assign(descriptions.physical(keyCode_, flags_));
             return;
         }
         writeOther(out);
@@ -112,9 +113,9 @@ struct PhysicalKey {
         flags = physicalFlags;
     }
     // The text the diagnostics show, written over `out`.
-    void write(std::string& out) const {
+    void write(std::string& out, DescriptionCache& descriptions) const {
         if (seen) {
-            KeyNames::writePhysicalDescription(out, keyCode, flags);
+            out.assign(descriptions.physical(keyCode, flags));
         } else {
             out.assign(LastAction::nothingYet);
         }
@@ -134,13 +135,14 @@ struct DiagnosticFacts {
 
     // Brings `snapshot`, whose texts show the key and action of `shown`, up to these facts;
     // a text whose facts did not change is left as it is. `shown` follows.
-    [[gnu::always_inline]] void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown) const {
+    [[gnu::always_inline]] void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown,
+                                       DescriptionCache& descriptions) const {
         if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
-            lastPhysicalKey.write(snapshot.lastPhysicalKey);
+            lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions);
             shown.lastPhysicalKey = lastPhysicalKey;
         }
         if (!(lastAction == shown.lastAction)) {
-            lastAction.write(snapshot.lastTransformedAction);
+            lastAction.write(snapshot.lastTransformedAction, descriptions);
             shown.lastAction = lastAction;
         }
         snapshot.eventTapActive = eventTapActive;

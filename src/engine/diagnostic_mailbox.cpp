@@ -17,7 +17,7 @@ DiagnosticMailbox::DiagnosticMailbox() {
 void DiagnosticMailbox::takeHeldBack(bool render) {
     const DiagnosticFacts& facts = heldBack_[heldBackHead_++];
     if (render) {
-        facts.render(snapshot_, shown_);
+        facts.render(snapshot_, shown_, descriptions_);
     }
     if (heldBackHead_ == heldBack_.size()) {
         heldBack_.clear();

@@ -44,7 +44,7 @@ class DiagnosticMailbox {
     const DiagnosticSnapshot& take(const DiagnosticFacts& live) {
         if (heldBack_.empty()) {  // emptied whenever the last held-back facts are taken
             waiting_ = false;
-            live.render(snapshot_, shown_);
+            live.render(snapshot_, shown_, descriptions_);
             return snapshot_;
         }
         takeHeldBack(/*render=*/true);
@@ -68,6 +68,7 @@ class DiagnosticMailbox {
     std::size_t heldBackHead_ = 0;
     DiagnosticSnapshot snapshot_;  // the texts rendered last, reused
     DiagnosticFacts shown_;        // the facts snapshot_ shows
+    DescriptionCache descriptions_;
 };
 
 }  // namespace varnel

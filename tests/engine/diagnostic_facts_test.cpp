@@ -22,9 +22,10 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
                     continue;
                 }
                 LastAction action;
+                DescriptionCache descriptions;
                 action.setTyped(*text);
                 std::string shown;
-                action.write(shown);
+                action.write(shown, descriptions);
                 EXPECT_EQ(shown, "Windows-текст: " + std::string(*text)) << code;
             }
         }
@@ -44,11 +45,35 @@ TEST(DiagnosticFacts, ALongerTypedTextKeepsWholeCharacters) {
     };
     for (const Case& c : cases) {
         LastAction action;
+        DescriptionCache descriptions;
         action.setTyped(c.typed);
         std::string shown;
-        action.write(shown);
+        action.write(shown, descriptions);
         EXPECT_EQ(shown, c.shown) << c.typed;
     }
+}
+
+// The cache answers what KeyNames writes, for every key code a keyboard sends (and some it
+// does not) under every combination of the four modifiers, also once other keys have taken
+// its slots; the bits beside the four (device bits, Fn) do not change the answer.
+TEST(DescriptionCache, AnswersWhatKeyNamesWrites) {
+    DescriptionCache cache;
+    const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
+    for (int round = 0; round < 2; ++round) {
+        for (std::uint32_t code = 0; code < 140; code += code < 130 ? 1 : 9) {
+            for (std::uint32_t combination = 0; combination < 16; ++combination) {
+                std::uint64_t flags = round == 0 ? 0 : Flags::leftControl | Flags::secondaryFn;
+                for (int bit = 0; bit < 4; ++bit) {
+                    flags |= combination >> bit & 1u ? modifiers[bit] : 0;
+                }
+                const auto keyCode = static_cast<std::uint16_t>(code);
+                EXPECT_EQ(cache.physical(keyCode, flags),
+                          KeyNames::physicalDescription(keyCode, flags))
+                    << code << " " << combination;
+            }
+        }
+    }
+    EXPECT_EQ(cache.physical(0xFFFF, Flags::control), "Ctrl + Клавиша (код 65535)");
 }
 
 // On a loop that may turn before it runs what was posted (Qt's away from a Mac), the live
