@@ -10,7 +10,7 @@ namespace varnel {
 // The main queue on Qt's event loop: tasks posted to the application object, delayed ones
 // through single-shot timers, the work before waiting on the event dispatcher's aboutToBlock
 // (on a Mac, Qt's observer of the main run loop's "before waiting"). On a Mac, Qt's loop is
-// the main run loop.
+// the main run loop. Made once the application object, and so the dispatcher, exists.
 class QtMainQueue : public MainQueue {
   public:
     QtMainQueue() = default;
