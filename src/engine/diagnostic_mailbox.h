@@ -1,71 +1,61 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "engine/description_cache.h"
 #include "engine/diagnostic_facts.h"
+#include "engine/task.h"
 #include "model/diagnostic_snapshot.h"
 
 namespace varnel {
 
-// The engine's diagnostics on their way to the owner. The tap only updates the facts in
-// place and marks them changed; the main thread delivers them when it has run what was due
-// and is about to wait, rendered as they are then, so the owner sees the latest event and
-// exact counters, once a turn of the loop. When the engine queues a report, the facts of that
-// moment are held back for a delivery queued just before it, and the live facts wait until
-// every such report has run: the owner hears of both in the order they happened.
+// What the engine has for its owner, kept until the main thread has run what was due and is
+// about to wait: the diagnostics' facts, which the tap only updates in place and marks
+// changed, and work posted from the tap (a report to the owner, the removal of a tap retired
+// inside its callback). Nothing here is queued on the main queue, whose tasks may allocate
+// and lock. Before waiting, the engine runs the posted work in order, then delivers the live
+// facts rendered as they are then, so the owner sees the latest event and exact counters
+// once a turn of the loop. A report holds back the facts of its moment for a delivery just
+// before it: the owner hears of everything in the order it happened.
 class DiagnosticMailbox {
   public:
+    struct Posted {
+        Task work;
+        bool deliverFirst = false;  // `facts` go to the owner before the work runs
+        DiagnosticFacts facts;
+    };
+
     DiagnosticMailbox();
 
     // The facts changed: the tap's one store.
     void changed() { waiting_ = true; }
-    // A report is about to be queued. True when facts are waiting: they are held back, and the
-    // caller queues a delivery of them before the report.
-    bool holdBack(const DiagnosticFacts& now) {
-        ++reportsQueued_;
-        if (!std::exchange(waiting_, false)) {
-            return false;
-        }
-        heldBack_.push_back(now);
-        return true;
+    void post(Task work) { posted_.push_back({std::move(work), false, {}}); }
+    // A report: after the facts of `now`, if they changed since they were last delivered.
+    void postReport(Task work, const DiagnosticFacts& now) {
+        const bool changedSince = std::exchange(waiting_, false);
+        posted_.push_back({std::move(work), changedSince, now});
     }
-    // A report queued after holdBack() is running.
-    void reportRuns() { --reportsQueued_; }
-    // The live facts are due before the main thread waits: they changed, and nothing queued
-    // before the change is still to be heard.
-    bool liveDue() const { return waiting_ && reportsQueued_ == 0 && heldBack_.empty(); }
 
-    // For the delivery running now (the one before waiting, or a held-back one): its
-    // snapshot, rendered from the oldest facts held back or else from `live`. Valid until the
-    // next call.
-    const DiagnosticSnapshot& take(const DiagnosticFacts& live) {
-        if (heldBack_.empty()) {  // emptied whenever the last held-back facts are taken
-            waiting_ = false;
-            live.render(snapshot_, shown_, descriptions_);
-            return snapshot_;
-        }
-        takeHeldBack(/*render=*/true);
+    bool hasPosted() const { return postedHead_ != posted_.size(); }
+    // The oldest work posted, taken out; what it posts while it runs comes after it.
+    Posted takePosted();
+
+    // The live facts changed since they were last delivered, and no work waits before them.
+    bool liveDue() const { return waiting_ && !hasPosted(); }
+    void liveDelivered() { waiting_ = false; }
+    // The snapshot of `facts` (held back or live), rewriting only the texts whose facts changed
+    // since the last one. Valid until the next call.
+    const DiagnosticSnapshot& render(const DiagnosticFacts& facts) {
+        facts.render(snapshot_, shown_, descriptions_);
         return snapshot_;
-    }
-    // What take() does, for a delivery with nobody to hear it: nothing is rendered.
-    void skip() {
-        if (heldBack_.empty()) {
-            waiting_ = false;
-        } else {
-            takeHeldBack(/*render=*/false);
-        }
     }
 
   private:
-    void takeHeldBack(bool render);
-
-    bool waiting_ = false;                   // the live facts changed since last delivered
-    std::uint32_t reportsQueued_ = 0;        // reports queued and not yet run
-    std::vector<DiagnosticFacts> heldBack_;  // from heldBackHead_ on, one per queued delivery
-    std::size_t heldBackHead_ = 0;
+    bool waiting_ = false;        // the live facts changed since last delivered
+    std::vector<Posted> posted_;  // from postedHead_ on, in the order posted
+    std::size_t postedHead_ = 0;
     DiagnosticSnapshot snapshot_;  // the texts rendered last, reused
     DiagnosticFacts shown_;        // the facts snapshot_ shows
     DescriptionCache descriptions_;

@@ -25,7 +25,7 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
       mainQueue_(mainQueue),
       emitter_(platform),
       rateWindowStarted_(platform.monotonicTime()) {
-    mainQueue_.addBeforeWaiting(&KeyboardEngine::deliverBeforeWaiting, this);
+    mainQueue_.addBeforeWaiting(&KeyboardEngine::beforeWaiting, this);
 }
 
 KeyboardEngine::~KeyboardEngine() {
@@ -112,7 +112,7 @@ void KeyboardEngine::stopLocked(bool insideCallback) {
         // Ending a tap inside its own callback is not something the system promises to
         // survive: the rest waits until the callback has returned.
         tapRetired_ = true;
-        queue([](KeyboardEngine& self) {
+        later([](KeyboardEngine& self) {
             std::lock_guard guard(self.lock_);
             if (self.tapRetired_) {
                 self.removeTap();
@@ -163,41 +163,46 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
     publishDiagnostic();
 }
 
-// Inlined into its two callers below.
-[[gnu::always_inline]] inline void KeyboardEngine::deliverDiagnostic() {
-    if (!onDiagnosticChange) {
-        diagnostics_.skip();  // no owner listening: no text to put together
-        return;
-    }
-    const DiagnosticSnapshot& snapshot = diagnostics_.take(diagnostic_);
-    onDiagnosticChange(snapshot);
-}
-
-// Holds the engine through the anchor, which costs no atomic operation, where a report holds
-// a std::weak_ptr; being one pointer, it moves through the main queue as plain bytes.
-struct KeyboardEngine::DiagnosticDelivery {
-    static constexpr bool triviallyRelocatable = true;
-    MainThreadAnchor<KeyboardEngine>::Ref engine;
-
-    void operator()() const {
-        if (KeyboardEngine* self = engine.get()) {
-            self->deliverDiagnostic();
-        }
-    }
-};
-
-void KeyboardEngine::holdBackDiagnostic() {
-    if (diagnostics_.holdBack(diagnostic_)) {
-        mainQueue_.async(DiagnosticDelivery{anchor_.ref()});
+void KeyboardEngine::deliverDiagnostic(const DiagnosticFacts& facts) {
+    if (onDiagnosticChange) {  // with no owner listening, no text is put together
+        onDiagnosticChange(diagnostics_.render(facts));
     }
 }
 
 // Added in the constructor and removed in the destructor, both on the main thread, so the
-// engine is alive whenever this runs.
-void KeyboardEngine::deliverBeforeWaiting(void* engine) {
+// engine is alive whenever this runs. Most turns have only the live facts to deliver.
+void KeyboardEngine::beforeWaiting(void* engine) {
     auto& self = *static_cast<KeyboardEngine*>(engine);
+    if (self.diagnostics_.hasPosted()) [[unlikely]] {
+        self.runPosted();
+        return;
+    }
     if (self.diagnostics_.liveDue()) {
-        self.deliverDiagnostic();
+        self.diagnostics_.liveDelivered();
+        self.deliverDiagnostic(self.diagnostic_);
+    }
+}
+
+// Posted work in order, each report after the facts held back for it, then the live facts.
+// A report reaches the owner, which may let the engine go: the anchor says so.
+void KeyboardEngine::runPosted() {
+    const MainThreadAnchor<KeyboardEngine>::Ref alive = anchor_.ref();
+    while (diagnostics_.hasPosted()) {
+        DiagnosticMailbox::Posted posted = diagnostics_.takePosted();
+        if (posted.deliverFirst) {
+            deliverDiagnostic(posted.facts);
+            if (alive.get() == nullptr) {
+                return;
+            }
+        }
+        posted.work();
+        if (alive.get() == nullptr) {
+            return;
+        }
+    }
+    if (diagnostics_.liveDue()) {
+        diagnostics_.liveDelivered();
+        deliverDiagnostic(diagnostic_);
     }
 }
 

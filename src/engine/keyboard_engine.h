@@ -134,24 +134,22 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
     // The diagnostics changed: the main thread delivers them before it next waits.
     void publishDiagnostic() { diagnostics_.changed(); }
-    // On the main thread: hands the owner the snapshot of the facts due (held back or live).
-    void deliverDiagnostic();
-    // The main thread's work before waiting: delivers the live facts when they are due.
-    static void deliverBeforeWaiting(void* engine);
-    // A report is about to be queued: the facts of now, if waiting, are delivered before it.
-    void holdBackDiagnostic();
-    // The task of a delivery of held-back facts (keyboard_engine.cpp).
-    struct DiagnosticDelivery;
+    // The main thread's work before waiting: what was posted, then the live diagnostics.
+    static void beforeWaiting(void* engine);
+    void runPosted();
+    // Hands the owner the snapshot of these facts, if it listens.
+    void deliverDiagnostic(const DiagnosticFacts& facts);
     // `insideCallback`: called from the tap's own callback (safe mode, a lost permission).
     void stopLocked(bool insideCallback);
     // Removes, invalidates and releases the tap (never inside its callback); lock held.
     void removeTap();
     void enterSafeMode(std::string_view message);
     void reportState(const EngineState& state);
-    // Queues a call of `work` on the engine, if it still exists then.
+    // Calls `work` on the engine before the main thread next waits, if the engine exists then.
     template <class Work>
-    void queue(Work work);
-    // Queues a report to the owner behind the diagnostics of the events before it.
+    void later(Work work);
+    // Reports to the owner before the main thread next waits, after the diagnostics of the
+    // events before it.
     template <class Report>
     void report(Report report);
 
@@ -185,28 +183,21 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // What the engine last saw and did, as facts; put into words on the main queue.
     DiagnosticFacts diagnostic_;
     DiagnosticMailbox diagnostics_;
-    MainThreadAnchor<KeyboardEngine> anchor_{*this};  // what deliveries reach the engine by
+    MainThreadAnchor<KeyboardEngine> anchor_{*this};  // tells posted work the engine is gone
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
     std::mutex lock_;
 };
 
+// Posted work dies with the engine's mailbox, so it may hold the engine plainly.
 template <class Work>
-void KeyboardEngine::queue(Work work) {
-    mainQueue_.async([weak = weak_from_this(), work = std::move(work)] {
-        if (auto self = weak.lock()) {
-            work(*self);
-        }
-    });
+void KeyboardEngine::later(Work work) {
+    diagnostics_.post([this, work = std::move(work)] { work(*this); });
 }
 
 template <class Report>
 void KeyboardEngine::report(Report report) {
-    holdBackDiagnostic();
-    queue([report = std::move(report)](KeyboardEngine& self) {
-        self.diagnostics_.reportRuns();
-        report(self);
-    });
+    diagnostics_.postReport([this, report = std::move(report)] { report(*this); }, diagnostic_);
 }
 
 }  // namespace varnel

@@ -1,5 +1,4 @@
 #include "engine/diagnostic_facts.h"
-#include "engine/diagnostic_mailbox.h"
 
 #include <gtest/gtest.h>
 
@@ -74,33 +73,6 @@ TEST(DescriptionCache, AnswersWhatKeyNamesWrites) {
         }
     }
     EXPECT_EQ(cache.physical(0xFFFF, Flags::control), "Ctrl + Клавиша (код 65535)");
-}
-
-// On a loop that may turn before it runs what was posted (Qt's away from a Mac), the live
-// facts must not overtake a report: they wait until the facts held back for it and the report
-// itself have gone out.
-TEST(DiagnosticMailbox, LiveFactsWaitForTheReportsQueuedBeforeThem) {
-    DiagnosticMailbox mailbox;
-    DiagnosticFacts facts;
-    facts.processedEvents = 1;
-    mailbox.changed();
-    ASSERT_TRUE(mailbox.holdBack(facts));  // a report queued now, behind these facts
-    facts.processedEvents = 2;
-    mailbox.changed();
-    EXPECT_FALSE(mailbox.liveDue());
-    EXPECT_EQ(mailbox.take(facts).processedEvents, 1);  // the held-back delivery
-    EXPECT_FALSE(mailbox.liveDue());                    // the report has not run yet
-    mailbox.reportRuns();
-    ASSERT_TRUE(mailbox.liveDue());
-    EXPECT_EQ(mailbox.take(facts).processedEvents, 2);
-    EXPECT_FALSE(mailbox.liveDue());
-
-    // A report with nothing waiting holds nothing back, and the live facts still wait for it.
-    EXPECT_FALSE(mailbox.holdBack(facts));
-    mailbox.changed();
-    EXPECT_FALSE(mailbox.liveDue());
-    mailbox.reportRuns();
-    EXPECT_TRUE(mailbox.liveDue());
 }
 
 }  // namespace

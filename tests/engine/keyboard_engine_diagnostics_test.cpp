@@ -144,6 +144,24 @@ TEST_F(EngineDiagnostics, EventsBeforeTheQueueRunsShareOneDelivery) {
     EXPECT_EQ(snapshots[1].processedEvents, 9);
 }
 
+// A report reaches the owner before the main thread waits, and the owner may let the engine
+// go there: what was still to come is dropped with it.
+TEST_F(EngineDiagnostics, AnOwnerMayLetTheEngineGoWhenItHearsAReport) {
+    engine->onEmergencyStop = [this] {
+        reports.push_back("emergency stop");
+        engine.reset();
+    };
+    for (std::uint16_t key : {Key::leftCtrl, Key::leftAlt, Key::leftWin, Key::esc}) {
+        keyboard.press(key);
+    }
+    keyboard.release(Key::esc);  // the engine still taps until it goes
+    settle();
+    EXPECT_EQ(engine, nullptr);
+    EXPECT_EQ(reports, (Lines{"emergency stop", "state stopped"}));  // the last, as it goes
+    ASSERT_EQ(snapshots.size(), 1u);  // the facts held back for the report, not the live ones
+    EXPECT_EQ(snapshots[0].lastTransformedAction, "Аварийное отключение");
+}
+
 // Deliveries nobody hears render nothing; an owner listening again sees the latest texts.
 TEST_F(EngineDiagnostics, AnOwnerListeningAgainSeesTheLatestTexts) {
     auto owner = std::exchange(engine->onDiagnosticChange, nullptr);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <string>
 #include <vector>
 
 #include "engine/keyboard_engine.h"
@@ -20,11 +21,11 @@ void runUntilTheLoopWaits() {
     QCoreApplication::exec();
 }
 
-// The engine on the application's own main queue, as on a Mac: a key costs the tap no
-// allocation and posts nothing to Qt (a posted call allocates its event and takes Qt's
-// lock), and the diagnostics reach the owner when the loop is about to wait.
+// The engine on the application's own main queue, as on a Mac: a key, and a report to the
+// owner, cost the tap no allocation and post nothing to Qt (a posted call allocates its event
+// and takes Qt's lock); the owner hears of them when the loop is about to wait.
 TEST(QtMainQueueTest, KeysQueueNothingAndTheDiagnosticsArriveBeforeTheLoopWaits) {
-    constexpr std::uint16_t leftCtrl = 59, c = 8;
+    constexpr std::uint16_t leftCtrl = 59, c = 8, leftShift = 56, leftAlt = 58;
     SimClock clock;
     SimEventSystem events{clock};
     SimKeyboard keyboard{events};
@@ -53,6 +54,26 @@ TEST(QtMainQueueTest, KeysQueueNothingAndTheDiagnosticsArriveBeforeTheLoopWaits)
     ASSERT_EQ(heard.size(), 1u);  // the four events share one delivery
     EXPECT_EQ(heard[0].lastPhysicalKey, "Left Ctrl");
     EXPECT_EQ(heard[0].processedEvents, 8);
+
+    // A report from the tap (Shift + Alt switches the language) is posted nowhere either:
+    // the owner hears it, after the diagnostics of its moment, before the loop waits.
+    std::vector<std::string> order;
+    order.reserve(8);
+    engine->onLanguageToggle = [&](WindowsTypingLanguage) { order.push_back("language"); };
+    engine->onDiagnosticChange = [&](const DiagnosticSnapshot& s) {
+        order.push_back(s.lastTransformedAction);
+    };
+    const std::uint64_t beforeSwitch = heapAllocations();
+    keyboard.press(leftShift);
+    keyboard.press(leftAlt);
+    keyboard.release(leftAlt);
+    keyboard.release(leftShift);
+    EXPECT_EQ(heapAllocations() - beforeSwitch, 0u);
+    EXPECT_TRUE(order.empty());
+    runUntilTheLoopWaits();
+    ASSERT_EQ(order.size(), 3u);
+    EXPECT_EQ(order[0], "Shift + Alt → Русская · Windows");
+    EXPECT_EQ(order[1], "language");
 
     // Gone with its engine: the loop turns without it.
     engine.reset();
