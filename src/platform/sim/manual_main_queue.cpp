@@ -108,9 +108,12 @@ bool ManualMainQueue::runBeforeWaiting() {
         return false;
     }
     runningBeforeWaiting_ = true;
-    for (std::size_t i = 0; i < beforeWaiting_.size(); ++i) {
-        if (beforeWaiting_[i].context != nullptr) {
-            beforeWaiting_[i].work(beforeWaiting_[i].context);
+    // Work added meanwhile waits for the next turn; the row may move as it grows.
+    const std::size_t count = beforeWaiting_.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const WorkBeforeWaiting entry = beforeWaiting_[i];
+        if (entry.context != nullptr) {
+            entry.work(entry.context);
         }
     }
     runningBeforeWaiting_ = false;
