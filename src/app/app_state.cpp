@@ -89,8 +89,8 @@ void AppState::restoreMode() {
     }
 }
 
-// The engine may report from inside its lock or its tap; every report hops onto the main
-// queue before it touches the controller.
+// The engine reports its state from inside its lock, and the rest on the main thread before it
+// waits; every report hops onto the main queue before it touches the controller.
 void AppState::bindEngine() {
     MainQueue& queue = platform_.mainQueue;
     const std::weak_ptr<AppState> weak = weak_from_this();
