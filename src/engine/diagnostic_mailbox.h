@@ -42,8 +42,8 @@ class DiagnosticMailbox {
     // The oldest work posted, taken out; what it posts while it runs comes after it.
     Posted takePosted();
 
-    // The live facts changed since they were last delivered, and no work waits before them.
-    bool liveDue() const { return waiting_ && !hasPosted(); }
+    // The live facts changed since they were last delivered (run what was posted first).
+    bool liveDue() const { return waiting_; }
     void liveDelivered() { waiting_ = false; }
     // The snapshot of `facts` (held back or live), rewriting only the texts whose facts changed
     // since the last one. Valid until the next call.

@@ -174,9 +174,8 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
 // engine is alive whenever this runs. Most turns have only the live facts to deliver.
 void KeyboardEngine::beforeWaiting(void* engine) {
     auto& self = *static_cast<KeyboardEngine*>(engine);
-    if (self.diagnostics_.hasPosted()) [[unlikely]] {
-        self.runPosted();
-        return;
+    if (self.diagnostics_.hasPosted() && !self.runPosted()) [[unlikely]] {
+        return;  // the owner let the engine go
     }
     if (self.diagnostics_.liveDue()) {
         self.diagnostics_.liveDelivered();
@@ -184,27 +183,24 @@ void KeyboardEngine::beforeWaiting(void* engine) {
     }
 }
 
-// Posted work in order, each report after the facts held back for it, then the live facts.
-// A report reaches the owner, which may let the engine go: the anchor says so.
-void KeyboardEngine::runPosted() {
-    const MainThreadAnchor<KeyboardEngine>::Ref alive = anchor_.ref();
+// Posted work in order, each report after the facts held back for it. A report reaches the
+// owner, which may let the engine go; false then. Rare enough for a std::weak_ptr.
+bool KeyboardEngine::runPosted() {
+    const std::weak_ptr<KeyboardEngine> alive = weak_from_this();
     while (diagnostics_.hasPosted()) {
         DiagnosticMailbox::Posted posted = diagnostics_.takePosted();
         if (posted.deliverFirst) {
             deliverDiagnostic(posted.facts);
-            if (alive.get() == nullptr) {
-                return;
+            if (alive.expired()) {
+                return false;
             }
         }
         posted.work();
-        if (alive.get() == nullptr) {
-            return;
+        if (alive.expired()) {
+            return false;
         }
     }
-    if (diagnostics_.liveDue()) {
-        diagnostics_.liveDelivered();
-        deliverDiagnostic(diagnostic_);
-    }
+    return true;
 }
 
 }  // namespace varnel

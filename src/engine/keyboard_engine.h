@@ -12,7 +12,6 @@
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
 #include "engine/main_queue.h"
-#include "engine/main_thread_anchor.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
@@ -136,7 +135,8 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     void publishDiagnostic() { diagnostics_.changed(); }
     // The main thread's work before waiting: what was posted, then the live diagnostics.
     static void beforeWaiting(void* engine);
-    void runPosted();
+    // Runs what was posted; false when the engine is gone after it.
+    bool runPosted();
     // Hands the owner the snapshot of these facts, if it listens.
     void deliverDiagnostic(const DiagnosticFacts& facts);
     // `insideCallback`: called from the tap's own callback (safe mode, a lost permission).
@@ -183,7 +183,6 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // What the engine last saw and did, as facts; put into words on the main queue.
     DiagnosticFacts diagnostic_;
     DiagnosticMailbox diagnostics_;
-    MainThreadAnchor<KeyboardEngine> anchor_{*this};  // tells posted work the engine is gone
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
     std::mutex lock_;
