@@ -7,10 +7,10 @@
 
 #include <array>
 
-#include "allocation_counter.h"
 #include "engine/keyboard_engine.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/flags.h"
+#include "per_event.h"
 #include "platform/sim/manual_main_queue.h"
 
 namespace varnel::bench {
@@ -158,7 +158,7 @@ void typeSentences(benchmark::State& state) {
         }
     };
     type();
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         type();
     }

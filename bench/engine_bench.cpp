@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "allocation_counter.h"
 #include "engine/keyboard_engine.h"
 #include "model/flags.h"
+#include "per_event.h"
 #include "platform/sim/manual_main_queue.h"
 #include "platform/sim/sim_event_system.h"
 #include "platform/sim/sim_keyboard.h"
@@ -59,13 +59,13 @@ void runCycle(benchmark::State& state, Rig& rig, const std::vector<SimEvent>& cy
         rig.send(event);
     }
     std::size_t i = 0;
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         rig.send(cycle[i]);
         i = i + 1 == cycle.size() ? 0 : i + 1;
     }
-    state.counters["allocs/event"] = benchmark::Counter(static_cast<double>(allocations() - before),
-                                                        benchmark::Counter::kAvgIterations);
+    state.counters["allocs/event"] = benchmark::Counter(
+        static_cast<double>(heapAllocations() - before), benchmark::Counter::kAvgIterations);
     state.counters["posted/event"] = benchmark::Counter(
         static_cast<double>(rig.events.postedCount()), benchmark::Counter::kAvgIterations);
 }
@@ -163,7 +163,7 @@ void sentence(benchmark::State& state) {
         keys.press(96), rig.drain(), keys.release(96), rig.drain();  // F5
     };
     type();
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         type();
     }

@@ -6,10 +6,10 @@
 #include <array>
 #include <string>
 
-#include "allocation_counter.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
 #include "model/key_names.h"
+#include "per_event.h"
 
 namespace varnel::bench {
 
@@ -40,14 +40,14 @@ constexpr std::array<Press, 16> presses{{
 }};
 
 void reportAllocations(benchmark::State& state, std::uint64_t before) {
-    state.counters["allocs/call"] = benchmark::Counter(static_cast<double>(allocations() - before),
-                                                       benchmark::Counter::kAvgIterations);
+    state.counters["allocs/call"] = benchmark::Counter(
+        static_cast<double>(heapAllocations() - before), benchmark::Counter::kAvgIterations);
 }
 
 void specialAction(benchmark::State& state) {
     const KeyboardOptions options = KeyboardOptions::windowsDefaults;
     std::size_t i = 0;
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         const Press& press = presses[i++ % presses.size()];
         auto action = WindowsMapping::specialAction(press.keyCode, press.flags, options);
@@ -59,7 +59,7 @@ BENCHMARK(specialAction);
 
 void printableText(benchmark::State& state) {
     std::size_t i = 0;
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         const Press& press = presses[i % presses.size()];
         const auto language =
@@ -76,7 +76,7 @@ void physicalDescription(benchmark::State& state) {
     std::string out;
     out.reserve(64);
     std::size_t i = 0;
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         const Press& press = presses[i++ % presses.size()];
         KeyNames::writePhysicalDescription(out, press.keyCode, press.flags);
@@ -89,7 +89,7 @@ BENCHMARK(physicalDescription);
 // The convenience form, which returns a new string.
 void physicalDescriptionReturned(benchmark::State& state) {
     std::size_t i = 0;
-    const auto before = allocations();
+    const auto before = heapAllocations();
     for (auto _ : state) {
         const Press& press = presses[i++ % presses.size()];
         std::string text = KeyNames::physicalDescription(press.keyCode, press.flags);

@@ -1,4 +1,4 @@
-#include "allocation_counter.h"
+#include "per_event.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +8,6 @@ void varnel::bench::reportPerEvent(benchmark::State& state, double eventsPerIter
         benchmark::Counter(eventsPerIteration, benchmark::Counter::kIsIterationInvariantRate |
                                                    benchmark::Counter::kInvert);
     state.counters["allocs/event"] = benchmark::Counter(
-        static_cast<double>(allocations() - allocationsBefore) / eventsPerIteration,
+        static_cast<double>(heapAllocations() - allocationsBefore) / eventsPerIteration,
         benchmark::Counter::kAvgIterations);
 }
