@@ -250,7 +250,7 @@ void Simulator::show(const std::string& what) {
         const EngineState& state = app.engineState();
         std::string line = "state: " + std::string(state.caseName());
         if (auto detail = state.detail()) {
-            line += " " + SimKeyNames::quoted(*detail);
+            line.append(" ").append(SimKeyNames::quoted(*detail));
         }
         print(line);
     } else if (what == "mode") {
