@@ -167,6 +167,7 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // last handover: the application holds their Control and Command keys exchanged, or as
     // they are while paused.
     std::uint64_t lastPhysicalFlags_ = 0;
+    // diagnostic_.typingLanguage follows it wherever it changes.
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     bool enabled_ = false;
     bool paused_ = false;

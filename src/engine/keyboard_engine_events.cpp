@@ -29,7 +29,7 @@ EventRef KeyboardEngine::callback(void*, std::uint32_t type, EventRef event, voi
         return event;
     }
     // The engine outlives its tap (every stop removes the tap first) and nothing in
-    // process() can destroy it: reports are queued, never called from here.
+    // process() can destroy it: reports wait until the main thread is about to wait.
     return static_cast<KeyboardEngine*>(userInfo)->process(type, event);
 }
 
@@ -140,7 +140,6 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);
             diagnostic_.lastAction.setTyped(*text);
-            diagnostic_.typingLanguage = typingLanguage_;
             return dropReplaced(event, keyCode);
         }
     }
@@ -206,7 +205,6 @@ EventRef KeyboardEngine::passThrough(EventRef event, std::uint16_t passedKeyCode
     // would tell the switcher that Command was let go.
     platform_.setFlags(event, exchanged | syntheticFlags());
     diagnostic_.lastAction.setPassed(passedKeyCode, exchanged);
-    diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
     return event;
 }
