@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "engine/description_cache.h"
 #include "model/diagnostic_snapshot.h"
+#include "model/inline_text.h"
 #include "model/key_names.h"
 #include "model/windows_typing_language.h"
 
@@ -46,7 +46,10 @@ class LastAction {
         chordName_ = displayName;
     }
     // Kept by value, up to typedCapacity bytes (whole characters only beyond that).
-    void setTyped(std::string_view text);
+    void setTyped(std::string_view text) {
+        kind_ = Kind::typed;
+        typed_.assign(text);
+    }
     void setAltTab(bool backwards) { kind_ = backwards ? Kind::altShiftTab : Kind::altTab; }
     void setSwitcherKey(std::uint16_t keyCode) {
         kind_ = Kind::switcherKey;
@@ -60,7 +63,7 @@ class LastAction {
 
     // The text the diagnostics show, written over `out`. A key passed, the commonest, is
     // written here, inline where the delivery renders.
-    void write(std::string& out, DescriptionCache& descriptions) const {
+    void write(DiagnosticSnapshot::ActionText& out, DescriptionCache& descriptions) const {
         if (kind_ == Kind::passed) {
             out.assign(descriptions.physical(keyCode_, flags_));
             return;
@@ -80,9 +83,7 @@ class LastAction {
             case Kind::chord:
                 return a.chordName_.data() == b.chordName_.data() &&
                        a.chordName_.size() == b.chordName_.size();
-            case Kind::typed:
-                return std::string_view(a.typed_, a.typedSize_) ==
-                       std::string_view(b.typed_, b.typedSize_);
+            case Kind::typed: return a.typed_ == b.typed_;
             case Kind::switcherKey: return a.keyCode_ == b.keyCode_;
             case Kind::languageSwitched: return a.language_ == b.language_;
             default: return true;
@@ -90,15 +91,14 @@ class LastAction {
     }
 
   private:
-    void writeOther(std::string& out) const;
+    void writeOther(DiagnosticSnapshot::ActionText& out) const;
 
     Kind kind_ = Kind::none;
-    std::uint8_t typedSize_ = 0;
     std::uint16_t keyCode_ = 0;
     WindowsTypingLanguage language_ = WindowsTypingLanguage::english;
     std::uint64_t flags_ = 0;
     std::string_view chordName_;
-    char typed_[typedCapacity] = {};
+    InlineText<typedCapacity> typed_;
 };
 
 // The last physical key event: its key code and flags as the system reported them.
@@ -113,7 +113,7 @@ struct PhysicalKey {
         flags = physicalFlags;
     }
     // The text the diagnostics show, written over `out`.
-    void write(std::string& out, DescriptionCache& descriptions) const {
+    void write(DiagnosticSnapshot::KeyText& out, DescriptionCache& descriptions) const {
         if (seen) {
             out.assign(descriptions.physical(keyCode, flags));
         } else {

@@ -1,7 +1,5 @@
 #include "engine/diagnostic_mailbox.h"
 
-#include "model/key_names.h"
-
 namespace varnel {
 
 DiagnosticMailbox::DiagnosticMailbox() {
@@ -9,8 +7,6 @@ DiagnosticMailbox::DiagnosticMailbox() {
     // switch and its snapshot, a stop and the tap's removal), so that posting allocates
     // nothing.
     posted_.reserve(8);
-    snapshot_.lastPhysicalKey.reserve(KeyNames::descriptionRoom);
-    snapshot_.lastTransformedAction.reserve(KeyNames::descriptionRoom);
 }
 
 DiagnosticMailbox::Posted DiagnosticMailbox::takePosted() {

@@ -38,7 +38,8 @@ class DiagnosticMailbox {
         posted_.push_back({std::move(work), changedSince, now});
     }
 
-    bool hasPosted() const { return postedHead_ != posted_.size(); }
+    // The row is emptied as its last work is taken.
+    bool hasPosted() const { return !posted_.empty(); }
     // The oldest work posted, taken out; what it posts while it runs comes after it.
     Posted takePosted();
 

@@ -1,16 +1,21 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
+#include "model/inline_text.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
 
-// What the engine last saw and did, shown live in the main window.
+// What the engine last saw and did, shown live in the main window. The texts are kept in
+// place, so that copying a snapshot never allocates: room for any key description, and for
+// what became of the key (a chord's name of the mapping is the longest).
 struct DiagnosticSnapshot {
-    std::string lastPhysicalKey = "—";
-    std::string lastTransformedAction = "—";
+    using KeyText = InlineText<63>;
+    using ActionText = InlineText<127>;
+
+    KeyText lastPhysicalKey{"—"};
+    ActionText lastTransformedAction{"—"};
     bool eventTapActive = false;
     std::int64_t processedEvents = 0;
     std::int64_t blockedEvents = 0;

@@ -84,8 +84,8 @@ void DiagnosticsPanel::refresh() {
         case KeyboardType::iso: keyboard_->setText(QStringLiteral("ISO")); break;
         case KeyboardType::jis: keyboard_->setText(QStringLiteral("JIS")); break;
     }
-    lastKey_->setText(QString::fromStdString(d.lastPhysicalKey));
-    result_->setText(QString::fromStdString(d.lastTransformedAction));
+    lastKey_->setText(Theme::qt(d.lastPhysicalKey));
+    result_->setText(Theme::qt(d.lastTransformedAction));
     processed_->setText(QString::number(d.processedEvents));
     blocked_->setText(QString::number(d.blockedEvents));
 }

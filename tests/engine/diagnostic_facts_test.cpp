@@ -23,7 +23,7 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
                 LastAction action;
                 DescriptionCache descriptions;
                 action.setTyped(*text);
-                std::string shown;
+                DiagnosticSnapshot::ActionText shown;
                 action.write(shown, descriptions);
                 EXPECT_EQ(shown, "Windows-текст: " + std::string(*text)) << code;
             }
@@ -46,7 +46,7 @@ TEST(DiagnosticFacts, ALongerTypedTextKeepsWholeCharacters) {
         LastAction action;
         DescriptionCache descriptions;
         action.setTyped(c.typed);
-        std::string shown;
+        DiagnosticSnapshot::ActionText shown;
         action.write(shown, descriptions);
         EXPECT_EQ(shown, c.shown) << c.typed;
     }

@@ -114,7 +114,7 @@ inline constexpr std::uint16_t a = 0, s = 1, c = 8, l = 37, tab = 48, space = 49
                                rightWin = 54, leftWin = 55, leftShift = 56, capsLock = 57,
                                leftAlt = 58, leftCtrl = 59, rightShift = 60, rightAlt = 61,
                                rightCtrl = 62, fn = 63, f5 = 96, home = 115, end = 119, left = 123,
-                               right = 124, comma = 43, grave = 50, two = 19;
+                               right = 124, comma = 43, grave = 50, two = 19, forwardDelete = 117;
 }
 
 }  // namespace varnel

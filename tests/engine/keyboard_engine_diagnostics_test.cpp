@@ -85,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "Alt + Left → назад"},
         TextCase{"ChordUnderTwoModifiers", press({Key::leftCtrl, Key::leftShift, Key::tab}),
                  "Ctrl + Shift + Tab", "Ctrl + Shift + Tab → предыдущая вкладка"},
+        // The longest name of the mapping, whole.
+        TextCase{"LongestChordName", press({Key::leftCtrl, Key::leftAlt, Key::forwardDelete}),
+                 "Ctrl + Alt + Delete", "Ctrl + Alt + Delete → принудительное завершение"},
         TextCase{"TypedEnglish", tap({Key::a}), "A", "Windows-текст: a"},
         TextCase{"TypedRussian",
                  [](Hands& t) {

@@ -61,7 +61,7 @@ TEST(QtMainQueueTest, KeysQueueNothingAndTheDiagnosticsArriveBeforeTheLoopWaits)
     order.reserve(8);
     engine->onLanguageToggle = [&](WindowsTypingLanguage) { order.push_back("language"); };
     engine->onDiagnosticChange = [&](const DiagnosticSnapshot& s) {
-        order.push_back(s.lastTransformedAction);
+        order.emplace_back(s.lastTransformedAction);
     };
     const std::uint64_t beforeSwitch = heapAllocations();
     keyboard.press(leftShift);
