@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
+#include "model/keyboard_options.h"
 
 namespace varnel {
 namespace {
@@ -29,6 +31,37 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
             }
         }
     }
+}
+
+// The snapshot keeps what became of a key in place: every chord the mapping can emit, under
+// any option flipped from the defaults, must be shown by its whole name.
+TEST(DiagnosticFacts, EveryChordNameFitsTheShownText) {
+    std::vector<KeyboardOptions> variants{KeyboardOptions::windowsDefaults};
+    for (const KeyboardOptions::Field& field : KeyboardOptions::fields) {
+        variants.push_back(KeyboardOptions::windowsDefaults);
+        variants.back().*field.member = !(variants.back().*field.member);
+    }
+    const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
+    std::size_t chords = 0;
+    for (const KeyboardOptions& options : variants) {
+        for (std::uint16_t code = 0; code < 128; ++code) {
+            for (std::uint32_t combination = 0; combination < 16; ++combination) {
+                std::uint64_t flags = 0;
+                for (int bit = 0; bit < 4; ++bit) {
+                    flags |= combination >> bit & 1u ? modifiers[bit] : 0;
+                }
+                const WindowsSpecialAction action =
+                    WindowsMapping::specialAction(code, flags, options);
+                if (action.kind() != WindowsSpecialAction::Case::emit) {
+                    continue;
+                }
+                ++chords;
+                const std::string_view name = action.chord()->displayName();
+                EXPECT_LE(name.size(), DiagnosticSnapshot::ActionText::capacity) << name;
+            }
+        }
+    }
+    EXPECT_GT(chords, 0u);
 }
 
 // A longer text would keep whole characters only, never half of one.
