@@ -17,7 +17,7 @@ constexpr std::string_view languageSwitchPrefix = "Shift + Alt → ";
 void LastAction::writeOther(DiagnosticSnapshot::ActionText& out) const {
     switch (kind_) {
         case Kind::none: out.assign(LastAction::nothingYet); return;
-        case Kind::passed: out.assign(KeyNames::physicalDescription(keyCode_, flags_)); return;
+        case Kind::passed: return;  // write() copies it from the description cache
         case Kind::chord: out.assign(chordName_); return;
         case Kind::typed: out.assign(typedTextPrefix).append(typed_); return;
         case Kind::altTab: out.assign(altTabAction); return;

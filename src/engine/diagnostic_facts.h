@@ -91,6 +91,7 @@ class LastAction {
     }
 
   private:
+    // Every kind but a key passed, which write() takes itself.
     void writeOther(DiagnosticSnapshot::ActionText& out) const;
 
     Kind kind_ = Kind::none;

@@ -47,9 +47,7 @@ class InlineText {
         return *this;
     }
 
-    const char* data() const { return text_; }
     std::size_t size() const { return length_; }
-    bool empty() const { return length_ == 0; }
     std::string_view view() const { return {text_, length_}; }
     operator std::string_view() const { return view(); }  // NOLINT: reads as a string does
 
