@@ -1,40 +1,16 @@
+#include "mapping/key_codes.h"
+#include "mapping/profile_rules.h"
 #include "mapping/windows_mapping.h"
 
 namespace varnel::WindowsMapping {
 
 namespace {
 
-// Key codes the rules use, named after the US ANSI key at that position.
-namespace Key {
-constexpr std::uint16_t s = 1;
-constexpr std::uint16_t z = 6;
-constexpr std::uint16_t x = 7;
-constexpr std::uint16_t c = 8;
-constexpr std::uint16_t v = 9;
-constexpr std::uint16_t q = 12;
-constexpr std::uint16_t w = 13;
-constexpr std::uint16_t r = 15;
-constexpr std::uint16_t y = 16;
-constexpr std::uint16_t four = 21;
-constexpr std::uint16_t rightBracket = 30;
-constexpr std::uint16_t leftBracket = 33;
-constexpr std::uint16_t l = 37;
-constexpr std::uint16_t backspace = 51;
-constexpr std::uint16_t f5 = 96;
-constexpr std::uint16_t printScreen = 105;
-constexpr std::uint16_t insert = 114;
-constexpr std::uint16_t home = 115;
-constexpr std::uint16_t forwardDelete = 117;
-constexpr std::uint16_t f4 = 118;
-constexpr std::uint16_t end = 119;
-constexpr std::uint16_t leftArrow = 123;
-constexpr std::uint16_t rightArrow = 124;
-constexpr std::uint16_t downArrow = 125;
-constexpr std::uint16_t upArrow = 126;
-}  // namespace Key
+using namespace Held;
 
 constexpr std::uint64_t regionScreenshot = Flags::shift | Flags::control | Flags::command;
 constexpr std::uint64_t forceQuit = Flags::option | Flags::command;
+constexpr std::uint64_t spotlight = Flags::command;
 
 // The helpers below are inlined into specialAction(), which every key-down asks: their
 // answers then never go through memory on the way out.
@@ -44,117 +20,220 @@ constexpr std::uint64_t forceQuit = Flags::option | Flags::command;
     return WindowsSpecialAction::emit(KeyChord(keyCode, flags, name));
 }
 
-// Rules 6 to 17: tabs, redo, reload, close tab, word moves and deletes, Insert and Delete
-// clipboard keys, Alt + arrows.
-[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> editingShortcut(
-    std::uint16_t keyCode, bool ctrl, bool alt, bool shift, bool win) {
+// A key pressed with no modifier but Shift: reload, the Insert and Delete clipboard keys, Home
+// and End.
+[[gnu::always_inline]] inline WindowsSpecialAction plainKey(std::uint16_t keyCode, bool shift,
+                                                            const KeyboardOptions& options) {
+    if (options.windowsEditingShortcuts) {
+        if (keyCode == Key::f5) {
+            return shift ? emit(Key::r, Flags::command | Flags::shift,
+                                "Shift + F5 → обновить без кэша")
+                         : emit(Key::r, Flags::command, "F5 → обновить");
+        }
+        if (keyCode == Key::insert && shift) {
+            return emit(Key::v, Flags::command, "Shift + Insert → вставить");
+        }
+        if (keyCode == Key::forwardDelete && shift) {
+            return emit(Key::x, Flags::command, "Shift + Delete → вырезать");
+        }
+    }
+    if (options.windowsHomeAndEnd) {
+        const std::uint64_t flags = Flags::command | (shift ? Flags::shift : 0);
+        if (keyCode == Key::end) {
+            return emit(Key::rightArrow, flags, "End → конец строки");
+        }
+        if (keyCode == Key::home) {
+            return emit(Key::leftArrow, flags, "Home → начало строки");
+        }
+    }
+    return WindowsSpecialAction::none();
+}
+
+// Ctrl, with Shift where the rule takes it: tabs, redo, reload, close tab, word moves and
+// deletes, Insert copy, the ends of the document.
+[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> controlShortcut(
+    std::uint16_t keyCode, unsigned held, const KeyboardOptions& options) {
+    const bool shift = (held & Held::shift) != 0;
     const std::uint64_t shiftIfHeld = shift ? Flags::shift : 0;
-    const bool shiftAlone = shift && !ctrl && !alt && !win;
-    if (keyCode == tab && ctrl) {
-        return shift ? emit(tab, Flags::control | Flags::shift,
-                            "Ctrl + Shift + Tab → предыдущая вкладка")
-                     : emit(tab, Flags::control, "Ctrl + Tab → следующая вкладка");
+    if (options.windowsEditingShortcuts) {
+        if (keyCode == Key::tab) {
+            return shift ? emit(Key::tab, Flags::control | Flags::shift,
+                                "Ctrl + Shift + Tab → предыдущая вкладка")
+                         : emit(Key::tab, Flags::control, "Ctrl + Tab → следующая вкладка");
+        }
+        if (keyCode == Key::f5) {
+            return emit(Key::r, Flags::command | Flags::shift, "Ctrl + F5 → обновить без кэша");
+        }
+        if (keyCode >= Key::leftArrow && keyCode <= Key::upArrow) {
+            return shift ? emit(keyCode, Flags::option | Flags::shift,
+                                "Выделение по словам или абзацам")
+                         : emit(keyCode, Flags::option, "Переход по словам или абзацам");
+        }
+        if (keyCode == Key::forwardDelete) {
+            return emit(Key::forwardDelete, Flags::option | shiftIfHeld,
+                        "Ctrl + Delete → удалить следующее слово");
+        }
+        if (keyCode == Key::backspace) {
+            return emit(Key::backspace, Flags::option | shiftIfHeld,
+                        "Ctrl + Backspace → удалить предыдущее слово");
+        }
+        if (!shift) {
+            if (keyCode == Key::y) {
+                return emit(Key::z, Flags::shift | Flags::command, "Ctrl + Y → повторить действие");
+            }
+            if (keyCode == Key::f4) {
+                return emit(Key::w, Flags::command, "Ctrl + F4 → закрыть вкладку или документ");
+            }
+            if (keyCode == Key::insert) {
+                return emit(Key::c, Flags::command, "Ctrl + Insert → копировать");
+            }
+        }
     }
-    if (keyCode == Key::y && ctrl) {
-        return emit(Key::z, Flags::shift | Flags::command, "Ctrl + Y → повторить действие");
-    }
-    if (keyCode == Key::f5 && !ctrl && !alt && !win) {
-        return emit(Key::r, Flags::command, "F5 → обновить");
-    }
-    if (keyCode == Key::f4 && ctrl) {
-        return emit(Key::w, Flags::command, "Ctrl + F4 → закрыть вкладку или документ");
-    }
-    if (keyCode >= Key::leftArrow && keyCode <= Key::upArrow && ctrl) {
-        return shift
-                   ? emit(keyCode, Flags::option | Flags::shift, "Выделение по словам или абзацам")
-                   : emit(keyCode, Flags::option, "Переход по словам или абзацам");
-    }
-    if (keyCode == Key::forwardDelete && ctrl) {
-        return emit(Key::forwardDelete, Flags::option | shiftIfHeld,
-                    "Ctrl + Delete → удалить следующее слово");
-    }
-    if (keyCode == Key::insert && ctrl) {
-        return emit(Key::c, Flags::command, "Ctrl + Insert → копировать");
-    }
-    if (keyCode == Key::backspace && ctrl) {
-        return emit(Key::backspace, Flags::option | shiftIfHeld,
-                    "Ctrl + Backspace → удалить предыдущее слово");
-    }
-    if (keyCode == Key::insert && shiftAlone) {
-        return emit(Key::v, Flags::command, "Shift + Insert → вставить");
-    }
-    if (keyCode == Key::forwardDelete && shiftAlone) {
-        return emit(Key::x, Flags::command, "Shift + Delete → вырезать");
-    }
-    if (keyCode == Key::rightArrow && alt && !ctrl && !win) {
-        return emit(Key::rightBracket, Flags::command, "Alt + Right → вперёд");
-    }
-    if (keyCode == Key::leftArrow && alt && !ctrl && !win) {
-        return emit(Key::leftBracket, Flags::command, "Alt + Left → назад");
+    if (options.windowsHomeAndEnd) {
+        const std::uint64_t flags = Flags::command | shiftIfHeld;
+        if (keyCode == Key::end) {
+            return emit(Key::downArrow, flags, "Ctrl + End → конец документа");
+        }
+        if (keyCode == Key::home) {
+            return emit(Key::upArrow, flags, "Ctrl + Home → начало документа");
+        }
     }
     return std::nullopt;
 }
 
-// Rules 18 to 21: Home and End, with Ctrl to the ends of the document.
-[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> homeOrEnd(std::uint16_t keyCode,
-                                                                            bool ctrl, bool shift) {
-    const std::uint64_t flags = Flags::command | (shift ? Flags::shift : 0);
-    if (keyCode == Key::end) {
-        return ctrl ? emit(Key::downArrow, flags, "Ctrl + End → конец документа")
-                    : emit(Key::rightArrow, flags, "End → конец строки");
+// The Windows key alone with a key: the system's own chords of a Mac.
+[[gnu::always_inline]] inline std::optional<WindowsSpecialAction> windowsKeyShortcut(
+    std::uint16_t keyCode, const KeyContext& context) {
+    switch (keyCode) {
+        case Key::r: return emit(Key::space, spotlight, "Windows + R → Spotlight");
+        case Key::s: return emit(Key::space, spotlight, "Windows + S → Spotlight");
+        // The system's shortcuts on function keys and arrows are registered with Fn, as the
+        // keys of a Mac keyboard send them.
+        case Key::d:
+            return emit(Key::f11, Flags::secondaryFn, "Windows + D → показать рабочий стол");
+        case Key::e:
+            return emit(Key::space, Flags::command | Flags::option, "Windows + E → окно Finder");
+        case Key::tab:
+            return emit(Key::upArrow, Flags::control | Flags::secondaryFn,
+                        "Windows + Tab → Mission Control");
+        case Key::period:
+            return emit(Key::space, Flags::control | Flags::command,
+                        "Windows + . → эмодзи и символы");
+        default: break;
     }
-    if (keyCode == Key::home) {
-        return ctrl ? emit(Key::upArrow, flags, "Ctrl + Home → начало документа")
-                    : emit(Key::leftArrow, flags, "Home → начало строки");
+    if (!context.windowTiling) {
+        return std::nullopt;  // the arrows stay Control + arrows, as before
     }
-    return std::nullopt;
+    constexpr std::uint64_t tile = Flags::control | Flags::secondaryFn;
+    switch (keyCode) {
+        case Key::leftArrow:
+            return emit(Key::leftArrow, tile, "Windows + Left → окно в левую половину");
+        case Key::rightArrow:
+            return emit(Key::rightArrow, tile, "Windows + Right → окно в правую половину");
+        case Key::upArrow: return emit(Key::f, tile, "Windows + Up → развернуть окно");
+        case Key::downArrow: return emit(Key::r, tile, "Windows + Down → прежний размер окна");
+        default: return std::nullopt;
+    }
 }
 
 }  // namespace
 
-// The rules are tested in a fixed order; the first whose gate is on, whose key matches and
-// whose modifier condition holds decides. Unnamed modifiers are ignored.
+// Every rule but Alt + Tab and Print Screen fires only when the modifiers held are the ones it
+// names (with Shift where it takes Shift): with anything more the key passes with the
+// exchange, so that Ctrl + Alt + Up stays a chord of its own.
 WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physicalFlags,
-                                   const KeyboardOptions& options) {
-    const bool ctrl = Flags::hasAny(physicalFlags, Flags::control);
-    const bool alt = Flags::hasAny(physicalFlags, Flags::option);
-    const bool shift = Flags::hasAny(physicalFlags, Flags::shift);
-    const bool win = Flags::hasAny(physicalFlags, Flags::command);
-
-    if (keyCode == tab && alt) {
+                                   const KeyboardOptions& options, const KeyContext& context) {
+    const unsigned held = Held::of(physicalFlags);
+    if (keyCode == tab && (held & alt) != 0) {
         return WindowsSpecialAction::altTab();
     }
-    if (options.altF4QuitsApplication && keyCode == Key::f4 && alt) {
-        return emit(Key::q, Flags::command, "Alt + F4 → закрыть приложение");
+    if (context.application.profile != ApplicationProfile::standard) {
+        if (auto action = profileAction(keyCode, held, context)) {
+            return *action;
+        }
     }
     if (options.printScreenCopiesSelection && keyCode == Key::printScreen) {
         return emit(Key::four, regionScreenshot, "Print Screen → снимок области в буфер");
     }
-    if (options.windowsRecoveryShortcuts) {
-        if (keyCode == Key::forwardDelete && ctrl && alt) {
-            return emit(escape, forceQuit, "Ctrl + Alt + Delete → принудительное завершение");
-        }
-        if (keyCode == escape && ctrl && shift) {
-            return emit(escape, forceQuit, "Ctrl + Shift + Esc → принудительное завершение");
-        }
+    if ((held & ~shift) == 0) {
+        return plainKey(keyCode, held != 0, options);
     }
-    if (options.windowsEditingShortcuts) {
-        if (auto action = editingShortcut(keyCode, ctrl, alt, shift, win)) {
+    if ((held & ~shift) == ctrl) {
+        if (auto action = controlShortcut(keyCode, held, options)) {
             return *action;
         }
     }
-    if (options.windowsHomeAndEnd) {
-        if (auto action = homeOrEnd(keyCode, ctrl, shift)) {
-            return *action;
-        }
-    }
-    if (options.printScreenCopiesSelection && keyCode == Key::s && shift && win) {
-        return emit(Key::four, regionScreenshot, "Windows + Shift + S → снимок области в буфер");
-    }
-    if (options.windowsLockShortcut && keyCode == Key::l && win) {
-        return emit(Key::q, Flags::control | Flags::command, "Windows + L → заблокировать Mac");
+    switch (held) {
+        case alt:
+            if (options.altF4QuitsApplication && keyCode == Key::f4) {
+                return emit(Key::q, Flags::command, "Alt + F4 → закрыть приложение");
+            }
+            if (options.windowsEditingShortcuts) {
+                if (keyCode == Key::rightArrow) {
+                    return emit(Key::rightBracket, Flags::command, "Alt + Right → вперёд");
+                }
+                if (keyCode == Key::leftArrow) {
+                    return emit(Key::leftBracket, Flags::command, "Alt + Left → назад");
+                }
+                if (keyCode == Key::space) {
+                    // Windows opens the window menu, which a Mac has not; Option + Space would
+                    // type an invisible non-breaking space.
+                    return WindowsSpecialAction::swallow(
+                        "Alt + Space → ничего (не печатать невидимый пробел)");
+                }
+            }
+            break;
+        case ctrl | alt:
+            if (options.windowsRecoveryShortcuts && keyCode == Key::forwardDelete) {
+                return emit(escape, forceQuit, "Ctrl + Alt + Delete → принудительное завершение");
+            }
+            break;
+        case ctrl | shift:
+            if (options.windowsRecoveryShortcuts && keyCode == escape) {
+                return emit(escape, forceQuit, "Ctrl + Shift + Esc → принудительное завершение");
+            }
+            break;
+        case win | shift:
+            if (options.printScreenCopiesSelection && keyCode == Key::s) {
+                return emit(Key::four, regionScreenshot,
+                            "Windows + Shift + S → снимок области в буфер");
+            }
+            break;
+        case win:
+            if (options.windowsLockShortcut && keyCode == Key::l) {
+                return emit(Key::q, Flags::control | Flags::command,
+                            "Windows + L → заблокировать Mac");
+            }
+            // In a terminal the Windows key is a plain Control for the shell.
+            if (options.windowsKeyShortcuts &&
+                context.application.profile != ApplicationProfile::terminal) {
+                if (auto action = windowsKeyShortcut(keyCode, context)) {
+                    return *action;
+                }
+            }
+            break;
+        case ctrl | win:
+            if (options.windowsKeyShortcuts &&
+                context.application.profile != ApplicationProfile::terminal &&
+                (keyCode == Key::leftArrow || keyCode == Key::rightArrow)) {
+                return keyCode == Key::leftArrow
+                           ? emit(keyCode, Flags::control | Flags::secondaryFn,
+                                  "Ctrl + Windows + Left → рабочий стол слева")
+                           : emit(keyCode, Flags::control | Flags::secondaryFn,
+                                  "Ctrl + Windows + Right → рабочий стол справа");
+            }
+            break;
+        default: break;
     }
     return WindowsSpecialAction::none();
+}
+
+bool keepsFilesCut(std::uint16_t keyCode) {
+    // Moving to the folder the files go to: arrows, the page keys, Tab, Enter opens, Backspace
+    // goes back.
+    static constexpr KeySet moving =
+        arrows | pageKeys | KeySet{Key::tab, Key::enter, Key::backspace};
+    return moving.contains(keyCode);
 }
 
 }  // namespace varnel::WindowsMapping

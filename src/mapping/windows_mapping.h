@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "mapping/key_context.h"
 #include "model/flags.h"
 #include "model/keyboard_options.h"
 #include "model/keyboard_type.h"
@@ -23,10 +24,18 @@ inline constexpr std::uint16_t leftControl = 59;
 inline constexpr std::uint16_t leftCommand = 55;
 inline constexpr std::uint16_t leftOption = 58;
 inline constexpr std::uint16_t leftShift = 56;
+inline constexpr std::uint16_t rightCommand = 54;
+inline constexpr std::uint16_t space = 49;
 
-// The Windows action for a physical key press, decided on physical values.
+// The Windows action for a physical key press, decided on physical values, in the application
+// and focus of `context`.
 WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physicalFlags,
-                                   const KeyboardOptions& options);
+                                   const KeyboardOptions& options,
+                                   const KeyContext& context = KeyContext{});
+
+// Whether files cut in Finder stay cut across this key: moving to where they go does not
+// forget them, anything else does.
+bool keepsFilesCut(std::uint16_t keyCode);
 
 // The mask with Control and Command exchanged, their device bits with them (left Control with
 // left Command, right Control with right Command), so that the side an application reads

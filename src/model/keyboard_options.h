@@ -11,7 +11,7 @@
 namespace varnel {
 
 // The feature switches of the Windows mode. The first nine are the original ones, all on by
-// default; the three after them came later, each with the default that keeps what a user
+// default; the ones after them came later, each with the default that keeps what a user
 // who never opens the settings had before, unless that was a fault.
 struct KeyboardOptions {
     bool altShiftChangesLanguage = true;
@@ -31,6 +31,16 @@ struct KeyboardOptions {
     bool secureInputNotice = true;
     // On ISO keyboards the key left of 1 and the one left of Z type what is printed on them.
     bool isoKeyboardLayout = true;
+    // Each application profile's own rules (terminals, Finder, browsers, code editors,
+    // Microsoft Office); off, the application gets the standard ones.
+    bool terminalProfile = true;
+    bool finderProfile = true;
+    bool browserProfile = true;
+    bool codeEditorProfile = true;
+    bool officeProfile = true;
+    // The Windows key does Windows things: alone it opens Spotlight, with D it shows the
+    // desktop, with Tab Mission Control, with the arrows it tiles the window.
+    bool windowsKeyShortcuts = true;
 
     // Each switch at its default: the record used before anything is loaded and as the
     // fallback.
@@ -41,7 +51,7 @@ struct KeyboardOptions {
         std::string_view name;
         bool KeyboardOptions::*member;
     };
-    static const std::array<Field, 12> fields;
+    static const std::array<Field, 18> fields;
 
     // Stored form: a JSON object with one boolean member per field.
     nlohmann::json toJson() const;
@@ -63,7 +73,7 @@ struct KeyboardOptions {
 
 inline const KeyboardOptions KeyboardOptions::windowsDefaults{};
 
-inline const std::array<KeyboardOptions::Field, 12> KeyboardOptions::fields{{
+inline const std::array<KeyboardOptions::Field, 18> KeyboardOptions::fields{{
     {"altShiftChangesLanguage", &KeyboardOptions::altShiftChangesLanguage},
     {"fullWindowsTyping", &KeyboardOptions::fullWindowsTyping},
     {"windowsPCLayouts", &KeyboardOptions::windowsPCLayouts},
@@ -76,6 +86,12 @@ inline const std::array<KeyboardOptions::Field, 12> KeyboardOptions::fields{{
     {"windowsControlClick", &KeyboardOptions::windowsControlClick},
     {"secureInputNotice", &KeyboardOptions::secureInputNotice},
     {"isoKeyboardLayout", &KeyboardOptions::isoKeyboardLayout},
+    {"terminalProfile", &KeyboardOptions::terminalProfile},
+    {"finderProfile", &KeyboardOptions::finderProfile},
+    {"browserProfile", &KeyboardOptions::browserProfile},
+    {"codeEditorProfile", &KeyboardOptions::codeEditorProfile},
+    {"officeProfile", &KeyboardOptions::officeProfile},
+    {"windowsKeyShortcuts", &KeyboardOptions::windowsKeyShortcuts},
 }};
 
 }  // namespace varnel
