@@ -146,7 +146,10 @@ void EventEmitter::tap(const KeyChord& chord, std::uint64_t held) {
             heldModifiers_ |= bit(modifier);
         }
     }
-    const std::uint64_t keyFlags = activeFlags() | alreadyDown;
+    // Fn rides on the key itself, as a Mac keyboard sends it with function keys and arrows: the
+    // system's own shortcuts on those keys are registered with it.
+    const std::uint64_t keyFlags =
+        activeFlags() | alreadyDown | (chord.flags() & Flags::secondaryFn);
     post(chord.keyCode, true, keyFlags);
     post(chord.keyCode, false, keyFlags);
     for (auto it = allModifiers.rbegin(); it != allModifiers.rend(); ++it) {

@@ -34,8 +34,8 @@ class EventEmitter {
     EventEmitter& operator=(const EventEmitter&) = delete;
 
     // Posts the chord: its modifiers not already down go down, the key goes down and up with
-    // exactly the chord's modifiers (and the synthetic ones held), and those modifiers come
-    // up again in reverse order.
+    // exactly the chord's modifiers (and the synthetic ones held, and Fn when the chord has
+    // it), and those modifiers come up again in reverse order.
     void tap(const KeyChord& chord, std::uint64_t held = 0);
     // Posts the key down and up under the held synthetic modifiers and `extraFlags`.
     void tapKey(std::uint16_t keyCode, std::uint64_t extraFlags = 0);

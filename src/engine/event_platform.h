@@ -57,6 +57,10 @@ inline constexpr std::uint64_t mouseButtonEventMask =
     1ull << EventType::leftMouseDragged | 1ull << EventType::rightMouseDragged |
     1ull << EventType::otherMouseDown | 1ull << EventType::otherMouseUp |
     1ull << EventType::otherMouseDragged;
+// Only the presses of the three buttons: what tells that a click came between two keys.
+inline constexpr std::uint64_t mouseDownEventMask = 1ull << EventType::leftMouseDown |
+                                                    1ull << EventType::rightMouseDown |
+                                                    1ull << EventType::otherMouseDown;
 constexpr bool isMouseButtonEvent(std::uint32_t type) {
     return type < 64 && (mouseButtonEventMask >> type & 1u) != 0;
 }

@@ -101,6 +101,7 @@ void KeyboardEngine::stopLocked(bool insideCallback) {
     altTabSessionActive_ = false;
     languageChordLatched_ = false;
     languageToggleJustMade_ = false;
+    forgetPendingGestures();
     suppressedKeyCodes_.reset();
     // Disabled first: an enabled tap that nobody services holds the keyboard up.
     if (eventTap_ != nullptr && !tapRetired_) {

@@ -12,6 +12,7 @@
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
 #include "engine/main_queue.h"
+#include "mapping/key_context.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
@@ -81,6 +82,12 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     bool isPaused() const { return paused_; }
     // The keyboard in use: on ISO the built-in layouts look two keys up at their ANSI places.
     void setKeyboardType(KeyboardType type) { keyboardType_ = type; }
+    // Set by the owner whenever the application in front, its focus or the system changes
+    // (keyboard_engine_context.cpp): the next key is decided in it. Files cut in Finder are
+    // forgotten when the application changes; a key held across the change goes on as it
+    // began.
+    void setKeyContext(const KeyContext& context);
+    const KeyContext& keyContext() const { return keyContext_; }
     // After a change of options (keyboard_engine_mouse.cpp): the tap sees the mouse buttons
     // only while options.windowsControlClick is on; while running, a new tap replaces the old
     // one when that changes.
@@ -131,6 +138,14 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The Control and Command keys (device bits) the application holds, as last seen.
     std::uint64_t applicationKeys() const;
 
+    // The Windows key went up with nothing pressed since it went down: Spotlight, as Start.
+    void windowsKeyTapped(std::uint64_t physicalFlags);
+    // What was begun under the mapping and ends with it: files cut, a tap of the Windows key.
+    void forgetPendingGestures() {
+        keyContext_.filesCut = false;
+        windowsKeyAlone_ = false;
+    }
+
     // The diagnostics changed: the main thread delivers them before it next waits.
     void publishDiagnostic() { diagnostics_.changed(); }
     // The main thread's work before waiting: what was posted, then the live diagnostics.
@@ -179,6 +194,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
             enabled_ && !paused_ ? EventType::flagsChanged - EventType::keyDown + 1 : 0;
     }
     KeyboardType keyboardType_ = KeyboardType::ansi;
+    KeyContext keyContext_;
+    // A Windows key is down and nothing else was pressed since: its release is a tap.
+    bool windowsKeyAlone_ = false;
     std::uint64_t tapEventMask_ = 0;  // of the tap installed
     bool tapRetired_ = false;         // disabled inside its callback, removal queued
     // What the engine last saw and did, as facts; put into words on the main queue.

@@ -117,8 +117,12 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         return processSwitcherKey(event, keyCode, physicalFlags);
     }
 
+    windowsKeyAlone_ = false;
     const WindowsSpecialAction action =
-        WindowsMapping::specialAction(keyCode, physicalFlags, options);
+        WindowsMapping::specialAction(keyCode, physicalFlags, options, keyContext_);
+    if (keyContext_.filesCut || action.cutsFiles()) [[unlikely]] {
+        keyContext_.filesCut = action.cutsFiles() || WindowsMapping::keepsFilesCut(keyCode);
+    }
     switch (action.kind()) {
         case WindowsSpecialAction::Case::emit:
             emitter_.tap(*action.chord(), heldByUser(physicalFlags));
@@ -127,6 +131,9 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
             return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::altTab:
             return processAltTab(event, keyCode, physicalFlags, languageToggleJustMade);
+        case WindowsSpecialAction::Case::swallow:
+            diagnostic_.lastAction.setChord(action.displayName());
+            return dropReplaced(event, keyCode);
         case WindowsSpecialAction::Case::none: break;
     }
 

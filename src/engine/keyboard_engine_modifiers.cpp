@@ -37,10 +37,34 @@ EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCo
         endAltTab(physicalFlags);
     }
 
+    // A Windows key pressed with nothing else held starts a tap; anything else ends it.
+    const bool windowsKey =
+        keyCode == WindowsMapping::leftCommand || keyCode == WindowsMapping::rightCommand;
+    const bool tapped =
+        windowsKey && windowsKeyAlone_ && !Flags::hasAny(physicalFlags, Flags::modifiers);
+    windowsKeyAlone_ = windowsKey && (physicalFlags & Flags::modifiers) == Flags::command;
+
     // The Control and Command keys trade places too; the rest is the ordinary pass-through.
     const std::uint16_t passedKeyCode = WindowsMapping::swappedModifierKeyCode(keyCode);
     platform_.setIntegerField(event, EventField::keyboardEventKeycode, passedKeyCode);
-    return passThrough(event, passedKeyCode, physicalFlags);
+    EventRef passed = passThrough(event, passedKeyCode, physicalFlags);
+    if (tapped) [[unlikely]] {
+        windowsKeyTapped(physicalFlags);
+    }
+    return passed;
+}
+
+// Windows users press the Windows key and type a name: Spotlight is the Mac's Start. The key
+// itself went through as Control, down and up, before the chord.
+void KeyboardEngine::windowsKeyTapped(std::uint64_t physicalFlags) {
+    if (!options.windowsKeyShortcuts ||
+        keyContext_.application.profile == ApplicationProfile::terminal) {
+        return;
+    }
+    const KeyChord spotlight(WindowsMapping::space, Flags::command, "Windows → Spotlight");
+    emitter_.tap(spotlight, heldByUser(physicalFlags));
+    diagnostic_.lastAction.setChord(spotlight.displayName());
+    publishDiagnostic();
 }
 
 void KeyboardEngine::toggleLanguage(bool announce) {
@@ -120,6 +144,7 @@ void KeyboardEngine::catchUpAfterGap() {
         languageChordLatched_ = false;
     }
     languageToggleJustMade_ = false;
+    windowsKeyAlone_ = false;  // its release may have gone unseen
     // A replaced key may have come up, and gone down again, unseen: a key-up that passes
     // is harmless, one dropped would leave the key down in the application.
     suppressedKeyCodes_.reset();

@@ -8,11 +8,16 @@
 namespace varnel {
 
 std::uint64_t KeyboardEngine::wantedEventMask() const {
-    // Only while the switch is on: every drag would otherwise wait for this main thread.
-    return keyboardEventMask | (options.windowsControlClick ? mouseButtonEventMask : 0);
+    // The whole mouse only while Ctrl + click is on: every drag would otherwise wait for this
+    // main thread. The presses alone tell a Windows key + click from a tap of the key.
+    if (options.windowsControlClick) {
+        return keyboardEventMask | mouseButtonEventMask;
+    }
+    return keyboardEventMask | (options.windowsKeyShortcuts ? mouseDownEventMask : 0);
 }
 
 EventRef KeyboardEngine::processMouse(EventRef event) {
+    windowsKeyAlone_ = false;
     if (paused_ || !options.windowsControlClick) {
         return event;
     }

@@ -24,6 +24,7 @@ void KeyboardEngine::setPaused(bool paused) {
         altTabSessionActive_ = false;
         languageChordLatched_ = false;
         languageToggleJustMade_ = false;
+        forgetPendingGestures();
         suppressedKeyCodes_.reset();
         paused_ = true;
         keyPathChanged();

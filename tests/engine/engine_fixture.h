@@ -110,8 +110,8 @@ inline SimEvent makeEvent(std::uint32_t type, std::int64_t keyCode, std::uint64_
 
 // Key codes by their Mac names, for readable tests.
 namespace Key {
-inline constexpr std::uint16_t a = 0, s = 1, c = 8, l = 37, tab = 48, space = 49, esc = 53,
-                               rightWin = 54, leftWin = 55, leftShift = 56, capsLock = 57,
+inline constexpr std::uint16_t a = 0, s = 1, c = 8, q = 12, l = 37, f6 = 97, tab = 48, space = 49,
+                               esc = 53, rightWin = 54, leftWin = 55, leftShift = 56, capsLock = 57,
                                leftAlt = 58, leftCtrl = 59, rightShift = 60, rightAlt = 61,
                                rightCtrl = 62, fn = 63, f5 = 96, home = 115, end = 119, left = 123,
                                right = 124, comma = 43, grave = 50, two = 19, forwardDelete = 117;

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryKindOfAction, EngineDiagnosticTexts,
     ::testing::Values(
         TextCase{"PassedKey", press({Key::leftCtrl, Key::c}), "Ctrl + C", "Windows + C"},
-        TextCase{"PassedKeyUp", tap({Key::leftCtrl, Key::f5}), "Ctrl + F5", "Windows + F5"},
+        TextCase{"PassedKeyUp", tap({Key::leftCtrl, Key::f6}), "Ctrl + F6", "Windows + F6"},
         TextCase{"PassedModifier", press({Key::rightWin}), "Windows + Right Windows",
                  "Ctrl + Right Ctrl"},
         TextCase{
