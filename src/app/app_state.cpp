@@ -144,7 +144,8 @@ void AppState::setOptions(const KeyboardOptions& options) {
 
 void AppState::optionsChanged(bool layoutsWereSynced) {
     engine_->options = options_;
-    engine_->refreshEventMask();  // mouse buttons through the tap only while Ctrl + click is on
+    engine_->refreshEventMask();  // mouse buttons through the tap only while a switch needs them
+    updateKeyContext();           // a profile switched off or on
     // Written over the stored record, so that switches of another Varnel version survive.
     const std::optional<std::string> storedBefore = platform_.settings.data(optionsKey);
     platform_.settings.setData(optionsKey, options_.encoded(storedBefore.value_or("")));
@@ -183,6 +184,7 @@ void AppState::markModeOff() {
     platform_.application.endLatencyCriticalActivity();
     publish(isModeEnabled_, false);
     storeModeEnabled(false);
+    updateKeyContext();  // no focus is followed while the mode is off
 }
 
 void AppState::stopMode() {
@@ -268,6 +270,7 @@ void AppState::enableMode() {
     platform_.application.beginLatencyCriticalActivity();
     publish(isModeEnabled_, true);
     storeModeEnabled(true);
+    updateKeyContext();  // the focus of the application in front is followed from now on
     schedulePermissionPoll();
     scheduleSystemPoll();
     updateInputSourceDescription();

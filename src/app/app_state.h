@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/application_control.h"
+#include "app/keyboard_focus.h"
 #include "app/settings_store.h"
 #include "app/system_notifications.h"
 #include "app/workspace.h"
 #include "engine/event_platform.h"
 #include "engine/keyboard_engine.h"
 #include "engine/main_queue.h"
+#include "model/application_profile.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/excluded_applications.h"
@@ -42,6 +44,7 @@ struct AppPlatform {
     LoginItemApi& loginItems;
     Workspace& workspace;
     SecureInputApi& secureInput;
+    KeyboardFocus& focus;
 };
 
 // The one controller of the running application and the one object the interface
@@ -97,6 +100,11 @@ class AppState : public std::enable_shared_from_this<AppState> {
         return isPausedBySecureInput() && options_.secureInputNotice;
     }
     KeyboardType keyboardType() const { return keyboardType_; }
+    // The profile of the application in front, as in force (standard when its switch is off),
+    // and, while the mode is on and the profile depends on it, the kind of element with the
+    // keyboard focus there (unknown otherwise).
+    const ApplicationKind& applicationProfile() const { return applicationProfile_; }
+    KeyboardFocus::Kind focusKind() const { return focusKind_; }
 
     // The feature switches: stored, handed to the engine, and the input source followed.
     void setOptions(const KeyboardOptions& options);
@@ -137,6 +145,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool isModeRestorePending() const { return restorePending_; }
     // Whether the engine passes everything as it is while the mode is on (for invariant checks).
     bool isEnginePaused() const { return enginePaused_; }
+    // Whether files cut in Finder wait to be moved (for invariant checks).
+    bool engineHasFilesCut() const { return engine_->keyContext().filesCut; }
 
   private:
     explicit AppState(const AppPlatform& platform);
@@ -174,6 +184,10 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // Reads secure input and the keyboard type and hands the engine what follows from them.
     void readSystemState();
     void updateEnginePause();
+    // The application in front and its focus, handed to the engine (app_state_profile.cpp).
+    void updateKeyContext();
+    void followFocus(bool wanted);
+    void focusChanged(KeyboardFocus::Kind kind);
     void scheduleSystemPoll();
     void pollSystem();
     // Runs `work` on the main queue with the controller, if it still exists then.
@@ -202,13 +216,19 @@ class AppState : public std::enable_shared_from_this<AppState> {
     std::optional<std::string> previousApplication_;
     bool secureInputEnabled_ = false;
     KeyboardType keyboardType_ = KeyboardType::ansi;
+    ApplicationKind applicationProfile_;
+    KeyboardFocus::Kind focusKind_ = KeyboardFocus::Kind::unknown;
 
     bool restorePending_ = false;           // until the mode is started or stopped, by anyone
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
     bool systemPollScheduled_ = false;
     bool enginePaused_ = false;
     bool inputSourceWaiting_ =
-        false;  // a selection put off while an application left alone was in front
+        false;                   // a selection put off while an application left alone was in front
+    ApplicationKind frontKind_;  // the front application's profile in the table
+    // The focus followed, and whose: the front application's while it needs following.
+    ObserverToken focusFollowing_;
+    std::optional<Workspace::Application> focusFollowed_;
 
     AppPlatform platform_;
     PermissionManager permissionManager_;

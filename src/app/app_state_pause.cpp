@@ -3,6 +3,7 @@
 // main queue and handed to the engine as values.
 
 #include "app/app_state.h"
+#include "mapping/application_profiles.h"
 
 namespace varnel {
 
@@ -90,6 +91,8 @@ void AppState::applicationActivated(const Workspace::Application& application) {
     if (!application.isCurrentProcess && !application.bundleIdentifier.empty()) {
         publish(previousApplication_, application.bundleIdentifier);
     }
+    frontKind_ = ApplicationProfiles::of(application.bundleIdentifier);
+    updateKeyContext();
     updateEnginePause();
 }
 

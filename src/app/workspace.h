@@ -17,6 +17,7 @@ class Workspace {
     struct Application {
         std::string bundleIdentifier;   // "" for one without (a bare executable)
         bool isCurrentProcess = false;  // Varnel itself
+        int processIdentifier = 0;      // 0 when unknown
 
         friend bool operator==(const Application&, const Application&) = default;
     };
@@ -36,6 +37,8 @@ class Workspace {
     // none for it (it knows no such application).
     virtual std::optional<std::string> applicationIcon(std::string_view bundleIdentifier,
                                                        int pixels) = 0;
+    // The major version of the system (15 for macOS 15): which of its shortcuts exist.
+    virtual int systemMajorVersion() = 0;
 };
 
 }  // namespace varnel

@@ -57,7 +57,7 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"show everything",
          "show: expected one of state, mode, banner, diagnostic, language, "
          "inputsource, options, login, permissions, defaults, secureinput, exclusions, "
-         "frontmost, not \"everything\""},
+         "frontmost, profile, not \"everything\""},
         {"click middle", "click: expected one of left, right, other, not \"middle\""},
         {"drag left twice", "unexpected argument \"twice\" after drag"},
         {"keyboard dvorak", "keyboard: expected one of ansi, iso, jis, not \"dvorak\""},
@@ -67,8 +67,7 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
          "exclude: \"two words\" is not a bundle identifier (letters, digits, hyphens and "
          "periods)"},
         {"exclude clear", "exclude: expected add, remove or restore, not \"clear\""},
-        {"application remove com.example.none",
-         "no application \"com.example.none\" is installed"},
+        {"application remove com.example.none", "no application \"com.example.none\" is installed"},
         {"login \"on", "a double-quoted argument is not closed"},
         {"loginitem fail \"a\\b\"", "only \\\" and \\\\ may follow a backslash in quotes"},
         {"loginitem fail \"a\"b", "a space must follow a double-quoted argument"},
@@ -148,7 +147,10 @@ TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
               "\\\"altF4QuitsApplication\\\":true,\\\"windowsHomeAndEnd\\\":true,"
               "\\\"windowsLockShortcut\\\":true,\\\"windowsRecoveryShortcuts\\\":true,"
               "\\\"windowsControlClick\\\":false,\\\"secureInputNotice\\\":true,"
-              "\\\"isoKeyboardLayout\\\":true}\"\n"
+              "\\\"isoKeyboardLayout\\\":true,\\\"terminalProfile\\\":true,"
+              "\\\"finderProfile\\\":true,\\\"browserProfile\\\":true,"
+              "\\\"codeEditorProfile\\\":true,\\\"officeProfile\\\":true,"
+              "\\\"windowsKeyShortcuts\\\":true}\"\n"
               "defaults: typingLanguage.v3=absent\n"
               "defaults: modeEnabled=true\n"
               "defaults: excludedApplications.v1=\"[\\\"com.utmapp.UTM\\\"]\"\n");

@@ -33,10 +33,10 @@ struct ShellFixture : UiFixture {
 
     void launchWithQtWindows() {
         AppPlatform platform = mac.platform();
-        state = AppState::make(AppPlatform{platform.events, platform.mainQueue, platform.settings,
-                                           platform.notifications, control, platform.permissions,
-                                           platform.inputSources, platform.loginItems,
-                                           platform.workspace, platform.secureInput});
+        state = AppState::make(AppPlatform{
+            platform.events, platform.mainQueue, platform.settings, platform.notifications, control,
+            platform.permissions, platform.inputSources, platform.loginItems, platform.workspace,
+            platform.secureInput, platform.focus});
         mac.settle();
     }
 };
@@ -101,7 +101,7 @@ void ShellTest::windowComesBackAsFreshlyOpened() {
     shell.showMainWindow();
     f.settle();
     const auto groups = shell.contentView()->findChildren<CollapsibleGroup*>();
-    QCOMPARE(groups.size(), 2);
+    QCOMPARE(groups.size(), 3);  // settings, rules for applications, diagnostics
     QScrollBar* scroll = shell.contentView()->findChild<QScrollArea*>()->verticalScrollBar();
     const auto openAndScroll = [&] {
         for (auto* group : groups) {

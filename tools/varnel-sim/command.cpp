@@ -480,6 +480,29 @@ Result parseCommand(const std::vector<Word>& words) {
         return mouse(reader, Verb::drag);
     if (verb == "keyboard")
         return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
+    if (verb == "focus") {
+        auto text = choice(reader, "text", "other");
+        if (auto* error = errorOf(text)) {
+            return error->message;
+        }
+        Command command{Verb::focus};
+        command.on = std::get<bool>(text);
+        return finish(reader, command);
+    }
+    if (verb == "macos") {
+        const Word* version = reader.take();
+        if (!version) {
+            return reader.missing("VERSION");
+        }
+        auto value = integer(version->text, 10, 99);
+        if (!value) {
+            return "macos: VERSION must be a major version from 10 to 99, not " +
+                   quote(version->text);
+        }
+        Command command{Verb::systemVersion};
+        command.number = *value;
+        return finish(reader, command);
+    }
     if (verb == "secureinput") {
         auto on = choice(reader, "on", "off");
         if (auto* error = errorOf(on)) {
@@ -493,7 +516,7 @@ Result parseCommand(const std::vector<Word>& words) {
         return oneWordOf(
             reader, Verb::show,
             {"state", "mode", "banner", "diagnostic", "language", "inputsource", "options", "login",
-             "permissions", "defaults", "secureinput", "exclusions", "frontmost"});
+             "permissions", "defaults", "secureinput", "exclusions", "frontmost", "profile"});
     }
     if (verb == "login") {
         auto on = choice(reader, "on", "off");

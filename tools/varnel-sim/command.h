@@ -28,6 +28,8 @@ struct Command {
         defaultsDelete,
         secureInput,
         frontmost,
+        focus,
+        systemVersion,
         keyboardType,
         applicationAdd,
         applicationRemove,
@@ -68,7 +70,7 @@ struct Command {
     std::string text;  // source or application name, login failure message, defaults text
     bool hasText = false;
     bool on = false;          // granted, on, true, tapdisable later, secure input on
-    std::int64_t number = 0;  // status codes, login status, repeat count
+    std::int64_t number = 0;  // status codes, login status, repeat count, macOS version
     double seconds = 0;
 
     // Set-up commands do not launch Varnel first.

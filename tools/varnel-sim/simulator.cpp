@@ -117,6 +117,13 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
         case Verb::defaultsDelete: mac_.settings.remove(command.name); break;
         case Verb::secureInput: mac_.secureInput.enabled = command.on; break;
         case Verb::frontmost: mac_.workspace.activate(command.name); break;
+        case Verb::focus:
+            mac_.focus.set(command.on ? KeyboardFocus::Kind::textEntry
+                                      : KeyboardFocus::Kind::other);
+            break;
+        case Verb::systemVersion:
+            mac_.workspace.systemVersion = static_cast<int>(command.number);
+            break;
         case Verb::keyboardType:
             mac_.inputSources.keyboardType = command.name == "iso"   ? KeyboardType::iso
                                              : command.name == "jis" ? KeyboardType::jis
@@ -300,6 +307,8 @@ void Simulator::show(const std::string& what) {
             line += " " + id;
         }
         print(app.excludedApplications().bundleIdentifiers.empty() ? "exclusions: none" : line);
+    } else if (what == "profile") {
+        print("profile: " + std::string(profileName(app.applicationProfile().profile)));
     } else if (what == "frontmost") {
         const auto& frontmost = app.frontmostApplication();
         std::string line = "frontmost: " + (frontmost ? frontmost->bundleIdentifier : "none");

@@ -4,6 +4,7 @@
 #include "platform/macos/mac_application_control.h"
 #include "platform/macos/mac_event_platform.h"
 #include "platform/macos/mac_input_sources.h"
+#include "platform/macos/mac_keyboard_focus.h"
 #include "platform/macos/mac_login_items.h"
 #include "platform/macos/mac_permissions.h"
 #include "platform/macos/mac_secure_input.h"
@@ -25,11 +26,13 @@ struct MacPlatform {
     MacLoginItems loginItems;
     MacWorkspace workspace;
     MacSecureInput secureInput;
+    MacKeyboardFocus focus;
     InputSourceManager inputSourceManager{inputSources};
 
     AppPlatform platform(MainQueue& mainQueue) {
         return {events,      mainQueue,          settings,   notifications, application,
-                permissions, inputSourceManager, loginItems, workspace,     secureInput};
+                permissions, inputSourceManager, loginItems, workspace,     secureInput,
+                focus};
     }
 };
 

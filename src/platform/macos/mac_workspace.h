@@ -14,6 +14,8 @@ class MacWorkspace : public Workspace {
     std::optional<std::string> installedApplicationName(std::string_view bundleIdentifier) override;
     std::optional<std::string> applicationIcon(std::string_view bundleIdentifier,
                                                int pixels) override;
+    // NSProcessInfo's operatingSystemVersion.
+    int systemMajorVersion() override;
 };
 
 }  // namespace varnel

@@ -10,7 +10,8 @@ Workspace::Application describe(NSRunningApplication* application) {
     NSString* identifier = application.bundleIdentifier;
     return {identifier != nil ? std::string(identifier.UTF8String) : std::string(),
             application.processIdentifier ==
-                [NSRunningApplication currentApplication].processIdentifier};
+                [NSRunningApplication currentApplication].processIdentifier,
+            application.processIdentifier};
 }
 
 // Where Launch Services has the application, or nil.
@@ -108,6 +109,10 @@ std::optional<std::string> MacWorkspace::applicationIcon(std::string_view bundle
         }
         return std::string(static_cast<const char*>(png.bytes), png.length);
     }
+}
+
+int MacWorkspace::systemMajorVersion() {
+    return static_cast<int>([NSProcessInfo processInfo].operatingSystemVersion.majorVersion);
 }
 
 }  // namespace varnel

@@ -17,7 +17,8 @@ SimMac::SimMac() {
 
 AppPlatform SimMac::platform() {
     return {events,      mainQueue,          settings,   notifications, application,
-            permissions, inputSourceManager, loginItems, workspace,     secureInput};
+            permissions, inputSourceManager, loginItems, workspace,     secureInput,
+            focus};
 }
 
 void SimMac::forgetProcess() {

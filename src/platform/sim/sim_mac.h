@@ -8,6 +8,7 @@
 #include "platform/sim/sim_event_system.h"
 #include "platform/sim/sim_input_sources.h"
 #include "platform/sim/sim_keyboard.h"
+#include "platform/sim/sim_keyboard_focus.h"
 #include "platform/sim/sim_login_items.h"
 #include "platform/sim/sim_mouse.h"
 #include "platform/sim/sim_permissions.h"
@@ -21,8 +22,9 @@ namespace varnel {
 // A whole simulated Mac: every port in memory, and the wiring an application needs.
 // A fresh one is the Mac varnel-sim starts from: both permissions granted; ABC (current),
 // Russian – PC, U.S. and Russian installed on an ANSI keyboard; the login item not
-// registered; empty defaults; the clock at 0; TextEdit frontmost, with Safari, Terminal and
-// Varnel installed (no remote desktop or virtual machine); secure input off. Creating a tap fails
+// registered; empty defaults; the clock at 0; TextEdit frontmost with a text field focused,
+// with Safari, Terminal, Finder, VS Code and Varnel installed (no remote desktop or virtual
+// machine); secure input off; macOS 15. Creating a tap fails
 // while either permission is denied, and a running tap stalls and is disabled for timeout while
 // Accessibility is.
 class SimMac {
@@ -50,6 +52,7 @@ class SimMac {
     SimSystemNotifications notifications;
     SimApplicationControl application;
     SimWorkspace workspace;
+    SimKeyboardFocus focus;
     SimSecureInput secureInput;
     InputSourceManager inputSourceManager{inputSources};
     SimRunLoop runLoop{clock, events, mainQueue};

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_workspace.h"
 
+#include <iterator>
+
 namespace varnel {
 
 SimWorkspace::SimWorkspace() {
@@ -7,11 +9,19 @@ SimWorkspace::SimWorkspace() {
     install("com.apple.TextEdit", "TextEdit");
     install("com.apple.Safari", "Safari");
     install("com.apple.Terminal", "Terminal");
+    install("com.apple.finder", "Finder");
+    install("com.microsoft.VSCode", "Visual Studio Code");
     frontmost_ = "com.apple.TextEdit";
 }
 
 Workspace::Application SimWorkspace::describe(const std::string& bundleIdentifier) const {
-    return {bundleIdentifier, bundleIdentifier == varnelIdentifier};
+    // A process identifier of its own for each application, stable while it runs.
+    const auto found = installed_.find(bundleIdentifier);
+    const int processIdentifier =
+        found == installed_.end()
+            ? 0
+            : 100 + static_cast<int>(std::distance(installed_.begin(), found));
+    return {bundleIdentifier, bundleIdentifier == varnelIdentifier, processIdentifier};
 }
 
 std::optional<Workspace::Application> SimWorkspace::frontmostApplication() {

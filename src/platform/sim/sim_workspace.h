@@ -9,8 +9,8 @@
 namespace varnel {
 
 // The simulated Mac's applications: the installed ones with their names (and, if a test
-// gives one, an icon), and the frontmost one. Varnel itself is installed as
-// "app.varnel.Varnel"; activating it is what clicking its window does.
+// gives one, an icon), and the frontmost one; and the system's version. Varnel itself is installed
+// as "app.varnel.Varnel"; activating it is what clicking its window does.
 class SimWorkspace : public Workspace {
   public:
     static constexpr std::string_view varnelIdentifier = "app.varnel.Varnel";
@@ -22,6 +22,10 @@ class SimWorkspace : public Workspace {
     std::optional<std::string> installedApplicationName(std::string_view bundleIdentifier) override;
     std::optional<std::string> applicationIcon(std::string_view bundleIdentifier,
                                                int pixels) override;
+    int systemMajorVersion() override { return systemVersion; }
+
+    // The simulated macOS's major version.
+    int systemVersion = 15;
 
     void install(std::string bundleIdentifier, std::string name, std::string pngIcon = {});
     // False when no such application is installed.

@@ -27,7 +27,7 @@ struct ShellOnAMac {
         const AppPlatform sim = mac.platform();
         state = AppState::make({sim.events, sim.mainQueue, sim.settings, sim.notifications, control,
                                 sim.permissions, sim.inputSources, sim.loginItems, sim.workspace,
-                                sim.secureInput});
+                                sim.secureInput, sim.focus});
         mac.settle();
         // A Mac always has its menu bar, where the status item lives.
         shell = std::make_unique<VarnelApp>(*state, VarnelApp::Desktop{[] { return true; }, [] {}});

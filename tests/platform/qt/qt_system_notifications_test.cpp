@@ -23,7 +23,7 @@ TEST(QtSystemNotificationsTest, QuittingStopsTheEngineAndKeepsTheMode) {
     const AppPlatform sim = mac.platform();
     auto state = AppState::make({sim.events, sim.mainQueue, sim.settings, notifications,
                                  sim.application, sim.permissions, sim.inputSources, sim.loginItems,
-                                 sim.workspace, sim.secureInput});
+                                 sim.workspace, sim.secureInput, sim.focus});
     state->toggleMode();
     mac.settle();
     ASSERT_EQ(mac.events.activeTapCount(), 1u);
