@@ -43,7 +43,7 @@ struct Platform {
         const varnel::AppPlatform system = mac.platform(mainQueue);
         return {system.events,    mainQueue,          system.settings,     notifications,
                 application,      system.permissions, system.inputSources, system.loginItems,
-                system.workspace, system.secureInput};
+                system.workspace, system.secureInput, system.focus};
     }
 };
 
@@ -77,8 +77,9 @@ struct Platform {
 
     varnel::AppPlatform wire(varnel::MainQueue& mainQueue) {
         const varnel::AppPlatform sim = mac.platform();
-        return {sim.events,      mainQueue,        settings,       notifications, application,
-                sim.permissions, sim.inputSources, sim.loginItems, sim.workspace, sim.secureInput};
+        return {sim.events,    mainQueue,       settings,         notifications,
+                application,   sim.permissions, sim.inputSources, sim.loginItems,
+                sim.workspace, sim.secureInput, sim.focus};
     }
 };
 
