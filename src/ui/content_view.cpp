@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/alert.h"
+#include "ui/application_rules_panel.h"
 #include "ui/collapsible_group.h"
 #include "ui/diagnostics_panel.h"
 #include "ui/feature_row.h"
@@ -58,6 +59,12 @@ ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), st
     optionsPanel_ = new OptionsPanel(state_, advancedGroup_);
     advancedGroup_->contentLayout()->addWidget(optionsPanel_);
     column->addWidget(advancedGroup_);
+
+    rulesGroup_ = new CollapsibleGroup(Theme::qt(Texts::applicationRulesTitle), page);
+    rulesGroup_->setObjectName(QStringLiteral("applicationRulesSection"));
+    rulesPanel_ = new ApplicationRulesPanel(state_, rulesGroup_);
+    rulesGroup_->contentLayout()->addWidget(rulesPanel_);
+    column->addWidget(rulesGroup_);
 
     diagnosticsGroup_ = new CollapsibleGroup(Theme::qt(Texts::diagnosticsTitle), page);
     diagnosticsGroup_->setObjectName(QStringLiteral("diagnosticsSection"));
@@ -173,6 +180,7 @@ void ContentView::refresh() {
     accessibilityCard_->setGranted(permissions.accessibility);
     inputMonitoringCard_->setGranted(permissions.inputMonitoring);
     optionsPanel_->refresh();
+    rulesPanel_->refresh();
     diagnosticsPanel_->refresh();
     presentBannerIfAny();
 }
@@ -198,6 +206,7 @@ void ContentView::hideEvent(QHideEvent* event) {
 
 void ContentView::resetToFresh() {
     advancedGroup_->setExpanded(false);
+    rulesGroup_->setExpanded(false);
     diagnosticsGroup_->setExpanded(false);
     scroll_->verticalScrollBar()->setValue(0);
 }

@@ -9,6 +9,7 @@ class QScrollArea;
 namespace varnel {
 
 class Alert;
+class ApplicationRulesPanel;
 class CollapsibleGroup;
 class DiagnosticsPanel;
 class ModeCard;
@@ -38,7 +39,7 @@ class ContentView : public QWidget {
     QWidget* makeFeaturesSection();
     void refresh();
     void presentBannerIfAny();
-    // As a freshly opened window: both groups folded, the top in view.
+    // As a freshly opened window: every group folded, the top in view.
     void resetToFresh();
 
     AppState& state_;
@@ -50,6 +51,8 @@ class ContentView : public QWidget {
     PermissionCard* inputMonitoringCard_;
     CollapsibleGroup* advancedGroup_;
     OptionsPanel* optionsPanel_;
+    CollapsibleGroup* rulesGroup_;
+    ApplicationRulesPanel* rulesPanel_;
     CollapsibleGroup* diagnosticsGroup_;
     DiagnosticsPanel* diagnosticsPanel_;
     Alert* alert_ = nullptr;

@@ -29,6 +29,7 @@ DiagnosticsPanel::DiagnosticsPanel(AppState& state, QWidget* parent)
         return addRow(Theme::qt(label), value, QString::fromLatin1(name), selectable);
     };
     frontmost_ = row(Texts::diagFrontmost, "diag.frontmost", true);
+    profile_ = row(Texts::diagProfile, "diag.profile", false);
     language_ = row(Texts::diagLanguage, "diag.language", false);
     inputSource_ = row(Texts::diagInputSource, "diag.inputSource", true);
     keyboard_ = row(Texts::diagKeyboard, "diag.keyboard", false);
@@ -77,6 +78,14 @@ void DiagnosticsPanel::refresh() {
         frontmost += Theme::qt(Texts::diagLeftAlone);
     }
     frontmost_->setText(frontmost);
+    QString profile = Theme::qt(
+        Texts::profileNames[static_cast<std::size_t>(state_.applicationProfile().profile)]);
+    switch (state_.focusKind()) {
+        case KeyboardFocus::Kind::textEntry: profile += Theme::qt(Texts::diagInTextField); break;
+        case KeyboardFocus::Kind::other: profile += Theme::qt(Texts::diagOutsideTextField); break;
+        case KeyboardFocus::Kind::unknown: break;  // not followed, or not known
+    }
+    profile_->setText(profile);
     language_->setText(Theme::qt(state_.typingLanguage().displayName()));
     inputSource_->setText(QString::fromStdString(state_.currentInputSource()));
     switch (state_.keyboardType()) {

@@ -11,7 +11,8 @@ namespace varnel {
 class ToneLabel;
 
 // The content of "Диагностика": what the engine last saw and did, live, with what the system
-// tells about the keyboard (secure input, the application in front, the keyboard's type).
+// tells about the keyboard (secure input, the application in front and its profile, the
+// keyboard's type).
 class DiagnosticsPanel : public QWidget {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ class DiagnosticsPanel : public QWidget {
     ToneLabel* tap_;
     ToneLabel* secureInput_;
     QLabel* frontmost_;
+    QLabel* profile_;  // the profile in force, and where the focus is when it matters
     QLabel* language_;
     QLabel* inputSource_;
     QLabel* keyboard_;

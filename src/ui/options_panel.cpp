@@ -7,13 +7,16 @@
 
 #include "ui/check_box.h"
 #include "ui/exclusions_panel.h"
+#include "ui/option_switch.h"
 #include "ui/symbol_view.h"
 #include "ui/texts.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
 
-static_assert(Texts::optionSwitches.size() == KeyboardOptions::fields.size());
+// Every switch is in one of the two groups: these first, then "Правила для приложений".
+static_assert(Texts::optionSwitches.size() + Texts::applicationRuleSwitches.size() ==
+              KeyboardOptions::fields.size());
 
 OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     auto* column = new QVBoxLayout(this);
@@ -21,17 +24,9 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
     column->setSpacing(12);
 
     for (std::size_t i = 0; i < optionSwitches_.size(); ++i) {
-        const auto& field = KeyboardOptions::fields[i];
-        auto* box = new CheckBox(WidgetStyle::display(Texts::optionSwitches[i]), this);
-        box->setObjectName(QStringLiteral("option.") + Theme::qt(field.name));
-        // A switch writes a copy of the options with its one field changed.
-        connect(box, &CheckBox::clicked, this, [this, member = field.member](bool checked) {
-            KeyboardOptions options = state_.options();
-            options.*member = checked;
-            state_.setOptions(options);
-        });
-        column->addWidget(box);
-        optionSwitches_[i] = box;
+        optionSwitches_[i] =
+            makeOptionSwitch(state_, KeyboardOptions::fields[i], Texts::optionSwitches[i], this);
+        column->addWidget(optionSwitches_[i]);
     }
     launchAtLogin_ = new CheckBox(WidgetStyle::display(Texts::launchAtLoginSwitch), this);
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/app_state.h"
+#include "ui/texts.h"
 
 namespace varnel {
 
@@ -21,7 +22,7 @@ class OptionsPanel : public QWidget {
 
   private:
     AppState& state_;
-    std::array<CheckBox*, KeyboardOptions::fields.size()> optionSwitches_{};
+    std::array<CheckBox*, Texts::optionSwitches.size()> optionSwitches_{};
     CheckBox* launchAtLogin_;
     ExclusionsPanel* exclusions_;
 };

@@ -72,6 +72,13 @@ inline constexpr std::string_view diagSecureInputOn = "Включён: пере�
 inline constexpr std::string_view diagSecureInputOff = "Выключен";
 inline constexpr std::string_view diagNotChecked = "Не проверяется";
 inline constexpr std::string_view diagKeyboard = "Клавиатура";
+inline constexpr std::string_view diagProfile = "Профиль";
+inline constexpr std::string_view diagInTextField = " · в текстовом поле";
+inline constexpr std::string_view diagOutsideTextField = " · вне текстового поля";
+inline constexpr std::string_view applicationRulesTitle = "Правила для приложений";
+inline constexpr std::string_view applicationRulesHint =
+    "Терминалы, Finder, браузеры, редакторы кода и Office по-своему отвечают на привычные "
+    "Windows-сочетания, поэтому у каждого свои правила. Выключенный профиль получает общие.";
 inline constexpr std::string_view footer =
     "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки "
     "меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». "
@@ -105,7 +112,7 @@ inline constexpr std::array<Feature, 15> features{{
     {"Ctrl + ← / →", "Переход по словам"},
     {"Ctrl + Backspace", "Удалить предыдущее слово"},
     {"Ctrl + Tab", "Переключение вкладок"},
-    {"Windows-клавиша", "Настоящий Control для терминала"},
+    {"Клавиша Windows", "Spotlight, рабочий стол, окна"},
     {"Alt + Tab", "Переключение приложений"},
     {"Alt + F4", "Закрытие приложения"},
     {"Home / End", "Начало / конец строки"},
@@ -116,7 +123,8 @@ inline constexpr std::array<Feature, 15> features{{
     {"Ctrl + Shift + Esc", "Принудительное завершение"},
 }};
 
-// The switch text of each field of KeyboardOptions, in field order.
+// The switch text of each field of KeyboardOptions shown in "Дополнительные настройки", in
+// field order: the fields before those of "Правила для приложений".
 inline constexpr std::array<std::string_view, 12> optionSwitches{
     "Shift + Alt мгновенно меняет язык",
     "Полная встроенная Windows-раскладка букв и знаков",
@@ -130,6 +138,33 @@ inline constexpr std::array<std::string_view, 12> optionSwitches{
     "Ctrl + щелчок мышью как в Windows",
     "Показывать паузу на время ввода пароля",
     "ISO-клавиатура: ё и клавиша у левого Shift на своих местах",
+};
+
+// The switches of "Правила для приложений", by the KeyboardOptions field each one turns, with
+// the applications (or the keys) it covers.
+struct RuleSwitch {
+    std::string_view field;
+    std::string_view text;
+    std::string_view covers;
+};
+inline constexpr std::array<RuleSwitch, 6> applicationRuleSwitches{{
+    {"terminalProfile", "Терминалы: Ctrl + C прерывает программу",
+     "Терминал, iTerm2, Warp, kitty, Alacritty, Ghostty, WezTerm, Hyper"},
+    {"finderProfile", "Finder как Проводник: Enter, F2, Delete, Ctrl + X", "Finder"},
+    {"browserProfile", "Браузеры: Home и End листают страницу",
+     "Safari, Chrome, Firefox, Edge, Brave, Opera, Vivaldi, Arc"},
+    {"codeEditorProfile", "Редакторы кода: F-клавиши для отладки",
+     "VS Code, VSCodium, Cursor, Sublime Text, JetBrains IDE, Android Studio"},
+    {"officeProfile", "Microsoft Office: Ctrl + Y повторяет, F2 правит ячейку",
+     "Word, Excel, PowerPoint"},
+    {"windowsKeyShortcuts", "Клавиша Windows как в Windows",
+     "Нажатие открывает Spotlight, Windows + D показывает рабочий стол, Windows + Tab — Mission "
+     "Control, Windows + стрелки ставят окно к краю (macOS 15 и новее). В терминалах это Control."},
+}};
+
+// The name of each application profile in the diagnostics, in the order of ApplicationProfile.
+inline constexpr std::array<std::string_view, 6> profileNames{
+    "Общие правила", "Терминал", "Finder", "Браузер", "Редактор кода", "Microsoft Office",
 };
 
 }  // namespace varnel::Texts

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/app_state.h"
+
+class QWidget;
+
+namespace varnel {
+
+class CheckBox;
+
+// The check box of one field of the options record: clicking it hands AppState a copy of the
+// options with that field changed. Named "option.FIELD" for tests.
+CheckBox* makeOptionSwitch(AppState& state, const KeyboardOptions::Field& field,
+                           std::string_view text, QWidget* parent);
+
+// The field of the options record with this stored name.
+const KeyboardOptions::Field& optionField(std::string_view name);
+
+}  // namespace varnel
