@@ -1,5 +1,7 @@
 #include "app_state_invariants.h"
 
+#include "mapping/application_profiles.h"
+
 namespace varnel {
 
 namespace {
@@ -53,6 +55,16 @@ std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState
     if (mac.settings.boolValue(AppState::modeEnabledKey) && !state.isModeEnabled() &&
         !waitsAtLaunch) {
         return "\"modeEnabled\" is stored true while the mode is off";
+    }
+    const auto& frontmost = state.frontmostApplication();
+    const ApplicationKind front = ApplicationProfiles::inForce(
+        ApplicationProfiles::of(frontmost ? frontmost->bundleIdentifier : ""), state.options());
+    if (state.applicationProfile() != front) {
+        return "the profile in force is not the one of the application in front";
+    }
+    if (state.focusKind() != KeyboardFocus::Kind::unknown &&
+        (!state.isModeEnabled() || !ApplicationProfiles::dependsOnFocus(front.profile))) {
+        return "the focus is followed where nothing depends on it";
     }
     if (state.isModeEnabled() && engine != EngineState::Case::running &&
         engine != EngineState::Case::starting) {

@@ -17,7 +17,10 @@ namespace varnel {
 //   memory;
 // - "modeEnabled" is true only while the mode is on, or a launch waits to restore it (the
 //   restore still to run, or a permission missing when it ran);
-// - the mode reads on only while the engine is running or starting.
+// - the mode reads on only while the engine is running or starting;
+// - the profile in force is the front application's (standard when its switch is off), and
+//   another application's focus is followed only while the mode is on and the profile
+//   depends on it.
 class AppStateInvariants {
   public:
     std::optional<std::string> check(SimMac& mac, const AppState& state);

@@ -13,10 +13,12 @@ namespace {
 constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, rightAlt = 61, leftWin = 55, escape = 53,
                         capsLock = 57;
 
-// Keys that matter to the rules, the layouts and the modifiers.
-constexpr std::uint16_t keys[] = {0,  1,   8,   16,  37,  12,  18,  43,  50,  49,  36, 48,  51,
-                                  53, 115, 119, 123, 124, 125, 126, 117, 114, 118, 96, 105, 97,
-                                  82, 59,  62,  55,  54,  58,  61,  56,  60,  57,  63};
+// Keys that matter to the rules, the profiles' rules, the layouts and the modifiers; the
+// first 27 are no modifier.
+constexpr std::uint16_t keys[] = {0,   1,  8,   16,  37,  12,  18,  43,  50,  49,  36,  48,
+                                  51,  53, 115, 119, 123, 124, 125, 126, 117, 114, 118, 96,
+                                  105, 97, 82,  59,  62,  55,  54,  58,  61,  56,  60,  57,
+                                  63,  7,  9,   2,   15,  14,  47,  120, 103, 111, 121};
 
 constexpr std::uint64_t modifierBits =
     Flags::control | Flags::option | Flags::shift | Flags::command;
@@ -147,7 +149,7 @@ void InvariantRun::emergencyChord() {
 
 // A burst faster than any typist: the rate guard's business.
 void InvariantRun::burst() {
-    const std::uint16_t key = keys[random_() % 27];  // no modifier
+    const std::uint16_t key = keys[random_() % 27];  // no modifier among them
     lastStep_ = "burst of " + std::to_string(key);
     const bool wasRunning = engineRemaps() && state_->isModeEnabled() && !mac_.secureInput.enabled;
     const bool trusted = mac_.permissions.accessibility;
@@ -173,9 +175,21 @@ void InvariantRun::flipAccessibility() {
     }
 }
 
-// Another application comes to the front (the one left alone among them, or Varnel itself),
-// or a password field takes or leaves the keys; keys may be held.
+// Another application comes to the front (one of each profile, the one left alone, or Varnel
+// itself), the focus moves in or out of a text field, or a password field takes or leaves the
+// keys; keys may be held.
 void InvariantRun::switchFrontmostOrSecureInput() {
+    if (random_() % 4 == 0) {
+        cutFilesInFinder();
+        return;
+    }
+    if (random_() % 3 == 0) {
+        const bool text = random_() % 2 == 0;
+        mac_.focus.set(text ? KeyboardFocus::Kind::textEntry : KeyboardFocus::Kind::other);
+        lastStep_ = text ? "focus text" : "focus other";
+        ++counts_.focusMoves;
+        return;
+    }
     if (random_() % 3 == 0) {
         if (mac_.secureInput.enabled && state_->isModeEnabled() && !state_->secureInputEnabled()) {
             // A password field has the keys for longer than Varnel takes to read it: a shorter
@@ -189,11 +203,35 @@ void InvariantRun::switchFrontmostOrSecureInput() {
     }
     constexpr std::string_view applications[] = {"com.apple.TextEdit",
                                                  AppStateInvariants::leftAloneApplication,
-                                                 SimWorkspace::varnelIdentifier};
+                                                 SimWorkspace::varnelIdentifier,
+                                                 "com.apple.Terminal",
+                                                 "com.apple.finder",
+                                                 "com.apple.Safari",
+                                                 "com.microsoft.VSCode",
+                                                 "com.microsoft.Excel"};
     const std::string_view application = applications[random_() % std::size(applications)];
     lastStep_ = "frontmost " + std::string(application);
     mac_.workspace.activate(std::string(application));
     ++counts_.frontmostSwitches;
+}
+
+// Finder in front, its list focused, Ctrl + X: files wait to be moved, for whatever comes next.
+// Keys held before stay held.
+void InvariantRun::cutFilesInFinder() {
+    lastStep_ = "files cut in Finder";
+    mac_.workspace.activate("com.apple.finder");
+    mac_.focus.set(KeyboardFocus::Kind::other);
+    constexpr std::uint16_t x = 7;
+    const bool ctrlWasDown = mac_.keyboard.isDown(leftCtrl);
+    press(leftCtrl);
+    if (!mac_.keyboard.isDown(x)) {
+        press(x);
+        release(x);
+    }
+    if (!ctrlWasDown) {
+        release(leftCtrl);
+    }
+    counts_.filesCut += state_->engineHasFilesCut();
 }
 
 // A click, and the flags it reached the application with.
@@ -351,6 +389,10 @@ std::optional<std::string> InvariantRun::check() {
     }
     if (auto broken = appStateInvariants_.check(mac_, *state_)) {
         return broken;
+    }
+    if (state_->engineHasFilesCut() &&
+        state_->applicationProfile().profile != ApplicationProfile::finder) {
+        return "files cut in Finder are still to be moved in another application";
     }
     if (auto broken = checkHeldKeys()) {
         return broken;

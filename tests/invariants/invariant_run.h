@@ -33,6 +33,8 @@ struct InvariantCounts {
     std::uint64_t permissionStops = 0;  // the mode stopped by a lost permission
     std::uint64_t safeModeStops = 0;
     std::uint64_t frontmostSwitches = 0;
+    std::uint64_t focusMoves = 0;
+    std::uint64_t filesCut = 0;  // times Ctrl + X left files waiting to be moved
     std::uint64_t secureInputFlips = 0;
     std::uint64_t clicks = 0;
     std::uint64_t clickChecks = 0;  // clicks whose flags were compared
@@ -41,8 +43,9 @@ struct InvariantCounts {
 // Random streams of key presses, releases, repeats, chords, clicks, waits, option changes,
 // mode toggles with keys held, tap-disabled notices (at once, or after a gap in which keys
 // pass untouched), Accessibility taken away and given back, wakes, emergency chords, another
-// application coming to the front (one left alone among them) and secure input coming and
-// going (each time for at least as long as Varnel takes to read it) through the whole
+// application coming to the front (one of each profile and one left alone among them), the
+// focus moving in and out of a text field, and secure input coming and going (each time for
+// at least as long as Varnel takes to read it) through the whole
 // controller on a simulated Mac, with the invariants checked after every step:
 // - the application holds a modifier key (by key code, from the device bit of each
 //   flags-changed event) exactly when the user physically holds the key that maps to it
@@ -56,6 +59,7 @@ struct InvariantCounts {
 // - once every physical key is up and the main queue has drained, the engine holds no
 //   synthetic modifier and the application reads no modifier in the flags it saw last;
 // - the engine never counts more events replaced than examined;
+// - files cut in Finder wait to be moved only while Finder's profile is in force;
 // - after an emergency chord or the rate guard the mode is off and "modeEnabled" is false;
 // - the controller's own, AppStateInvariants.
 class InvariantRun {
@@ -76,6 +80,7 @@ class InvariantRun {
     void burst();
     void flipAccessibility();
     void switchFrontmostOrSecureInput();
+    void cutFilesInFinder();
     std::optional<std::string> click();
     std::uint16_t randomKey();
     void receive(const ReceivedEvent& event);

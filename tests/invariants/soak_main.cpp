@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
         "emergency chords %llu; toggles %llu, option changes %llu, waits %llu, wakes %llu;\n"
         "tap-disabled notices %llu at once, %llu after a gap; Accessibility revoked %llu times,\n"
         "mode stopped by the lost permission %llu times; safe-mode stops %llu;\n"
-        "frontmost switches %llu, secure input flips %llu; clicks %llu, %llu checked\n",
+        "frontmost switches %llu, focus moves %llu, files cut in Finder %llu, secure input flips "
+        "%llu; clicks %llu, %llu checked\n",
         seed, (unsigned long long)c.physicalEvents, (unsigned long long)c.steps,
         (unsigned long long)c.eventsReceived, (unsigned long long)c.flagsChangedSent,
         (unsigned long long)c.flagsChangedReceived, (unsigned long long)c.heldKeyChecks,
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
         (unsigned long long)c.waits, (unsigned long long)c.wakes, (unsigned long long)c.tapDisables,
         (unsigned long long)c.gaps, (unsigned long long)c.permissionRevocations,
         (unsigned long long)c.permissionStops, (unsigned long long)c.safeModeStops,
-        (unsigned long long)c.frontmostSwitches, (unsigned long long)c.secureInputFlips,
+        (unsigned long long)c.frontmostSwitches, (unsigned long long)c.focusMoves,
+        (unsigned long long)c.filesCut, (unsigned long long)c.secureInputFlips,
         (unsigned long long)c.clicks, (unsigned long long)c.clickChecks);
     if (broken) {
         std::printf("BROKEN: %s\n", broken->c_str());
