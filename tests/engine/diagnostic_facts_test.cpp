@@ -33,35 +33,54 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
     }
 }
 
-// The snapshot keeps what became of a key in place: every chord the mapping can emit, under
-// any option flipped from the defaults, must be shown by its whole name.
+// The snapshot keeps what became of a key in place: every chord the mapping can emit (and
+// every reason it swallows a key), in every profile, in and out of a text field, under any
+// option flipped from the defaults, must be shown by its whole name.
 TEST(DiagnosticFacts, EveryChordNameFitsTheShownText) {
     std::vector<KeyboardOptions> variants{KeyboardOptions::windowsDefaults};
     for (const KeyboardOptions::Field& field : KeyboardOptions::fields) {
         variants.push_back(KeyboardOptions::windowsDefaults);
         variants.back().*field.member = !(variants.back().*field.member);
     }
-    const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
-    std::size_t chords = 0;
-    for (const KeyboardOptions& options : variants) {
-        for (std::uint16_t code = 0; code < 128; ++code) {
-            for (std::uint32_t combination = 0; combination < 16; ++combination) {
-                std::uint64_t flags = 0;
-                for (int bit = 0; bit < 4; ++bit) {
-                    flags |= combination >> bit & 1u ? modifiers[bit] : 0;
-                }
-                const WindowsSpecialAction action =
-                    WindowsMapping::specialAction(code, flags, options);
-                if (action.kind() != WindowsSpecialAction::Case::emit) {
-                    continue;
-                }
-                ++chords;
-                const std::string_view name = action.chord()->displayName();
-                EXPECT_LE(name.size(), DiagnosticSnapshot::ActionText::capacity) << name;
+    std::vector<KeyContext> contexts;
+    for (const ApplicationProfile profile : allProfiles) {
+        for (const ApplicationVariant variant :
+             {ApplicationVariant::none, ApplicationVariant::safari, ApplicationVariant::vsCode,
+              ApplicationVariant::jetBrains, ApplicationVariant::excel}) {
+            for (const bool textFocused : {true, false}) {
+                KeyContext context;
+                context.application = {profile, variant};
+                context.textFocused = textFocused;
+                context.filesCut = true;
+                context.windowTiling = true;
+                contexts.push_back(context);
             }
         }
     }
-    EXPECT_GT(chords, 0u);
+    const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
+    std::size_t named = 0;
+    for (const KeyboardOptions& options : variants) {
+        for (const KeyContext& context : contexts) {
+            for (std::uint16_t code = 0; code < 128; ++code) {
+                for (std::uint32_t combination = 0; combination < 16; ++combination) {
+                    std::uint64_t flags = 0;
+                    for (int bit = 0; bit < 4; ++bit) {
+                        flags |= combination >> bit & 1u ? modifiers[bit] : 0;
+                    }
+                    const WindowsSpecialAction action =
+                        WindowsMapping::specialAction(code, flags, options, context);
+                    if (action.kind() != WindowsSpecialAction::Case::emit &&
+                        action.kind() != WindowsSpecialAction::Case::swallow) {
+                        continue;
+                    }
+                    ++named;
+                    const std::string_view name = action.displayName();
+                    ASSERT_LE(name.size(), DiagnosticSnapshot::ActionText::capacity) << name;
+                }
+            }
+        }
+    }
+    EXPECT_GT(named, 0u);
 }
 
 // A longer text would keep whole characters only, never half of one.
