@@ -428,4 +428,39 @@ void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {
     QVERIFY(child(view, "exclusionsEmpty")->isVisible());
 }
 
+// The diagnostics name the profile in force and, where it depends on the focus, where the focus
+// is; the rules group says what each switch covers.
+void ContentViewTest::profileInForceIsShownWithItsFocus() {
+    UiFixture f;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    f.settle();
+    auto* profile = child<QLabel>(view, "diag.profile");
+    QCOMPARE(profile->text(), QStringLiteral("Общие правила"));  // TextEdit
+    QCOMPARE(child<QLabel>(view, "covers.terminalProfile")->text(),
+             QStringLiteral("Терминал, iTerm2, Warp, kitty, Alacritty, Ghostty, WezTerm, Hyper"));
+
+    f.mac.workspace.activate("com.apple.Terminal");
+    f.settle();
+    QCOMPARE(profile->text(), QStringLiteral("Терминал"));
+
+    // Finder's rules differ in and out of a text field: while the mode is on, its focus is read.
+    f.mac.workspace.activate("com.apple.finder");
+    f.settle();
+    QCOMPARE(profile->text(), QStringLiteral("Finder"));
+    f.state->toggleMode();
+    f.mac.focus.set(KeyboardFocus::Kind::other);
+    f.settle();
+    QCOMPARE(profile->text(), QStringLiteral("Finder · вне текстового поля"));
+    f.mac.focus.set(KeyboardFocus::Kind::textEntry);
+    f.settle();
+    QCOMPARE(profile->text(), QStringLiteral("Finder · в текстовом поле"));
+
+    child<QCheckBox>(view, "option.finderProfile")->click();
+    f.settle();
+    QCOMPARE(profile->text(), QStringLiteral("Общие правила"));
+    QVERIFY(!f.mac.focus.isFollowed());  // nothing depends on it any more
+}
+
 }  // namespace varnel

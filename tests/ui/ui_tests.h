@@ -18,6 +18,7 @@ class ContentViewTest : public QObject {
     void paletteChangeRecoloursEverything();
     void secureInputNoticeComesAndGoes();
     void applicationsLeftAloneAreListedAndEdited();
+    void profileInForceIsShownWithItsFocus();
 };
 
 class MenuTest : public QObject {

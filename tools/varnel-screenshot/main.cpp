@@ -72,6 +72,12 @@ struct Scene {
                                    : advanced);
         }
     }
+    // Only the group of this name open.
+    void expandOnly(const QString& name) {
+        for (auto* group : shell->contentView()->findChildren<CollapsibleGroup*>()) {
+            group->setExpanded(group->objectName() == name);
+        }
+    }
 };
 
 // A stand-in for an application's icon, as the system would give it: a rounded tile in the
@@ -189,6 +195,10 @@ bool lightPictures(const QDir& out) {
                          Height::full);
         scene.expand(true, true);
         ok &= saveWindow(scene, out.filePath("window-all-open.png"), defaultSize, Height::full);
+        // The rules for applications at the narrowest, where their texts wrap the most.
+        scene.expandOnly(QStringLiteral("applicationRulesSection"));
+        ok &=
+            saveWindow(scene, out.filePath("window-rules-minimum.png"), minimumSize, Height::full);
 
         MenuBarMenu* menu = scene.shell->menu();
         menu->refresh();
@@ -212,6 +222,9 @@ bool darkPictures(const QDir& out) {
         launchWorkingAfterCtrlC(scene);
         scene.expand(true, true);
         ok &= saveWindow(scene, out.filePath("window-dark.png"), defaultSize, Height::full);
+        scene.expandOnly(QStringLiteral("applicationRulesSection"));
+        ok &= saveWindow(scene, out.filePath("window-dark-rules-minimum.png"), minimumSize,
+                         Height::full);
     }
     {
         Scene scene(Theme::darkPalette());
