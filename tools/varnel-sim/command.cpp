@@ -131,6 +131,17 @@ Result finish(Reader& reader, Command command) {
     return command;
 }
 
+// VERB yes|no, and nothing after it: `on` says which.
+Result eitherWord(Reader& reader, Verb verb, std::string_view yes, std::string_view no) {
+    auto chosen = choice(reader, yes, no);
+    if (auto* error = errorOf(chosen)) {
+        return error->message;
+    }
+    Command command{verb};
+    command.on = std::get<bool>(chosen);
+    return finish(reader, command);
+}
+
 Result permission(Reader& reader) {
     const Word* which = reader.take();
     if (!which) {
@@ -480,15 +491,8 @@ Result parseCommand(const std::vector<Word>& words) {
         return mouse(reader, Verb::drag);
     if (verb == "keyboard")
         return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
-    if (verb == "focus") {
-        auto text = choice(reader, "text", "other");
-        if (auto* error = errorOf(text)) {
-            return error->message;
-        }
-        Command command{Verb::focus};
-        command.on = std::get<bool>(text);
-        return finish(reader, command);
-    }
+    if (verb == "focus")
+        return eitherWord(reader, Verb::focus, "text", "other");
     if (verb == "macos") {
         const Word* version = reader.take();
         if (!version) {
@@ -503,30 +507,16 @@ Result parseCommand(const std::vector<Word>& words) {
         command.number = *value;
         return finish(reader, command);
     }
-    if (verb == "secureinput") {
-        auto on = choice(reader, "on", "off");
-        if (auto* error = errorOf(on)) {
-            return error->message;
-        }
-        Command command{Verb::secureInput};
-        command.on = std::get<bool>(on);
-        return finish(reader, command);
-    }
+    if (verb == "secureinput")
+        return eitherWord(reader, Verb::secureInput, "on", "off");
     if (verb == "show") {
         return oneWordOf(
             reader, Verb::show,
             {"state", "mode", "banner", "diagnostic", "language", "inputsource", "options", "login",
              "permissions", "defaults", "secureinput", "exclusions", "frontmost", "profile"});
     }
-    if (verb == "login") {
-        auto on = choice(reader, "on", "off");
-        if (auto* error = errorOf(on)) {
-            return error->message;
-        }
-        Command command{Verb::login};
-        command.on = std::get<bool>(on);
-        return finish(reader, command);
-    }
+    if (verb == "login")
+        return eitherWord(reader, Verb::login, "on", "off");
     if (verb == "wait") {
         const Word* word = reader.take();
         if (!word) {
