@@ -223,8 +223,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
     bool systemPollScheduled_ = false;
     bool enginePaused_ = false;
-    bool inputSourceWaiting_ =
-        false;                   // a selection put off while an application left alone was in front
+    // A selection put off while an application left alone was in front.
+    bool inputSourceWaiting_ = false;
     ApplicationKind frontKind_;  // the front application's profile in the table
     // The focus followed, and whose: the front application's while it needs following.
     ObserverToken focusFollowing_;

@@ -89,8 +89,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     void setKeyContext(const KeyContext& context);
     const KeyContext& keyContext() const { return keyContext_; }
     // After a change of options (keyboard_engine_mouse.cpp): the tap sees the mouse buttons
-    // only while options.windowsControlClick is on; while running, a new tap replaces the old
-    // one when that changes.
+    // only while options.windowsControlClick is on (their presses alone while
+    // options.windowsKeyShortcuts is); while running, a new tap replaces the old one when that
+    // changes.
     void refreshEventMask();
 
   private:
