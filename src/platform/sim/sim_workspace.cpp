@@ -1,7 +1,5 @@
 #include "platform/sim/sim_workspace.h"
 
-#include <iterator>
-
 namespace varnel {
 
 SimWorkspace::SimWorkspace() {
@@ -15,12 +13,8 @@ SimWorkspace::SimWorkspace() {
 }
 
 Workspace::Application SimWorkspace::describe(const std::string& bundleIdentifier) const {
-    // A process identifier of its own for each application, stable while it runs.
     const auto found = installed_.find(bundleIdentifier);
-    const int processIdentifier =
-        found == installed_.end()
-            ? 0
-            : 100 + static_cast<int>(std::distance(installed_.begin(), found));
+    const int processIdentifier = found == installed_.end() ? 0 : found->second.processIdentifier;
     return {bundleIdentifier, bundleIdentifier == varnelIdentifier, processIdentifier};
 }
 
@@ -54,7 +48,8 @@ std::optional<std::string> SimWorkspace::applicationIcon(std::string_view bundle
 }
 
 void SimWorkspace::install(std::string bundleIdentifier, std::string name, std::string pngIcon) {
-    installed_[std::move(bundleIdentifier)] = {std::move(name), std::move(pngIcon)};
+    installed_[std::move(bundleIdentifier)] = {std::move(name), std::move(pngIcon),
+                                               nextProcessIdentifier_++};
 }
 
 bool SimWorkspace::uninstall(std::string_view bundleIdentifier) {

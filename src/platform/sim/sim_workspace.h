@@ -9,8 +9,8 @@
 namespace varnel {
 
 // The simulated Mac's applications: the installed ones with their names (and, if a test
-// gives one, an icon), and the frontmost one; and the system's version. Varnel itself is installed
-// as "app.varnel.Varnel"; activating it is what clicking its window does.
+// gives one, an icon), and the frontmost one; and the system's version. Varnel itself is
+// installed as "app.varnel.Varnel"; activating it is what clicking its window does.
 class SimWorkspace : public Workspace {
   public:
     static constexpr std::string_view varnelIdentifier = "app.varnel.Varnel";
@@ -41,11 +41,13 @@ class SimWorkspace : public Workspace {
     struct Installed {
         std::string name;
         std::string icon;  // PNG data, or empty
+        int processIdentifier;
     };
     Application describe(const std::string& bundleIdentifier) const;
 
     std::map<std::string, Installed, std::less<>> installed_;
     std::string frontmost_;
+    int nextProcessIdentifier_ = 100;  // each installed application runs as its own process
     std::vector<std::function<void(const Application&)>> observers_;
 };
 
