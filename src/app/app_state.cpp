@@ -9,14 +9,6 @@ namespace {
 constexpr std::string_view permissionsRevokedBanner = "macOS отозвала необходимое разрешение.";
 constexpr std::string_view permissionGuidanceBanner =
     "Разрешите Varnel в двух разделах настроек, затем вернитесь и нажмите «Проверить снова».";
-constexpr std::string_view readyBanner =
-    "Готово. Теперь Varnel сам печатает все буквы, цифры и знаки как Windows. Shift + Alt "
-    "срабатывает сразу при нажатии второй клавиши. Окно можно закрыть: режим останется работать "
-    "в фоне.";
-constexpr std::string_view switchWarningPrefix =
-    "Windows-режим включён полностью. Системная раскладка macOS не переключилась, но встроенная "
-    "раскладка Varnel уже печатает буквы и знаки правильно. ";
-constexpr std::string_view loginFailurePrefix = "Не удалось изменить автозапуск: ";
 constexpr std::string_view emergencyBanner =
     "Windows-режим аварийно отключён сочетанием Ctrl + Alt + Windows + Esc.";
 constexpr std::string_view systemSourceSeparator = " · системная: ";
@@ -56,6 +48,7 @@ void AppState::initialise() {
     // Every Varnel that ever started has stored its options: without them this is the first
     // start of a fresh install.
     loadExcludedApplications(/*freshInstall=*/!storedOptions);
+    loadLaunchAtLoginRecord(/*freshInstall=*/!storedOptions);
 
     std::optional<WindowsTypingLanguage> language;
     if (auto stored = platform_.settings.string(typingLanguageKey)) {
@@ -85,7 +78,7 @@ void AppState::initialise() {
 // since launch stands over what was stored.
 void AppState::restoreMode() {
     if (restorePending_) {
-        enableMode();
+        startMode(ModeNotice::Kind::restored);
     }
 }
 
@@ -182,6 +175,7 @@ void AppState::storeModeEnabled(bool enabled) {
 void AppState::markModeOff() {
     restorePending_ = false;
     platform_.application.endLatencyCriticalActivity();
+    publish(modeNotice_, std::nullopt);
     publish(isModeEnabled_, false);
     storeModeEnabled(false);
     updateKeyContext();  // no focus is followed while the mode is off
@@ -204,6 +198,12 @@ void AppState::refreshPermissions() {
     updateInputSourceDescription();
     if (!permissions_.allGranted()) {
         stopForMissingPermission();
+        return;
+    }
+    if (startWaitingForPermissions_) {
+        startMode(*startWaitingForPermissions_);  // the start asked for, nothing in its way now
+    } else if (engineState_.kind() == EngineState::Case::missingPermissions) {
+        publish(engineState_, EngineState::stopped());  // nothing is missing any more
     }
 }
 
@@ -223,13 +223,16 @@ void AppState::schedulePermissionPoll() {
     schedulePoll(permissionPollSeconds, permissionPollScheduled_, &AppState::pollPermissions);
 }
 
-// Publishes nothing while all is well, so that the interface is not redrawn every 2 s.
+// While the mode runs, a permission taken away stops it; while a start waits, the permissions
+// granted start it. Publishes nothing until one of them happens, so that the interface is not
+// redrawn every 2 s.
 void AppState::pollPermissions() {
     permissionPollScheduled_ = false;
-    if (!isModeEnabled_) {
+    const bool waiting = startWaitingForPermissions_.has_value();
+    if (!isModeEnabled_ && !waiting) {
         return;
     }
-    if (!permissionManager_.currentStatus().allGranted()) {
+    if (permissionManager_.currentStatus().allGranted() == waiting) {
         refreshPermissions();
         return;
     }
@@ -237,9 +240,18 @@ void AppState::pollPermissions() {
 }
 
 void AppState::enableMode() {
+    startMode(ModeNotice::Kind::started);
+}
+
+void AppState::startMode(ModeNotice::Kind notice) {
     restorePending_ = false;  // whoever starts the mode first, the restore has nothing left to do
+    startWaitingForPermissions_.reset();  // this is the start; it waits again only if refused
     refreshPermissions();
     if (!permissions_.allGranted()) {
+        // Granted later (a click on "Проверить снова", the poll, the window in front), the
+        // permissions start the mode: the user asked for it once and need not ask again.
+        startWaitingForPermissions_ = notice;
+        schedulePermissionPoll();
         publish(engineState_, EngineState::missingPermissions());
         permissionManager_.requestAccessibility();
         permissionManager_.requestInputMonitoring();
@@ -274,25 +286,18 @@ void AppState::enableMode() {
     schedulePermissionPoll();
     scheduleSystemPoll();
     updateInputSourceDescription();
-    publish(bannerMessage_, switchWarning ? std::string(switchWarningPrefix) + *switchWarning
-                                          : std::string(readyBanner));
-    if (!launchAtLogin_) {
-        setLaunchAtLogin(true, /*silently=*/true);
-    }
+    // A success is told in the window's mode card, not in an alert: at every login, or later
+    // when the window is opened, an alert would ask to be dismissed for nothing. One waiting
+    // for a click (the permissions' guidance) has nothing left to say either.
+    publish(modeNotice_, ModeNotice{notice, std::move(switchWarning)});
+    publish(bannerMessage_, std::nullopt);
+    registerLoginItemAtFirstStart();
 }
 
 void AppState::requestPermissions() {
     permissionManager_.requestAccessibility();
     permissionManager_.requestInputMonitoring();
     publish(bannerMessage_, std::string(permissionGuidanceBanner));
-}
-
-void AppState::setLaunchAtLogin(bool wanted, bool silently) {
-    const std::optional<LoginItemError> error = launchAtLoginManager_.setEnabled(wanted);
-    publish(launchAtLogin_, launchAtLoginManager_.isEnabled());
-    if (error && !silently) {
-        publish(bannerMessage_, std::string(loginFailurePrefix) + error->localizedDescription);
-    }
 }
 
 void AppState::toggleMode() {
@@ -306,6 +311,11 @@ void AppState::toggleMode() {
 void AppState::hideMainWindow() {
     platform_.application.closeKeyWindow();
     platform_.application.hideApplication();
+}
+
+void AppState::stopForQuit() {
+    engine_->stop();
+    platform_.application.endLatencyCriticalActivity();
 }
 
 void AppState::activateApplication() {

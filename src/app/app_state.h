@@ -31,6 +31,20 @@
 
 namespace varnel {
 
+// What the window's mode card says of the start that turned the mode on, while it stays on.
+struct ModeNotice {
+    enum class Kind {
+        started,   // by the user
+        restored,  // at launch, as it was when Varnel last ran
+    };
+    Kind kind = Kind::started;
+    // The input source manager's reason when the system's layout could not follow the typing
+    // language: the mode works all the same, on Varnel's own layouts.
+    std::optional<std::string> layoutWarning;
+
+    friend bool operator==(const ModeNotice&, const ModeNotice&) = default;
+};
+
 // Everything the controller reaches the system through. `inputSources` is the
 // application's one InputSourceManager, owned by whoever wires the application.
 struct AppPlatform {
@@ -60,6 +74,11 @@ class AppState : public std::enable_shared_from_this<AppState> {
     static constexpr std::string_view typingLanguageKey = "typingLanguage.v3";
     static constexpr std::string_view modeEnabledKey = "modeEnabled";
     static constexpr std::string_view excludedApplicationsKey = "excludedApplications.v1";
+    // Whether Varnel may still turn start at login on by itself: only a new installation, once,
+    // at its first start from an Applications folder. The user's choice is never overridden.
+    static constexpr std::string_view launchAtLoginKey = "launchAtLogin.v1";
+    static constexpr std::string_view loginItemAtFirstStart = "registerAtFirstStart";
+    static constexpr std::string_view loginItemUserDecides = "userDecides";
     static constexpr double restoreDelaySeconds = 0.7;
     // While the mode is on the permissions are re-read this often, so that one taken away
     // is noticed without a click.
@@ -84,7 +103,10 @@ class AppState : public std::enable_shared_from_this<AppState> {
     const KeyboardOptions& options() const { return options_; }
     bool launchAtLogin() const { return launchAtLogin_; }
     const DiagnosticSnapshot& diagnostic() const { return diagnostic_; }
+    // Failures and what the user must act on: shown as an alert.
     const std::optional<std::string>& bannerMessage() const { return bannerMessage_; }
+    // Successes: shown in the mode card while the mode is on.
+    const std::optional<ModeNotice>& modeNotice() const { return modeNotice_; }
     // The applications left alone, the one in front now (none until the system named one) with
     // its name, and the last one other than Varnel that was in front: what "add" offers.
     const ExcludedApplications& excludedApplications() const { return excludedApplications_; }
@@ -117,6 +139,9 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void refreshPermissions();
     void setLaunchAtLogin(bool wanted, bool silently = false);
     void hideMainWindow();
+    // Before the application quits: the engine stops and hands the keys back. The mode stays
+    // wanted, so that the next launch brings it back.
+    void stopForQuit();
     void activateApplication();
     void openAccessibilitySettings();
     void openInputMonitoringSettings();
@@ -143,6 +168,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool engineHoldsModifier() const { return engine_->holdsSyntheticModifier(); }
     // Whether the mode stored as on at launch is still to be restored (for invariant checks).
     bool isModeRestorePending() const { return restorePending_; }
+    // Whether a start refused for missing permissions goes ahead once they are granted.
+    bool isStartWaitingForPermissions() const { return startWaitingForPermissions_.has_value(); }
     // Whether the engine passes everything as it is while the mode is on (for invariant checks).
     bool isEnginePaused() const { return enginePaused_; }
     // Whether files cut in Finder wait to be moved (for invariant checks).
@@ -157,6 +184,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void updateInputSourceDescription();
     void storeModeEnabled(bool enabled);
     void restoreMode();
+    void startMode(ModeNotice::Kind notice);
     // The mode reads off and is no longer wanted at the next launch; the engine is left as is.
     void markModeOff();
     void stopMode();
@@ -174,6 +202,10 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void handleWake();
     // Applications left alone, secure input and the keyboard type (app_state_pause.cpp).
     void loadExcludedApplications(bool freshInstall);
+    // Start at login (app_state_login.cpp).
+    void loadLaunchAtLoginRecord(bool freshInstall);
+    void leaveLaunchAtLoginToTheUser();
+    void registerLoginItemAtFirstStart();
     void storeExcludedApplications();
     // Applies `edit` (returning whether it changed anything) to the list, stored at once.
     template <class Edit>
@@ -210,6 +242,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool launchAtLogin_ = false;
     DiagnosticSnapshot diagnostic_;
     std::optional<std::string> bannerMessage_;
+    std::optional<ModeNotice> modeNotice_;
     ExcludedApplications excludedApplications_;
     std::optional<Workspace::Application> frontmost_;
     std::string frontmostName_;
@@ -219,7 +252,10 @@ class AppState : public std::enable_shared_from_this<AppState> {
     ApplicationKind applicationProfile_;
     KeyboardFocus::Kind focusKind_ = KeyboardFocus::Kind::unknown;
 
-    bool restorePending_ = false;           // until the mode is started or stopped, by anyone
+    bool restorePending_ = false;             // until the mode is started or stopped, by anyone
+    bool registersLoginItemAtStart_ = false;  // a new installation that has not started yet
+    // A start refused for missing permissions, until they are granted.
+    std::optional<ModeNotice::Kind> startWaitingForPermissions_;
     bool permissionPollScheduled_ = false;  // at most one poll is on its way
     bool systemPollScheduled_ = false;
     bool enginePaused_ = false;

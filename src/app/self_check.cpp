@@ -5,6 +5,7 @@
 #include "model/excluded_applications.h"
 #include "model/keyboard_options.h"
 #include "model/windows_typing_language.h"
+#include "services/launch_at_login_manager.h"
 
 namespace varnel {
 
@@ -119,7 +120,7 @@ void reportLoginItem(Report& report, int status) {
     switch (status) {
         case LoginItemApi::enabled: report.line("ok", "Login item: enabled"); return;
         case LoginItemApi::notRegistered:
-            report.line("ok", "Login item: not registered (the mode registers it when it starts)");
+            report.line("ok", "Login item: not registered (start at login is off)");
             return;
         case LoginItemApi::requiresApproval:
             report.line("warn",
@@ -131,6 +132,15 @@ void reportLoginItem(Report& report, int status) {
                         "disk image or a moved copy)");
             return;
         default: report.line("warn", "Login item: unknown status " + std::to_string(status));
+    }
+}
+
+void reportLocation(Report& report, const LoginItemApi::Location& location) {
+    if (LaunchAtLoginManager::isInApplicationsFolder(location)) {
+        report.line("ok", "Location: " + location.bundlePath);
+    } else {
+        report.line("warn", "Location: " + location.bundlePath +
+                                " (not in Applications: Varnel will not start at login from here)");
     }
 }
 
@@ -154,6 +164,25 @@ void reportTap(Report& report, TapEcho echo) {
     }
 }
 
+SelfCheck::StoredValue storedLaunchAtLogin(SettingsStore& settings) {
+    const std::string key(AppState::launchAtLoginKey);
+    const std::optional<std::string> text = settings.string(key);
+    if (!text) {
+        return {key,
+                "absent: a first start turns start at login on from Applications, a later one "
+                "leaves it as it is",
+                true};
+    }
+    const std::string quoted = '"' + *text + '"';
+    if (*text == AppState::loginItemAtFirstStart) {
+        return {key, quoted + ": the first start from Applications turns start at login on", true};
+    }
+    if (*text == AppState::loginItemUserDecides) {
+        return {key, quoted + ": only the user changes start at login", true};
+    }
+    return {key, quoted + ", unreadable: only the user changes start at login", false};
+}
+
 }  // namespace
 
 SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
@@ -167,6 +196,7 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     findings.russianSource = ports.inputSourceManager.sourceFor(WindowsTypingLanguage::russian);
     findings.keyboardType = ports.inputSources.physicalKeyboardType();
     findings.loginItemStatus = ports.loginItems.status();
+    findings.location = ports.loginItems.location();
     // Without Accessibility a posted event is dropped: nothing is posted then.
     findings.tapEcho =
         ports.probe.tapEcho(findings.permissions.accessibility, KeyboardEngine::syntheticMarker);
@@ -177,6 +207,7 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
         {std::string(AppState::modeEnabledKey),
          ports.settings.boolValue(AppState::modeEnabledKey) ? "true" : "false", true});
     findings.settings.push_back(storedExclusions(ports.settings));
+    findings.settings.push_back(storedLaunchAtLogin(ports.settings));
     return findings;
 }
 
@@ -196,6 +227,7 @@ std::string SelfCheck::report(const Findings& findings) {
                     : "Secure keyboard input: off");
     reportInputSources(report, findings);
     reportLoginItem(report, findings.loginItemStatus);
+    reportLocation(report, findings.location);
     reportTap(report, findings.tapEcho);
     bool settingsUsable = true;
     for (const StoredValue& value : findings.settings) {

@@ -43,6 +43,7 @@ class SelfCheck {
         std::optional<InputSource> russianSource;
         KeyboardType keyboardType = KeyboardType::ansi;
         int loginItemStatus = LoginItemApi::notRegistered;
+        LoginItemApi::Location location;
         SelfCheckProbe::TapEcho tapEcho = SelfCheckProbe::TapEcho::refused;
         std::string settingsDomain;
         std::vector<StoredValue> settings;

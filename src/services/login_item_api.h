@@ -19,11 +19,18 @@ class LoginItemApi {
     static constexpr int requiresApproval = 2;
     static constexpr int notFound = 3;
 
+    // Where the running application is: the login item starts the bundle from there.
+    struct Location {
+        std::string bundlePath;     // absolute, as the system reports it
+        std::string homeDirectory;  // the user's, for ~/Applications
+    };
+
     virtual ~LoginItemApi() = default;
     virtual int status() = 0;
     // Each succeeds (nothing) or fails with the platform's error.
     virtual std::optional<LoginItemError> registerApp() = 0;
     virtual std::optional<LoginItemError> unregisterApp() = 0;
+    virtual Location location() = 0;
 };
 
 }  // namespace varnel

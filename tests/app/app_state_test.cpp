@@ -43,13 +43,14 @@ TEST_F(AppStateTest, ObserversCanBeRemovedWhileBeingTold) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST_F(AppStateTest, FirstStartWritesOnlyTheOptionsAndTheApplicationsLeftAlone) {
+TEST_F(AppStateTest, FirstStartWritesOnlyTheOptionsAndTheRecordsBesideThem) {
     mac.inputSources.makeCurrent("com.apple.keylayout.RussianWin");
     launch();
     EXPECT_EQ(state->options(), KeyboardOptions::windowsDefaults);
     EXPECT_EQ(state->typingLanguage(), WindowsTypingLanguage::russian);
-    EXPECT_EQ(mac.settings.size(), 2u);
+    EXPECT_EQ(mac.settings.size(), 3u);
     EXPECT_EQ(mac.settings.data(AppState::excludedApplicationsKey), "[]");
+    EXPECT_EQ(storedString(AppState::launchAtLoginKey), "registerAtFirstStart");
     EXPECT_EQ(KeyboardOptions::decode(*mac.settings.data(AppState::optionsKey)).value(),
               KeyboardOptions::windowsDefaults);
     EXPECT_FALSE(state->isModeEnabled());
@@ -71,7 +72,7 @@ TEST_F(AppStateTest, StoredLanguageMustBeExact) {
     EXPECT_EQ(state->typingLanguage(), WindowsTypingLanguage::english);
 }
 
-TEST_F(AppStateTest, KeepsTheFourKeysAndNothingElse) {
+TEST_F(AppStateTest, KeepsTheFiveKeysAndNothingElse) {
     launch();
     state->toggleMode();
     mac.settle();
@@ -80,10 +81,90 @@ TEST_F(AppStateTest, KeepsTheFourKeysAndNothingElse) {
     mac.settle();
     state->setLaunchAtLogin(false);
     state->toggleMode();
-    EXPECT_EQ(mac.settings.size(), 4u);
+    EXPECT_EQ(mac.settings.size(), 5u);
     EXPECT_TRUE(mac.settings.data(AppState::optionsKey));
     EXPECT_EQ(storedString(AppState::typingLanguageKey), "russian");
     EXPECT_TRUE(mac.settings.value(AppState::modeEnabledKey));
+}
+
+// Varnel turns start at login on by itself once at most: at the first start of a new
+// installation that runs from Applications. What the user chose, or had with an earlier
+// version, stays.
+TEST_F(AppStateTest, StartAtLoginIsTurnedOnOnlyForANewInstallationInApplications) {
+    struct Case {
+        const char* story;
+        std::optional<std::string> storedRecord;
+        bool earlierVersion;   // options stored before the record existed
+        const char* location;  // where Varnel runs at its first start
+        bool userSwitchedOff;  // before that start
+        bool registeredAtFirstStart;
+    };
+    const Case cases[] = {
+        {"new, from Applications", std::nullopt, false, "/Applications/Varnel.app", false, true},
+        {"new, from ~/Applications", std::nullopt, false, "/Users/user/Applications/Varnel.app",
+         false, true},
+        {"new, from the disk image", std::nullopt, false, "/Volumes/Varnel/Varnel.app", false,
+         false},
+        {"new, switched off first", std::nullopt, false, "/Applications/Varnel.app", true, false},
+        {"an earlier version's user", std::nullopt, true, "/Applications/Varnel.app", false, false},
+        {"an unreadable record", "maybe", false, "/Applications/Varnel.app", false, false},
+        {"the user's choice", "userDecides", false, "/Applications/Varnel.app", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.story);
+        mac.settings.clear();
+        mac.loginItems.currentStatus = LoginItemApi::notRegistered;
+        mac.loginItems.registerCalls = 0;
+        mac.loginItems.currentLocation.bundlePath = c.location;
+        if (c.storedRecord) {
+            mac.settings.setString(AppState::launchAtLoginKey, *c.storedRecord);
+        }
+        if (c.earlierVersion) {
+            mac.settings.setData(AppState::optionsKey, KeyboardOptions::windowsDefaults.encoded());
+        }
+        launch();
+        if (c.userSwitchedOff) {
+            state->setLaunchAtLogin(false);
+        }
+        for (int start = 0; start < 2; ++start) {
+            state->toggleMode();
+            state->toggleMode();
+        }
+        mac.settle();
+        EXPECT_EQ(mac.loginItems.registerCalls, c.registeredAtFirstStart ? 1 : 0);
+        EXPECT_EQ(state->launchAtLogin(), c.registeredAtFirstStart);
+        const bool stillPending =
+            !c.storedRecord && !c.earlierVersion && !c.userSwitchedOff && !c.registeredAtFirstStart;
+        EXPECT_EQ(storedString(AppState::launchAtLoginKey),
+                  stillPending ? "registerAtFirstStart" : "userDecides");
+    }
+    // Moved from the disk image into Applications: its first start there registers it.
+    mac.settings.clear();
+    mac.loginItems.currentLocation.bundlePath = "/Volumes/Varnel/Varnel.app";
+    launch();
+    state->toggleMode();
+    EXPECT_EQ(mac.loginItems.registerCalls, 0);
+    mac.loginItems.currentLocation.bundlePath = "/Applications/Varnel.app";
+    launch();
+    state->toggleMode();
+    EXPECT_EQ(mac.loginItems.registerCalls, 1);
+}
+
+TEST_F(AppStateTest, StartAtLoginTheUserSwitchedOffStaysOff) {
+    launch();
+    state->setLaunchAtLogin(false);
+    state->toggleMode();
+    mac.notifications.post(SystemNotification::systemDidWake);
+    mac.settle();
+    state->toggleMode();
+    launch();
+    state->toggleMode();
+    mac.settle();
+    EXPECT_FALSE(state->launchAtLogin());
+    EXPECT_EQ(mac.loginItems.registerCalls, 0);
+    // Switched on again by the user, it is the user's to switch off again.
+    state->setLaunchAtLogin(true);
+    EXPECT_TRUE(state->launchAtLogin());
 }
 
 TEST_F(AppStateTest, DeferredWorkDoesNothingOnceTheControllerIsGone) {

@@ -106,6 +106,7 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
     f.mac.settings.setString(AppState::typingLanguageKey, "russian");
     f.mac.settings.setBool(AppState::modeEnabledKey, true);
     f.mac.settings.setData(AppState::excludedApplicationsKey, R"(["com.utmapp.UTM"])");
+    f.mac.settings.setString(AppState::launchAtLoginKey, "userDecides");
     f.mac.inputSources.keyboardType = KeyboardType::iso;
     const std::string options = KeyboardOptions::windowsDefaults.encoded();
     EXPECT_EQ(SelfCheck::report(f.examine()),
@@ -120,6 +121,7 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
               "  ok    Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel "
               "types what is printed on them)\n"
               "  ok    Login item: enabled\n"
+              "  ok    Location: /Applications/Varnel.app\n"
               "  ok    Keyboard tap: a listen-only tap was created\n"
               "  ok    Event echo: an event posted with Varnel's marker came back\n"
               "  ok    Settings: user defaults app.varnel.Varnel\n"
@@ -129,6 +131,8 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
                   "          typingLanguage.v3: \"russian\"\n"
                   "          modeEnabled: true\n"
                   "          excludedApplications.v1: [\"com.utmapp.UTM\"]\n"
+                  "          launchAtLogin.v1: \"userDecides\": only the user changes start at "
+                  "login\n"
                   "Ready: Varnel can remap the keyboard.\n");
 }
 
@@ -136,6 +140,8 @@ TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
     SelfCheckFixture f;
     f.mac.inputSources.clear();
     f.mac.loginItems.currentStatus = LoginItemApi::notFound;
+    f.mac.loginItems.currentLocation.bundlePath = "/Volumes/Varnel/Varnel.app";
+    f.mac.settings.setString(AppState::launchAtLoginKey, "yes");
     f.mac.settings.setData(AppState::optionsKey, "{not json");
     f.mac.settings.setString(AppState::typingLanguageKey, "Russian");
     f.mac.settings.setData(AppState::excludedApplicationsKey, "{}");
@@ -148,6 +154,10 @@ TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
              "  warn  For Russian: no Russian PC layout; Varnel still types Russian from its own "
              "layout\n",
              "  warn  Login item: not found",
+             "  warn  Location: /Volumes/Varnel/Varnel.app (not in Applications: Varnel will not "
+             "start at login from here)\n",
+             "          launchAtLogin.v1: \"yes\", unreadable: only the user changes start at "
+             "login\n",
              "  warn  Settings: user defaults app.varnel.Varnel\n",
              "          keyboardOptions.v3: 9 bytes, unreadable (",
              "          typingLanguage.v3: \"Russian\", not a language: the current input source "

@@ -56,6 +56,9 @@ std::optional<std::string> AppStateInvariants::check(SimMac& mac, const AppState
         !waitsAtLaunch) {
         return "\"modeEnabled\" is stored true while the mode is off";
     }
+    if (engine == EngineState::Case::missingPermissions && state.permissions().allGranted()) {
+        return "the state says permissions are missing while both read granted";
+    }
     const auto& frontmost = state.frontmostApplication();
     const ApplicationKind front = ApplicationProfiles::inForce(
         ApplicationProfiles::of(frontmost ? frontmost->bundleIdentifier : ""), state.options());

@@ -57,5 +57,37 @@ TEST(LaunchAtLoginManager, PassesThePlatformErrorOnUnchanged) {
     EXPECT_TRUE(manager.isEnabled());
 }
 
+TEST(LaunchAtLoginManager, RunsFromApplicationsOnlyInsideAnApplicationsFolder) {
+    struct Case {
+        const char* bundlePath;
+        bool inApplications;
+    };
+    const Case cases[] = {
+        {"/Applications/Varnel.app", true},
+        {"/Applications/Utilities/Varnel.app", true},
+        {"/Users/anna/Applications/Varnel.app", true},
+        {"/Volumes/Varnel/Varnel.app", false},  // the disk image
+        {"/private/var/folders/x1/abc/T/AppTranslocation/6F2A/d/Varnel.app", false},
+        {"/Users/anna/Downloads/Varnel.app", false},
+        {"/Users/anna/src/varnel/build/release/Varnel.app", false},
+        {"/Applications", false},
+        {"/Applications/", false},
+        {"/ApplicationsOld/Varnel.app", false},
+        {"/Applications/../Users/anna/Downloads/Varnel.app", false},
+        {"/Users/anna/Applications/./Varnel.app", false},
+        {"/Users/bob/Applications/Varnel.app", false},  // another user's folder
+        {"", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(LaunchAtLoginManager::isInApplicationsFolder({c.bundlePath, "/Users/anna/"}),
+                  c.inApplications)
+            << c.bundlePath;
+    }
+    // A home the system could not name leaves /Applications alone.
+    EXPECT_TRUE(LaunchAtLoginManager::isInApplicationsFolder({"/Applications/Varnel.app", ""}));
+    EXPECT_FALSE(
+        LaunchAtLoginManager::isInApplicationsFolder({"/Applications/Varnel.app/../x", ""}));
+}
+
 }  // namespace
 }  // namespace varnel

@@ -3,6 +3,8 @@
 #include <random>
 #include <sstream>
 
+#include "command.h"
+#include "model/keyboard_options.h"
 #include "script_runner.h"
 
 namespace varnel::sim {
@@ -55,9 +57,12 @@ TEST(VarnelSim, BadLinesStopTheScriptWithTheirLine) {
         {"tapdisable timeout soon", "tapdisable: expected later or nothing, not \"soon\""},
         {"tapdisable later", "tapdisable: expected timeout or user, not \"later\""},
         {"show everything",
-         "show: expected one of state, mode, banner, diagnostic, language, "
+         "show: expected one of state, mode, banner, notice, diagnostic, language, "
          "inputsource, options, login, permissions, defaults, secureinput, exclusions, "
          "frontmost, profile, not \"everything\""},
+        {"loginitem path /Applications/Varnel.app",
+         "loginitem: PATH must be one double-quoted string"},
+        {"loginitem where", "loginitem: expected status, fail or path, not \"where\""},
         {"click middle", "click: expected one of left, right, other, not \"middle\""},
         {"drag left twice", "unexpected argument \"twice\" after drag"},
         {"keyboard dvorak", "keyboard: expected one of ansi, iso, jis, not \"dvorak\""},
@@ -153,7 +158,50 @@ TEST(VarnelSim, SetUpCommandsDoNotLaunch) {
               "\\\"windowsKeyShortcuts\\\":true}\"\n"
               "defaults: typingLanguage.v3=absent\n"
               "defaults: modeEnabled=true\n"
-              "defaults: excludedApplications.v1=\"[\\\"com.utmapp.UTM\\\"]\"\n");
+              "defaults: excludedApplications.v1=\"[\\\"com.utmapp.UTM\\\"]\"\n"
+              "defaults: launchAtLogin.v1=\"registerAtFirstStart\"\n");
+}
+
+// The help is made from the parser's own table: whatever the parser accepts, the help lists.
+TEST(VarnelSim, HelpListsEveryCommandOptionAndSubject) {
+    const std::string help = commandHelp();
+    const std::vector<std::string_view> words = commandWords();
+    EXPECT_GE(words.size(), 25u);
+    for (std::string_view word : words) {
+        SCOPED_TRACE(word);
+        // A verb the parser knows: alone it may lack arguments, but it is never unknown.
+        const auto parsed = parseCommand({Word{std::string(word)}});
+        const auto* reason = std::get_if<std::string>(&parsed);
+        EXPECT_TRUE(!reason || !reason->starts_with("unknown command"));
+        EXPECT_NE(help.find("\n  " + std::string(word)), std::string::npos);
+    }
+    for (const auto& field : KeyboardOptions::fields) {
+        EXPECT_NE(help.find(std::string(field.name)), std::string::npos) << field.name;
+    }
+    // Every subject `show` accepts, as its own refusal names them, is listed.
+    const auto refusal = std::get<std::string>(parseCommand({Word{"show"}, Word{"nothing"}}));
+    std::string_view subjects = refusal;
+    subjects.remove_prefix(subjects.find("one of ") + 7);
+    subjects = subjects.substr(0, subjects.find(", not "));
+    const std::string subjectsLine = help.substr(help.find("WHAT (show):"));
+    int listed = 0;
+    while (!subjects.empty()) {
+        const std::string subject(subjects.substr(0, subjects.find(", ")));
+        EXPECT_NE(subjectsLine.find(" " + subject), std::string::npos) << subject;
+        EXPECT_EQ(parseCommand({Word{"show"}, Word{subject}}).index(), 0u) << subject;
+        subjects.remove_prefix(std::min(subjects.size(), subject.size() + 2));
+        ++listed;
+    }
+    EXPECT_GE(listed, 14);
+
+    // At the prompt, "help" prints the same list, without launching Varnel: the options stored
+    // after it are the ones the launch reads.
+    const Outcome result =
+        run("help\ndefaults set keyboardOptions.v3 data \"{\\\"windowsLockShortcut\\\": false}\"\n"
+            "show options\n");
+    EXPECT_EQ(result.status, statusOk) << result.errors;
+    EXPECT_TRUE(result.out.starts_with(help)) << result.out;
+    EXPECT_NE(result.out.find("windowsLockShortcut=off"), std::string::npos) << result.out;
 }
 
 // Random lines never crash the simulator; each run ends with a status.

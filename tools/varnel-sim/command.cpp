@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <span>
 #include <string_view>
 
 #include "model/excluded_applications.h"
@@ -217,7 +218,7 @@ Result inputSource(Reader& reader) {
 Result loginItem(Reader& reader) {
     const Word* action = reader.take();
     if (!action) {
-        return reader.missing("status or fail");
+        return reader.missing("status, fail or path");
     }
     if (action->text == "status") {
         const Word* status = reader.take();
@@ -242,7 +243,17 @@ Result loginItem(Reader& reader) {
         command.hasText = true;
         return finish(reader, command);
     }
-    return "loginitem: expected status or fail, not " + quote(action->text);
+    if (action->text == "path") {
+        auto path = quotedText(reader, "PATH");
+        if (auto* error = errorOf(path)) {
+            return error->message;
+        }
+        Command command{Verb::loginItemPath};
+        command.text = std::get<std::string>(path);
+        command.hasText = true;
+        return finish(reader, command);
+    }
+    return "loginitem: expected status, fail or path, not " + quote(action->text);
 }
 
 Result defaults(Reader& reader) {
@@ -357,7 +368,7 @@ Result option(Reader& reader) {
     return finish(reader, command);
 }
 
-Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_view> allowed) {
+Result oneWordOf(Reader& reader, Verb verb, std::span<const std::string_view> allowed) {
     const Word* word = reader.take();
     std::string list;
     for (std::string_view each : allowed) {
@@ -375,6 +386,10 @@ Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_vi
     }
     return std::string(reader.command()) + ": expected one of " + list + ", not " +
            quote(word->text);
+}
+
+Result oneWordOf(Reader& reader, Verb verb, std::initializer_list<std::string_view> allowed) {
+    return oneWordOf(reader, verb, std::span(allowed.begin(), allowed.size()));
 }
 
 // application add ID ["NAME"] | application remove ID
@@ -446,102 +461,213 @@ Result tapDisable(Reader& reader) {
     return finish(reader, command);
 }
 
+Result wait(Reader& reader) {
+    const Word* word = reader.take();
+    if (!word) {
+        return reader.missing("SECONDS");
+    }
+    auto seconds = decimal(word->text);
+    if (!seconds) {
+        return "wait: SECONDS must be a decimal number, not " + quote(word->text);
+    }
+    Command command{Verb::wait};
+    command.seconds = *seconds;
+    return finish(reader, command);
+}
+
+// macos VERSION
+Result systemVersion(Reader& reader) {
+    const Word* version = reader.take();
+    if (!version) {
+        return reader.missing("VERSION");
+    }
+    auto value = integer(version->text, 10, 99);
+    if (!value) {
+        return "macos: VERSION must be a major version from 10 to 99, not " + quote(version->text);
+    }
+    Command command{Verb::systemVersion};
+    command.number = *value;
+    return finish(reader, command);
+}
+
+// What `show` prints, in the order the help lists them.
+constexpr std::string_view showSubjects[] = {
+    "state",    "mode",        "banner",     "notice",    "diagnostic",
+    "language", "inputsource", "options",    "login",     "permissions",
+    "defaults", "secureinput", "exclusions", "frontmost", "profile",
+};
+
+enum class Group { setUp, keyboard, person, help };
+
+// One verb of the language: the word a line starts with, its arguments and what it does (as
+// the help shows them), and how its arguments are read. The parser knows no verb but these,
+// so the help lists every one.
+struct Entry {
+    std::string_view word;
+    std::string_view arguments;
+    std::string_view effect;
+    Group group;
+    Result (*parse)(Reader&);
+};
+
+template <Verb verb>
+Result plain(Reader& reader) {
+    return finish(reader, Command{verb});
+}
+template <Verb verb>
+Result keys(Reader& reader) {
+    return keyCommand(reader, verb);
+}
+template <Verb verb>
+Result button(Reader& reader) {
+    return mouse(reader, verb);
+}
+template <Verb verb>
+Result switched(Reader& reader) {
+    return eitherWord(reader, verb, "on", "off");
+}
+
+const Entry entries[] = {
+    {"permission", "accessibility|inputMonitoring granted|denied", "sets a permission",
+     Group::setUp, permission},
+    {"inputsource", "add ID [\"NAME\"] | remove ID | current ID",
+     "the installed input sources and the current one", Group::setUp, inputSource},
+    {"inputsource", "fail enable|select CODE", "the next enable or select returns CODE",
+     Group::setUp, inputSource},
+    {"loginitem", "status N | fail \"MESSAGE\" | path \"PATH\"",
+     "the login item's status (0 to 3), its next change refused, where Varnel runs", Group::setUp,
+     loginItem},
+    {"defaults", "set KEY data|string \"TEXT\" | set KEY bool true|false | delete KEY",
+     "the user defaults", Group::setUp, defaults},
+    {"secureinput", "on|off", "a password field takes or leaves the keys", Group::setUp,
+     switched<Verb::secureInput>},
+    {"frontmost", "BUNDLEID", "that application comes to the front (app.varnel.Varnel: Varnel)",
+     Group::setUp, [](Reader& reader) { return withBundleIdentifier(reader, Verb::frontmost); }},
+    {"focus", "text|other", "what has the keyboard focus in the application in front", Group::setUp,
+     [](Reader& reader) { return eitherWord(reader, Verb::focus, "text", "other"); }},
+    {"macos", "VERSION", "the major version of macOS (10 to 99)", Group::setUp, systemVersion},
+    {"application", "add ID [\"NAME\"] | remove ID", "the installed applications", Group::setUp,
+     application},
+    {"keyboard", "ansi|iso|jis", "the keyboard's type", Group::setUp,
+     [](Reader& reader) {
+         return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
+     }},
+    {"launch", "", "starts Varnel", Group::setUp, plain<Verb::launch>},
+    {"quit", "", "ends Varnel (terminate notification, process gone)", Group::setUp,
+     plain<Verb::quit>},
+    {"press", "KEY", "presses a key", Group::keyboard, keys<Verb::press>},
+    {"release", "KEY", "lets it go", Group::keyboard, keys<Verb::release>},
+    {"tap", "KEY", "presses and lets go", Group::keyboard, keys<Verb::tap>},
+    {"chord", "KEY+KEY+...", "presses each in order, lets go in reverse", Group::keyboard,
+     keys<Verb::chord>},
+    {"repeat", "KEY N", "N auto-repeats of a held key", Group::keyboard, keys<Verb::repeat>},
+    {"click", "[left|right|other]", "a mouse button pressed and released (left by default)",
+     Group::keyboard, button<Verb::click>},
+    {"drag", "[left|right|other]", "the same, dragged in between", Group::keyboard,
+     button<Verb::drag>},
+    {"wait", "SECONDS", "the clock moves on; delayed work runs as it falls due", Group::person,
+     wait},
+    {"toggle", "", "the window's main button", Group::person, plain<Verb::toggle>},
+    {"option", "NAME on|off", "a feature switch (NAME below)", Group::person, option},
+    {"login", "on|off", "the start-at-login switch", Group::person, switched<Verb::login>},
+    {"request", "", "\"Запросить разрешения\"", Group::person, plain<Verb::request>},
+    {"refresh", "", "\"Проверить снова\"", Group::person, plain<Verb::refresh>},
+    {"dismiss", "", "the alert's \"Хорошо\"", Group::person, plain<Verb::dismiss>},
+    {"wake", "", "the system wakes", Group::person, plain<Verb::wake>},
+    {"exclude", "add|remove BUNDLEID | restore",
+     "the list of applications left alone (\"Убрать\", \"Вернуть предложенные\")", Group::person,
+     exclude},
+    {"tapdisable", "timeout|user [later]",
+     "the system disables the tap (later: tells Varnel at the next wait)", Group::person,
+     tapDisable},
+    {"show", "WHAT", "prints one line of Varnel's state (WHAT below)", Group::person,
+     [](Reader& reader) { return oneWordOf(reader, Verb::show, showSubjects); }},
+    {"help", "", "lists the commands", Group::help, plain<Verb::help>},
+};
+
 }  // namespace
+
+std::vector<std::string_view> commandWords() {
+    std::vector<std::string_view> words;
+    for (const Entry& entry : entries) {
+        if (words.empty() || words.back() != entry.word) {
+            words.push_back(entry.word);
+        }
+    }
+    return words;
+}
+
+std::string commandHelp() {
+    struct Heading {
+        Group group;
+        std::string_view title;
+    };
+    constexpr Heading headings[] = {
+        {Group::setUp, "Set-up (these do not launch Varnel):"},
+        {Group::keyboard, "Keyboard and mouse (every command from here on launches Varnel first):"},
+        {Group::person, "Time, the person and the system:"},
+        {Group::help, "Help:"},
+    };
+    constexpr std::size_t column = 34;
+    std::string help;
+    for (const Heading& heading : headings) {
+        help.append(heading.title).append("\n");
+        for (const Entry& entry : entries) {
+            if (entry.group != heading.group) {
+                continue;
+            }
+            std::string command = "  " + std::string(entry.word);
+            if (!entry.arguments.empty()) {
+                command.append(" ").append(entry.arguments);
+            }
+            // The effect beside a short command, under a long one.
+            if (command.size() + 2 <= column) {
+                command.append(column - command.size(), ' ');
+            } else {
+                command.append("\n").append(column, ' ');
+            }
+            help.append(command).append(entry.effect).append("\n");
+        }
+    }
+    const auto list = [&help](std::string_view title, const auto& names) {
+        help.append(title);
+        std::size_t width = title.size();
+        bool first = true;
+        for (std::string_view name : names) {
+            if (!first) {
+                help.append(",");
+                ++width;
+            }
+            if (width + name.size() + 1 > 92) {
+                help.append("\n   ");
+                width = 3;
+            }
+            help.append(" ").append(name);
+            width += name.size() + 1;
+            first = false;
+        }
+        help.append("\n");
+    };
+    std::vector<std::string_view> optionNames;
+    for (const auto& field : KeyboardOptions::fields) {
+        optionNames.push_back(field.name);
+    }
+    list("NAME (option):", optionNames);
+    list("WHAT (show):", showSubjects);
+    return help;
+}
 
 Result parseCommand(const std::vector<Word>& words) {
     if (words.empty()) {
         return std::string("empty command");
     }
-    Reader reader(words);
     const std::string& verb = words[0].text;
-    if (words[0].quoted) {
-        return "unknown command " + quote(verb);
-    }
-    if (verb == "permission")
-        return permission(reader);
-    if (verb == "inputsource")
-        return inputSource(reader);
-    if (verb == "loginitem")
-        return loginItem(reader);
-    if (verb == "defaults")
-        return defaults(reader);
-    if (verb == "press")
-        return keyCommand(reader, Verb::press);
-    if (verb == "release")
-        return keyCommand(reader, Verb::release);
-    if (verb == "tap")
-        return keyCommand(reader, Verb::tap);
-    if (verb == "chord")
-        return keyCommand(reader, Verb::chord);
-    if (verb == "repeat")
-        return keyCommand(reader, Verb::repeat);
-    if (verb == "option")
-        return option(reader);
-    if (verb == "tapdisable")
-        return tapDisable(reader);
-    if (verb == "application")
-        return application(reader);
-    if (verb == "frontmost")
-        return withBundleIdentifier(reader, Verb::frontmost);
-    if (verb == "exclude")
-        return exclude(reader);
-    if (verb == "click")
-        return mouse(reader, Verb::click);
-    if (verb == "drag")
-        return mouse(reader, Verb::drag);
-    if (verb == "keyboard")
-        return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
-    if (verb == "focus")
-        return eitherWord(reader, Verb::focus, "text", "other");
-    if (verb == "macos") {
-        const Word* version = reader.take();
-        if (!version) {
-            return reader.missing("VERSION");
-        }
-        auto value = integer(version->text, 10, 99);
-        if (!value) {
-            return "macos: VERSION must be a major version from 10 to 99, not " +
-                   quote(version->text);
-        }
-        Command command{Verb::systemVersion};
-        command.number = *value;
-        return finish(reader, command);
-    }
-    if (verb == "secureinput")
-        return eitherWord(reader, Verb::secureInput, "on", "off");
-    if (verb == "show") {
-        return oneWordOf(
-            reader, Verb::show,
-            {"state", "mode", "banner", "diagnostic", "language", "inputsource", "options", "login",
-             "permissions", "defaults", "secureinput", "exclusions", "frontmost", "profile"});
-    }
-    if (verb == "login")
-        return eitherWord(reader, Verb::login, "on", "off");
-    if (verb == "wait") {
-        const Word* word = reader.take();
-        if (!word) {
-            return reader.missing("SECONDS");
-        }
-        auto seconds = decimal(word->text);
-        if (!seconds) {
-            return "wait: SECONDS must be a decimal number, not " + quote(word->text);
-        }
-        Command command{Verb::wait};
-        command.seconds = *seconds;
-        return finish(reader, command);
-    }
-    struct Plain {
-        std::string_view word;
-        Verb verb;
-    };
-    constexpr Plain plain[] = {
-        {"launch", Verb::launch},   {"quit", Verb::quit},       {"toggle", Verb::toggle},
-        {"request", Verb::request}, {"refresh", Verb::refresh}, {"dismiss", Verb::dismiss},
-        {"wake", Verb::wake},
-    };
-    for (const Plain& each : plain) {
-        if (verb == each.word) {
-            return finish(reader, Command{each.verb});
+    if (!words[0].quoted) {
+        for (const Entry& entry : entries) {
+            if (entry.word == verb) {
+                Reader reader(words);
+                return entry.parse(reader);
+            }
         }
     }
     return "unknown command " + quote(verb);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct Command {
         inputSourceFailSelect,
         loginItemStatus,
         loginItemFail,
+        loginItemPath,
         defaultsSetData,
         defaultsSetString,
         defaultsSetBool,
@@ -33,6 +35,7 @@ struct Command {
         keyboardType,
         applicationAdd,
         applicationRemove,
+        help,
         launch,
         quit,
         // keyboard
@@ -67,17 +70,24 @@ struct Command {
     // permission, source or bundle ID, defaults key, option, show, tapdisable kind, keyboard
     // type, mouse button
     std::string name;
-    std::string text;  // source or application name, login failure message, defaults text
+    // source or application name, login failure message, login item path, defaults text
+    std::string text;
     bool hasText = false;
     bool on = false;          // granted, on, true, tapdisable later, secure input on
     std::int64_t number = 0;  // status codes, login status, repeat count, macOS version
     double seconds = 0;
 
-    // Set-up commands do not launch Varnel first.
+    // Set-up commands (and help) do not launch Varnel first.
     bool isSetUp() const { return verb <= Verb::quit; }
 };
 
 // The command of a line's words, or the reason the line is bad.
 std::variant<Command, std::string> parseCommand(const std::vector<Word>& words);
+
+// The words a command may start with, as the parser knows them, in the order of the help.
+std::vector<std::string_view> commandWords();
+// Every command with its arguments and what it does, then the option names and what `show`
+// prints: made from the parser's own table, so that it lists whatever the parser accepts.
+std::string commandHelp();
 
 }  // namespace varnel::sim

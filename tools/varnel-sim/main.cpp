@@ -9,38 +9,33 @@
 #include <string>
 #include <vector>
 
+#include "command.h"
 #include "script_runner.h"
 
 namespace {
 
-constexpr const char* usage = R"(usage: varnel-sim [--echo | --check | --update] [FILE ...]
+constexpr const char* usageHead = R"(usage: varnel-sim [--echo | --check | --update] [FILE ...]
 
 Runs each FILE (or standard input, for none or "-") against a fresh simulated Mac with a
 fresh Varnel, and prints one line for every event the frontmost application receives, as
-soon as each command has run.
+soon as each command has run. At a terminal, "help" at the sim> prompt lists the commands.
 
   --echo    print the script as it runs: each comment and command, then its output
   --check   compare the output with the file's "> " lines; print each difference
   --update  rewrite the file's "> " lines with the output
   --help    print this text
 
-Set-up (allowed before and after launch):
-  permission accessibility|inputMonitoring granted|denied
-  inputsource add ID ["NAME"] | remove ID | current ID | fail enable|select CODE
-  loginitem status N | fail "MESSAGE"
-  defaults set KEY data|string "TEXT" | set KEY bool true|false | delete KEY
-  launch | quit
-Keyboard (launches Varnel first if needed):
-  press KEY | release KEY | tap KEY | chord KEY+KEY+... | repeat KEY N
-Time, person and system:
-  wait SECONDS | toggle | option NAME on|off | login on|off
-  request | refresh | dismiss | wake | tapdisable timeout|user [later]
-  show state|mode|banner|diagnostic|language|inputsource|options|login|permissions|defaults
-
-KEY is a key name (A, LeftCtrl, F5, Left, PrintScreen, ...; Ctrl, Alt, Shift and Win are the
-left keys) or #N for a raw key code. Exit status: 0 all well, 1 output differs (--check),
-2 a bad line or an unreadable file.
 )";
+
+constexpr const char* usageTail = R"(
+KEY is a key name (A, LeftCtrl, F5, Left, PrintScreen, ...; Ctrl, Alt, Shift and Win are the
+left keys) or #N for a raw key code. Blank lines and lines starting with # are ignored.
+Exit status: 0 all well, 1 output differs (--check), 2 a bad line or an unreadable file.
+)";
+
+std::string usage() {
+    return usageHead + varnel::sim::commandHelp() + usageTail;
+}
 
 bool readFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
@@ -67,8 +62,7 @@ varnel::sim::ScriptResult runStandardInput(varnel::sim::RunMode mode) {
         isatty(STDIN_FILENO) != 0 && (mode == RunMode::print || mode == RunMode::echo);
     ScriptRunner runner("-", mode, std::cout, std::cerr, person);
     if (person) {
-        std::cerr << "varnel-sim: type commands as in a script (varnel-sim --help lists them); "
-                     "Ctrl+D ends.\n";
+        std::cerr << "varnel-sim: type commands as in a script (help lists them); Ctrl+D ends.\n";
     }
     std::string line;
     while (true) {
@@ -94,7 +88,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::cout << usage;
+            std::cout << usage();
             return statusOk;
         }
         if (arg == "--echo") {
@@ -104,7 +98,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--update") {
             mode = RunMode::update;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::cerr << "varnel-sim: unknown option " << arg << "\n" << usage;
+            std::cerr << "varnel-sim: unknown option " << arg << "\n" << usage();
             return statusBadLine;
         } else {
             files.push_back(arg);

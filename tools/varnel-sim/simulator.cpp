@@ -1,6 +1,7 @@
 #include "simulator.h"
 
 #include <algorithm>
+#include <sstream>
 
 #include "platform/sim/sim_key_names.h"
 
@@ -111,6 +112,7 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
             mac_.loginItems.currentStatus = static_cast<int>(command.number);
             break;
         case Verb::loginItemFail: mac_.loginItems.nextFailure = command.text; break;
+        case Verb::loginItemPath: mac_.loginItems.currentLocation.bundlePath = command.text; break;
         case Verb::defaultsSetData: mac_.settings.setData(command.name, command.text); break;
         case Verb::defaultsSetString: mac_.settings.setString(command.name, command.text); break;
         case Verb::defaultsSetBool: mac_.settings.setBool(command.name, command.on); break;
@@ -137,6 +139,13 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
                 return "no application \"" + command.name + "\" is installed";
             }
             break;
+        case Verb::help: {
+            std::istringstream help(commandHelp());
+            for (std::string line; std::getline(help, line);) {
+                print(line);
+            }
+            break;
+        }
         case Verb::launch: launch(); break;
         case Verb::quit: quit(); break;
         default: break;
@@ -265,6 +274,18 @@ void Simulator::show(const std::string& what) {
     } else if (what == "banner") {
         const auto& banner = app.bannerMessage();
         print("banner: " + (banner ? SimKeyNames::quoted(*banner) : std::string("none")));
+    } else if (what == "notice") {
+        const auto& notice = app.modeNotice();
+        std::string line = "notice: ";
+        if (!notice) {
+            line += "none";
+        } else {
+            line += notice->kind == ModeNotice::Kind::restored ? "restored" : "started";
+            if (notice->layoutWarning) {
+                line += " layout=" + SimKeyNames::quoted(*notice->layoutWarning);
+            }
+        }
+        print(line);
     } else if (what == "diagnostic") {
         const DiagnosticSnapshot& d = app.diagnostic();
         print("diagnostic: tap=" + std::string(d.eventTapActive ? "active" : "inactive") +
@@ -295,8 +316,9 @@ void Simulator::show(const std::string& what) {
               granted(app.permissions().accessibility) +
               " inputMonitoring=" + granted(app.permissions().inputMonitoring));
     } else if (what == "defaults") {
-        for (std::string_view key : {AppState::optionsKey, AppState::typingLanguageKey,
-                                     AppState::modeEnabledKey, AppState::excludedApplicationsKey}) {
+        for (std::string_view key :
+             {AppState::optionsKey, AppState::typingLanguageKey, AppState::modeEnabledKey,
+              AppState::excludedApplicationsKey, AppState::launchAtLoginKey}) {
             print("defaults: " + std::string(key) + "=" + storedValue(mac_.settings.value(key)));
         }
     } else if (what == "secureinput") {

@@ -10,6 +10,7 @@ class MacLoginItems : public LoginItemApi {
     int status() override;
     std::optional<LoginItemError> registerApp() override;
     std::optional<LoginItemError> unregisterApp() override;
+    Location location() override;
 };
 
 }  // namespace varnel

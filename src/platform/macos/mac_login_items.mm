@@ -33,4 +33,10 @@ std::optional<LoginItemError> MacLoginItems::unregisterApp() {
     return failure(succeeded, error);
 }
 
+LoginItemApi::Location MacLoginItems::location() {
+    const char* bundle = NSBundle.mainBundle.bundlePath.UTF8String;
+    const char* home = NSHomeDirectory().UTF8String;
+    return {bundle ? bundle : "", home ? home : ""};
+}
+
 }  // namespace varnel

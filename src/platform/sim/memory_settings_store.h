@@ -29,6 +29,7 @@ class MemorySettingsStore : public SettingsStore {
     std::optional<Value> value(std::string_view key) const;
     void remove(std::string_view key);
     std::size_t size() const { return values_.size(); }
+    void clear() { values_.clear(); }
 
   private:
     template <class T>

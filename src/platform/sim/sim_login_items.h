@@ -13,8 +13,11 @@ class SimLoginItems : public LoginItemApi {
     int status() override { return currentStatus; }
     std::optional<LoginItemError> registerApp() override;
     std::optional<LoginItemError> unregisterApp() override;
+    Location location() override { return currentLocation; }
 
     int currentStatus = notRegistered;
+    // Installed as a user installs it: dragged into Applications.
+    Location currentLocation{"/Applications/Varnel.app", "/Users/user"};
     // The next register or unregister fails with this description, once.
     std::optional<std::string> nextFailure;
     int registerCalls = 0;

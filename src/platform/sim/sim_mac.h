@@ -21,11 +21,12 @@ namespace varnel {
 
 // A whole simulated Mac: every port in memory, and the wiring an application needs.
 // A fresh one is the Mac varnel-sim starts from: both permissions granted; ABC (current),
-// Russian – PC, U.S. and Russian installed on an ANSI keyboard; the login item not
-// registered; empty defaults; the clock at 0; TextEdit frontmost with a text field focused,
-// with Safari, Terminal, Finder, VS Code and Varnel installed (no remote desktop or virtual
-// machine); secure input off; macOS 15. Creating a tap fails while either permission is
-// denied, and a running tap stalls and is disabled for timeout while Accessibility is.
+// Russian – PC, U.S. and Russian installed on an ANSI keyboard; Varnel in /Applications, its
+// login item not registered; empty defaults; the clock at 0; TextEdit frontmost with a text
+// field focused, with Safari, Terminal, Finder, VS Code and Varnel installed (no remote desktop
+// or virtual machine); secure input off; macOS 15. Creating a tap fails while either
+// permission is denied, and a running tap stalls and is disabled for timeout while
+// Accessibility is.
 class SimMac {
   public:
     SimMac();
