@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/alert.h"
 #include "ui/application_rules_panel.h"
@@ -162,8 +163,21 @@ QWidget* ContentView::makeFeaturesSection() {
     grid->setColumnStretch(1, 1);
     for (std::size_t i = 0; i < Texts::features.size(); ++i) {
         const auto& feature = Texts::features[i];
-        auto* tile = new FeatureRow(Theme::qt(feature.before), Theme::qt(feature.after), section);
+        // Off, a tile names the group whose switch turned it off.
+        const bool ruleSwitch = std::any_of(
+            Texts::applicationRuleSwitches.begin(), Texts::applicationRuleSwitches.end(),
+            [&feature](const auto& rule) { return rule.field == feature.option; });
+        auto* tile = new FeatureRow(
+            Theme::qt(feature.before), Theme::qt(feature.after),
+            Theme::qt(ruleSwitch ? Texts::featureOffInRules : Texts::featureOff), section);
         grid->addWidget(tile, static_cast<int>(i / 2), static_cast<int>(i % 2));
+        bool KeyboardOptions::*option = nullptr;
+        for (const auto& field : KeyboardOptions::fields) {
+            if (field.name == feature.option) {
+                option = field.member;
+            }
+        }
+        tiles_.push_back({tile, option});
     }
     column->addLayout(grid);
     return section;
@@ -179,6 +193,9 @@ void ContentView::refresh() {
     permissionsSection_->setVisible(!permissions.allGranted());
     accessibilityCard_->setGranted(permissions.accessibility);
     inputMonitoringCard_->setGranted(permissions.inputMonitoring);
+    for (const Tile& tile : tiles_) {
+        tile.row->setOn(!tile.option || state_.options().*tile.option);
+    }
     optionsPanel_->refresh();
     rulesPanel_->refresh();
     diagnosticsPanel_->refresh();
@@ -189,6 +206,15 @@ void ContentView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     state_.refreshPermissions();
     refreshNow();
+}
+
+// Back from System Settings, a click on the window reads the permissions again: a start that
+// waited for them goes ahead.
+void ContentView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        state_.refreshPermissions();
+    }
 }
 
 void ContentView::hideEvent(QHideEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <vector>
 
 #include "app/app_state.h"
 
@@ -12,6 +13,7 @@ class Alert;
 class ApplicationRulesPanel;
 class CollapsibleGroup;
 class DiagnosticsPanel;
+class FeatureRow;
 class ModeCard;
 class OptionsPanel;
 class PermissionCard;
@@ -31,6 +33,7 @@ class ContentView : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
@@ -55,6 +58,12 @@ class ContentView : public QWidget {
     ApplicationRulesPanel* rulesPanel_;
     CollapsibleGroup* diagnosticsGroup_;
     DiagnosticsPanel* diagnosticsPanel_;
+    // Each tile with the switch that turns its feature off (none: the mode always does it).
+    struct Tile {
+        FeatureRow* row;
+        bool KeyboardOptions::*option;
+    };
+    std::vector<Tile> tiles_;
     Alert* alert_ = nullptr;
 };
 

@@ -6,7 +6,8 @@
 
 namespace varnel {
 
-MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow, QWidget* parent)
+MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow,
+                         std::function<void()> quit, QWidget* parent)
     : QMenu(parent), state_(state) {
     setObjectName(QStringLiteral("menuBarMenu"));
     language_ = addCommand({}, nullptr);
@@ -26,6 +27,14 @@ MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow, QWid
             [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
     addSeparator()->setMenuRole(QAction::NoRole);
     addCommand(Theme::qt(Texts::menuStopHint), nullptr)->setEnabled(false);
+    addSeparator()->setMenuRole(QAction::NoRole);
+    // The keys are handed back before anything else goes: nothing stays held down.
+    addCommand(Theme::qt(Texts::menuQuit), [this, quit = std::move(quit)] {
+        state_.stopForQuit();
+        if (quit) {
+            quit();
+        }
+    });
 
     observer_ = new StateObserver(
         state_, [this] { refresh(); }, this);

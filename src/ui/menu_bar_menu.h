@@ -16,8 +16,10 @@ class MenuBarMenu : public QMenu {
     Q_OBJECT
 
   public:
-    // `openWindow` brings the main window back, creating it if it was closed.
-    MenuBarMenu(AppState& state, std::function<void()> openWindow, QWidget* parent = nullptr);
+    // `openWindow` brings the main window back, creating it if it was closed; `quit` ends the
+    // application, once "Завершить Varnel" has stopped the engine.
+    MenuBarMenu(AppState& state, std::function<void()> openWindow,
+                std::function<void()> quit = nullptr, QWidget* parent = nullptr);
 
     void refresh();
 

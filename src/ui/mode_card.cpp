@@ -54,6 +54,19 @@ ModeCard::ModeCard(AppState& state, QWidget* parent)
                       1);
     column->addWidget(secureInputNotice_);
 
+    // What the last start did, while the mode stays on: said here rather than in an alert.
+    modeNotice_ = new QWidget(this);
+    modeNotice_->setObjectName(QStringLiteral("modeNotice"));
+    auto* told = new QHBoxLayout(modeNotice_);
+    told->setContentsMargins(0, 0, 0, 0);
+    told->setSpacing(7);
+    noticeSymbol_ = new SymbolView("checkmark.circle.fill", Tone::green, 16, modeNotice_);
+    told->addWidget(noticeSymbol_, 0, Qt::AlignTop);
+    noticeText_ = WidgetStyle::label({}, TextStyle::callout, QFont::Normal, modeNotice_);
+    noticeText_->setObjectName(QStringLiteral("modeNoticeText"));
+    told->addWidget(noticeText_, 1);
+    column->addWidget(modeNotice_);
+
     detail_ = WidgetStyle::label({}, TextStyle::callout, QFont::Normal, this);
     detail_->setObjectName(QStringLiteral("detailLabel"));
     WidgetStyle::makeSecondary(detail_);
@@ -79,13 +92,19 @@ ModeCard::ModeCard(AppState& state, QWidget* parent)
 
 void ModeCard::refresh() {
     const bool on = state_.isModeEnabled();
+    // While a password field holds the keys the remapping does not work: the card never says
+    // that it does.
+    const bool paused = state_.showsSecureInputNotice();
     const EngineState& engine = state_.engineState();
-    const Tone statusTone = on ? Tone::green : Tone::primary;
-    statusTitle_->setText(Theme::qt(engine.title()));
+    const Tone statusTone = paused ? Tone::orange : on ? Tone::green : Tone::primary;
+    statusTitle_->setText(Theme::qt(paused ? Texts::pausedTitle : engine.title()));
     statusTitle_->setTone(statusTone);
-    statusSymbol_->setSymbol(engine.symbol(), statusTone);
+    statusSymbol_->setSymbol(paused ? "pause.circle.fill" : engine.symbol(), statusTone);
     badge_->setVisible(on);
-    secureInputNotice_->setVisible(state_.showsSecureInputNotice());
+    badge_->setText(Theme::qt(paused ? Texts::pausedBadge : Texts::activeBadge));
+    badge_->setTone(paused ? Tone::orange : Tone::green);
+    secureInputNotice_->setVisible(paused);
+    refreshNotice(paused);
 
     const std::optional<std::string> detail = engine.detail();
     detail_->setVisible(detail.has_value());
@@ -98,6 +117,35 @@ void ModeCard::refresh() {
     mainButton_->setProperty("symbol", symbol);
     mainButton_->setTint(on ? Tone::red : Tone::accent);
     hint_->setText(WidgetStyle::display(on ? Texts::modeOnHint : Texts::modeOffHint));
+}
+
+// Only what is true now: the sentences of a switch turned off since are left out.
+void ModeCard::refreshNotice(bool paused) {
+    const std::optional<ModeNotice>& notice = state_.modeNotice();
+    modeNotice_->setVisible(notice.has_value() && !paused);
+    if (!notice) {
+        return;
+    }
+    QString text;
+    if (notice->layoutWarning) {
+        text =
+            Theme::qt(Texts::noticeLayoutWarning) + QString::fromStdString(*notice->layoutWarning);
+    } else if (notice->kind == ModeNotice::Kind::restored) {
+        text = Theme::qt(Texts::noticeRestored);
+    } else {
+        QStringList sentences{Theme::qt(Texts::noticeReady)};
+        if (state_.options().fullWindowsTyping) {
+            sentences << Theme::qt(Texts::noticeTyping);
+        }
+        if (state_.options().altShiftChangesLanguage) {
+            sentences << Theme::qt(Texts::noticeAltShift);
+        }
+        text = sentences.join(QLatin1Char(' '));
+    }
+    noticeText_->setText(WidgetStyle::display(text));
+    noticeSymbol_->setSymbol(
+        notice->layoutWarning ? "exclamationmark.circle.fill" : "checkmark.circle.fill",
+        notice->layoutWarning ? Tone::orange : Tone::green);
 }
 
 }  // namespace varnel

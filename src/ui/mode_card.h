@@ -20,12 +20,18 @@ class ModeCard : public Card {
     void refresh();
 
   private:
+    void refreshNotice(bool paused);
+
     AppState& state_;
     SymbolView* statusSymbol_;
     ToneLabel* statusTitle_;
     ToneLabel* badge_;
     // While secure input pauses the remapping.
     QWidget* secureInputNotice_;
+    // What the start that turned the mode on said.
+    QWidget* modeNotice_;
+    SymbolView* noticeSymbol_;
+    QLabel* noticeText_;
     QLabel* detail_;
     PushButton* mainButton_;
     QLabel* hint_;

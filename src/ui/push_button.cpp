@@ -55,11 +55,14 @@ QSize PushButton::minimumSizeHint() const {
 
 QColor PushButton::fillColor() const {
     const Theme::Colors colors = Theme::colors(palette());
-    QColor fill = kind_ == Kind::prominent ? Theme::tone(palette(), tint_) : colors.buttonFill;
+    QColor fill =
+        kind_ == Kind::prominent ? Theme::buttonFill(palette(), tint_) : colors.buttonFill;
+    // A prominent button only darkens, so that its white text reads in every state.
+    const bool lightens = colors.dark && kind_ != Kind::prominent;
     if (isDown()) {
-        fill = colors.dark ? fill.lighter(125) : fill.darker(112);
+        fill = lightens ? fill.lighter(125) : fill.darker(112);
     } else if (underMouse() && isEnabled()) {
-        fill = colors.dark ? fill.lighter(110) : fill.darker(104);
+        fill = lightens ? fill.lighter(110) : fill.darker(104);
     }
     if (!isEnabled()) {
         fill.setAlphaF(fill.alphaF() * 0.45f);

@@ -15,11 +15,27 @@ inline constexpr std::string_view menuBarSecureInput =
 inline constexpr std::string_view subtitle =
     "Одна кнопка превращает Mac-клавиатуру в полноценную Windows-клавиатуру.";
 inline constexpr std::string_view activeBadge = "АКТИВНО";
+// While a password field holds the keys and the notice is on.
+inline constexpr std::string_view pausedTitle = "Windows-режим на паузе";
+inline constexpr std::string_view pausedBadge = "ПАУЗА";
+// The mode card after a start, while the mode stays on; sentences left out when their switch is
+// off.
+inline constexpr std::string_view noticeReady = "Готово.";
+inline constexpr std::string_view noticeTyping =
+    "Теперь Varnel сам печатает все буквы, цифры и знаки как Windows.";
+inline constexpr std::string_view noticeAltShift =
+    "Shift + Alt срабатывает сразу при нажатии второй клавиши.";
+inline constexpr std::string_view noticeRestored =
+    "Windows-режим снова включён, как при прошлом запуске Varnel.";
+// Followed directly by the reason the system's layout did not switch.
+inline constexpr std::string_view noticeLayoutWarning =
+    "Windows-режим включён полностью. Системная раскладка macOS не переключилась, но встроенная "
+    "раскладка Varnel уже печатает буквы и знаки правильно. ";
 inline constexpr std::string_view modeOnButton = "Выключить и вернуть управление macOS";
 inline constexpr std::string_view modeOffButton = "Сделать клавиатуру как в Windows";
 inline constexpr std::string_view modeOnHint =
-    "Все изменения применены. Красную кнопку и Command + Q можно нажимать: окно закроется, а "
-    "Varnel продолжит работать в фоне.";
+    "Все изменения применены. Окно можно закрыть или скрыть сочетанием Command + Q: Varnel "
+    "продолжит работать в строке меню.";
 inline constexpr std::string_view modeOffHint =
     "Нажмите один раз. Никакие сочетания вручную создавать не нужно.";
 inline constexpr std::string_view secureInputNotice =
@@ -80,10 +96,11 @@ inline constexpr std::string_view applicationRulesHint =
     "Терминалы, Finder, браузеры, редакторы кода и Office по-своему отвечают на привычные "
     "Windows-сочетания, поэтому у каждого свои правила. Выключенный профиль получает общие.";
 inline constexpr std::string_view footer =
-    "Красная кнопка окна и Command + Q только скрывают Varnel. Режим продолжает работать из строки "
-    "меню и после перезапуска Mac. Полная остановка выполняется кнопкой «Выключить Windows-режим». "
-    "Из-за ограничений macOS переназначение не действует до входа в систему и в защищённых полях "
-    "пароля.";
+    "Закрытие окна и Command + Q только скрывают окно: Varnel продолжает работать в строке меню. "
+    "Остановить переназначение можно кнопкой «Выключить и вернуть управление macOS» или пунктом "
+    "«Выключить Windows-режим» в строке меню, а пункт «Завершить Varnel» там же закрывает "
+    "программу. Из-за ограничений macOS переназначение не действует до входа в систему и в "
+    "защищённых полях пароля.";
 inline constexpr std::string_view alertButton = "Хорошо";
 // Where the desktop has no tray, nothing could bring a hidden window back: closing quits.
 inline constexpr std::string_view quitNotice =
@@ -98,30 +115,36 @@ inline constexpr std::string_view menuHide = "Скрыть окно, остав�
 inline constexpr std::string_view menuLaunchAtLogin = "Запускать при входе";
 inline constexpr std::string_view menuStopHint =
     "Чтобы остановить переназначение, нажмите «Выключить Windows-режим».";
+inline constexpr std::string_view menuQuit = "Завершить Varnel";
 
 struct Feature {
     std::string_view before;
     std::string_view after;
+    // The stored name of the switch that turns it off; empty for what the mode always does.
+    std::string_view option;
 };
 
 // The tiles of "Что изменится автоматически", in order.
 inline constexpr std::array<Feature, 15> features{{
-    {"Все буквы и знаки", "Печатаются самим Varnel по Windows"},
-    {"Shift + Alt", "Мгновенно English ↔ Русская"},
-    {"Ctrl + C / V / X", "Копировать / вставить / вырезать"},
-    {"Ctrl + ← / →", "Переход по словам"},
-    {"Ctrl + Backspace", "Удалить предыдущее слово"},
-    {"Ctrl + Tab", "Переключение вкладок"},
-    {"Клавиша Windows", "Spotlight, рабочий стол, окна"},
-    {"Alt + Tab", "Переключение приложений"},
-    {"Alt + F4", "Закрытие приложения"},
-    {"Home / End", "Начало / конец строки"},
-    {"Ctrl + Home / End", "Начало / конец документа"},
-    {"Print Screen", "Выбор области в буфер"},
-    {"Windows + Shift + S", "Снимок области в буфер"},
-    {"Windows + L", "Блокировка Mac"},
-    {"Ctrl + Shift + Esc", "Принудительное завершение"},
+    {"Все буквы и знаки", "Печатаются самим Varnel по Windows", "fullWindowsTyping"},
+    {"Shift + Alt", "Мгновенно English ↔ Русская", "altShiftChangesLanguage"},
+    {"Ctrl + C / V / X", "Копировать / вставить / вырезать", ""},
+    {"Ctrl + ← / →", "Переход по словам", "windowsEditingShortcuts"},
+    {"Ctrl + Backspace", "Удалить предыдущее слово", "windowsEditingShortcuts"},
+    {"Ctrl + Tab", "Переключение вкладок", "windowsEditingShortcuts"},
+    {"Клавиша Windows", "Spotlight, рабочий стол, окна", "windowsKeyShortcuts"},
+    {"Alt + Tab", "Переключение приложений", ""},
+    {"Alt + F4", "Закрытие приложения", "altF4QuitsApplication"},
+    {"Home / End", "Начало / конец строки", "windowsHomeAndEnd"},
+    {"Ctrl + Home / End", "Начало / конец документа", "windowsHomeAndEnd"},
+    {"Print Screen", "Выбор области в буфер", "printScreenCopiesSelection"},
+    {"Windows + Shift + S", "Снимок области в буфер", "printScreenCopiesSelection"},
+    {"Windows + L", "Блокировка Mac", "windowsLockShortcut"},
+    {"Ctrl + Shift + Esc", "Принудительное завершение", "windowsRecoveryShortcuts"},
 }};
+// The caption of a tile whose switch is off, by the group that holds the switch.
+inline constexpr std::string_view featureOff = "Выключено в дополнительных настройках";
+inline constexpr std::string_view featureOffInRules = "Выключено в правилах для приложений";
 
 // The switch text of each field of KeyboardOptions shown in "Дополнительные настройки", in
 // field order: the fields before those of "Правила для приложений".

@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 #ifdef Q_OS_MACOS
 #include "platform/macos/mac_appearance.h"
@@ -58,6 +61,51 @@ QColor accentOf([[maybe_unused]] const QPalette& palette, bool dark) {
 #endif
 }
 
+// The relative luminance of the WCAG: each channel linearised, weighted by how bright it looks.
+double luminance(const QColor& color) {
+    const auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+QColor mix(const QColor& from, const QColor& to, double amount) {
+    const auto channel = [amount](float a, float b) {
+        return static_cast<float>(a + (b - a) * amount);
+    };
+    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
+                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
+}
+
+// `color` moved towards `extreme` (black on light backgrounds, white on dark ones) in small
+// steps, until `reads` says it does: as little as it takes, so that it keeps its hue.
+template <class Reads>
+QColor movedUntil(const QColor& color, const QColor& extreme, Reads reads) {
+    for (int step = 0; step <= 50; ++step) {
+        const QColor candidate = mix(color, extreme, step / 50.0);
+        if (reads(candidate)) {
+            return candidate;
+        }
+    }
+    return extreme;
+}
+
+// A text colour that reads on every one of `backgrounds`.
+QColor readableOn(const QColor& color, std::initializer_list<QColor> backgrounds, bool dark) {
+    return movedUntil(
+        color, dark ? QColor(Qt::white) : QColor(Qt::black),
+        [&backgrounds](const QColor& candidate) {
+            for (const QColor& background : backgrounds) {
+                if (contrastRatio(over(candidate, background), background) < minimumTextContrast) {
+                    return false;
+                }
+            }
+            return true;
+        });
+}
+
 // Dark when the text is lighter than what it stands on.
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::WindowText).lightness() >
@@ -101,8 +149,9 @@ Colors colors(const QPalette& palette) {
     c.text = palette.color(QPalette::WindowText);
     c.window = palette.color(QPalette::Window);
     c.dark = isDark(palette);
-    c.secondaryText = palette.color(QPalette::PlaceholderText);
     c.card = palette.color(QPalette::Base);
+    c.secondaryText =
+        readableOn(palette.color(QPalette::PlaceholderText), {c.window, c.card}, c.dark);
     c.cardBorder = withAlpha(c.text, c.dark ? 0.16 : 0.12);
     c.accent = accentOf(palette, c.dark);
     c.onAccent = Qt::white;
@@ -123,6 +172,42 @@ QColor tone(const QPalette& palette, Tone tone) {
         case Tone::orange: return system(System::orange, isDark(palette));
     }
     return palette.color(QPalette::WindowText);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor over(const QColor& color, const QColor& background) {
+    QColor opaque = mix(background, color, color.alphaF());
+    opaque.setAlphaF(1.0f);
+    return opaque;
+}
+
+QColor textColor(const QPalette& palette, Tone which) {
+    const Colors c = colors(palette);
+    if (which == Tone::secondary) {
+        return c.secondaryText;
+    }
+    return readableOn(tone(palette, which), {c.window, c.card}, c.dark);
+}
+
+Badge badge(const QPalette& palette, Tone which) {
+    const Colors c = colors(palette);
+    QColor faint = tone(palette, which);
+    faint.setAlphaF(0.15f);
+    const QColor fill = over(faint, c.card);
+    return {fill, readableOn(tone(palette, which), {fill}, c.dark)};
+}
+
+QColor buttonFill(const QPalette& palette, Tone which) {
+    const QColor text = colors(palette).onAccent;
+    const bool lightText = luminance(text) > 0.5;
+    return movedUntil(
+        tone(palette, which), lightText ? QColor(Qt::black) : QColor(Qt::white),
+        [&text](const QColor& fill) { return contrastRatio(text, fill) >= minimumTextContrast; });
 }
 
 QPalette lightPalette() {

@@ -20,7 +20,7 @@ void ToneLabel::setTone(Theme::Tone tone) {
 }
 
 QColor ToneLabel::textColor() const {
-    return Theme::tone(palette(), tone_);
+    return capsule_ ? Theme::badge(palette(), tone_).text : Theme::textColor(palette(), tone_);
 }
 
 void ToneLabel::setCapsule(bool capsule) {
@@ -32,11 +32,9 @@ void ToneLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor color = textColor();
     if (capsule_) {
-        QColor fill = color;
-        fill.setAlphaF(0.15f);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
+        painter.setBrush(Theme::badge(palette(), tone_).fill);
         const qreal radius = height() / 2.0;
         painter.drawRoundedRect(QRectF(rect()), radius, radius);
     }

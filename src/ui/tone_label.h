@@ -6,8 +6,8 @@
 
 namespace varnel {
 
-// A one-line text in a colour of the palette, optionally on a capsule of the same colour,
-// drawn when painted, so that it follows a switch between light and dark.
+// A one-line text in a colour of the palette made readable, optionally on a capsule of the same
+// colour, drawn when painted, so that it follows a switch between light and dark.
 class ToneLabel : public QLabel {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ class ToneLabel : public QLabel {
     Theme::Tone tone() const { return tone_; }
     // The colour the text is drawn in now.
     QColor textColor() const;
-    // A capsule behind the text, the tone at 15 % opacity; the margins pad the text in it.
+    // A capsule behind the text, the tone faint (a badge); the margins pad the text in it.
     void setCapsule(bool capsule);
 
   protected:

@@ -13,14 +13,20 @@
 #include "ui/icon_tile.h"
 #include "ui/menu_bar_item.h"
 #include "ui/menu_bar_menu.h"
+#include "ui/state_observer.h"
 #include "ui/texts.h"
 #include "ui/theme.h"
 
 namespace varnel {
 
 VarnelApp::Desktop VarnelApp::systemDesktop() {
+#ifdef Q_OS_MACOS
+    constexpr bool reopensByActivation = true;
+#else
+    constexpr bool reopensByActivation = false;
+#endif
     return {[] { return QSystemTrayIcon::isSystemTrayAvailable(); },
-            [] { QCoreApplication::quit(); }};
+            [] { QCoreApplication::quit(); }, reopensByActivation};
 }
 
 VarnelApp::VarnelApp(AppState& state, Desktop desktop, QObject* parent)
@@ -50,8 +56,18 @@ VarnelApp::VarnelApp(AppState& state, Desktop desktop, QObject* parent)
     window_->addAction(hideCommand_);
 #endif
 
-    menu_ = new MenuBarMenu(state_, [this] { showMainWindow(); });
+    menu_ = new MenuBarMenu(
+        state_, [this] { showMainWindow(); }, [this] { desktop_.quit(); });
     menuBarItem_ = new MenuBarItem(state_, menu_, this);
+
+    observer_ = new StateObserver(
+        state_, [this] { restoreSettled(); }, this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    applicationBecameActive();
+                }
+            });
 }
 
 VarnelApp::~VarnelApp() {
@@ -65,6 +81,36 @@ void VarnelApp::showMainWindow() {
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void VarnelApp::showAtLaunch() {
+    // Without a tray nothing could bring the window later: it comes now.
+    if (state_.isModeRestorePending() && desktop_.hasTray()) {
+        awaitingRestore_ = true;
+        return;
+    }
+    showMainWindow();
+}
+
+// A restore that failed, or left something to read in an alert, needs the window.
+void VarnelApp::restoreSettled() {
+    if (!awaitingRestore_ || state_.isModeRestorePending()) {
+        return;
+    }
+    awaitingRestore_ = false;
+    if (!state_.isModeEnabled() || state_.bannerMessage()) {
+        showMainWindow();
+    }
+}
+
+// The Dock icon clicked, or Varnel opened again, while the window is away. The activation of the
+// launch itself, before the restore has settled, is not a request for the window.
+void VarnelApp::applicationBecameActive() {
+    if (!desktop_.reopensByActivation || awaitingRestore_ || window_->isVisible() ||
+        QApplication::activePopupWidget()) {
+        return;
+    }
+    showMainWindow();
 }
 
 void VarnelApp::hideWindow() {

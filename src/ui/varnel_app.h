@@ -15,12 +15,13 @@ class Alert;
 class ContentView;
 class MenuBarItem;
 class MenuBarMenu;
+class StateObserver;
 
 // The application shell: one main window titled "Varnel" and the menu bar item, both on the
-// same AppState. Quitting is replaced by hiding: Command + Q (Ctrl + Q elsewhere) runs
-// "Скрыть окно Varnel", and closing the last window leaves the process and the remapping
-// running. Where the desktop has no system tray nothing could bring a hidden window back:
-// there closing or hiding the window quits, after the window has said so once.
+// same AppState. Command + Q (Ctrl + Q elsewhere) runs "Скрыть окно Varnel", and closing the
+// last window leaves the process and the remapping running; the menu's "Завершить Varnel"
+// quits. Where the desktop has no system tray nothing could bring a hidden window back: there
+// closing or hiding the window quits, after the window has said so once.
 class VarnelApp : public QObject {
     Q_OBJECT
 
@@ -34,6 +35,10 @@ class VarnelApp : public QObject {
     struct Desktop {
         std::function<bool()> hasTray;
         std::function<void()> quit;
+        // A Mac reports a click on the Dock icon, or the application opened again, only as the
+        // application becoming active. Elsewhere only a window of Varnel's own (the tray's
+        // menu among them) makes it active, which must not bring the window.
+        bool reopensByActivation = false;
     };
     static Desktop systemDesktop();
 
@@ -43,6 +48,9 @@ class VarnelApp : public QObject {
 
     // Shows the single main window, bringing it forward if it is already open.
     void showMainWindow();
+    // At launch: the window, unless the mode comes back by itself (a login): then Varnel stays
+    // in the menu bar, and the window comes only if the mode could not come back.
+    void showAtLaunch();
 
     QMainWindow* mainWindow() const { return window_; }
     ContentView* contentView() const { return content_; }
@@ -57,6 +65,8 @@ class VarnelApp : public QObject {
 
   private:
     void hideWindow();
+    void restoreSettled();
+    void applicationBecameActive();
     // False when the window may close.
     bool keepOpenToSayItQuits();
 
@@ -69,6 +79,8 @@ class VarnelApp : public QObject {
     MenuBarMenu* menu_;
     MenuBarItem* menuBarItem_;
     Alert* quitNotice_ = nullptr;
+    StateObserver* observer_;
+    bool awaitingRestore_ = false;
 };
 
 }  // namespace varnel

@@ -20,7 +20,7 @@ QString display(std::string_view text);
 
 // A word-wrapping label in a text style, showing `text` as display() gives it.
 QLabel* label(const QString& text, Theme::TextStyle style, QFont::Weight weight, QWidget* parent);
-// Draws the label's text in the palette's secondary text colour, whatever the palette.
+// Draws the label's text in the secondary text colour of whatever palette it is shown with.
 void makeSecondary(QLabel* label);
 // A semibold heading over a secondary caption, `spacing` apart, as cards and tiles show them.
 QVBoxLayout* headingOverCaption(const QString& heading, const QString& caption, int spacing,

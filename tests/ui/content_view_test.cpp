@@ -13,8 +13,10 @@
 #include "ui/permission_card.h"
 #include "ui/push_button.h"
 #include "ui/symbol_view.h"
+#include "ui/texts.h"
 #include "ui/theme.h"
 #include "ui/tone_label.h"
+#include "ui/widget_style.h"
 #include "ui_fixture.h"
 #include "ui_tests.h"
 
@@ -126,14 +128,13 @@ void ContentViewTest::modeCardFollowsTheMode() {
                   "power",
                   Tone::red,
                   true,
-                  "Все изменения применены. Красную кнопку и Command\u00a0+\u00a0Q можно "
-                  "нажимать: окно закроется, а Varnel продолжит работать в фоне."};
+                  "Все изменения применены. Окно можно закрыть или скрыть сочетанием "
+                  "Command\u00a0+\u00a0Q: Varnel продолжит работать в строке меню."};
     const Look* looks[] = {&off, &on, &off};
     for (std::size_t i = 0; i < std::size(looks); ++i) {
         const Look* look = looks[i];
         if (i > 0) {
             QTest::mouseClick(button, Qt::LeftButton);
-            f.state->setBannerMessage(std::nullopt);
             f.settle();
         }
         QCOMPARE(title->text(), QString::fromUtf8(look->title));
@@ -331,14 +332,15 @@ void ContentViewTest::paletteChangeRecoloursEverything() {
     }
     QCOMPARE(child<ToneLabel>(view, "statusTitle")->textColor(), colors.text);
     QCOMPARE(child<ToneLabel>(*child(view, "accessibilityCard"), "grantedLabel")->textColor(),
-             colors.green);
-    QCOMPARE(child<PushButton>(view, "mainButton")->fillColor(), colors.accent);
+             Theme::textColor(dark, Theme::Tone::green));
+    QCOMPARE(child<PushButton>(view, "mainButton")->fillColor(),
+             Theme::buttonFill(dark, Theme::Tone::accent));
     QCOMPARE(child<PushButton>(*card, "actionButton")->textColor(),
              dark.color(QPalette::ButtonText));
     QApplication::setPalette(original);
 }
 
-void ContentViewTest::secureInputNoticeComesAndGoes() {
+void ContentViewTest::secureInputPausesTheCard() {
     UiFixture f;
     f.launch();
     ContentView view(*f.state);
@@ -346,17 +348,36 @@ void ContentViewTest::secureInputNoticeComesAndGoes() {
     f.settle();
     QWidget* notice = child(view, "secureInputNotice");
     auto* secure = child<ToneLabel>(view, "diag.secureInput");
+    auto* title = child<ToneLabel>(view, "statusTitle");
+    auto* symbol = child<SymbolView>(view, "statusSymbol");
+    auto* badge = child<ToneLabel>(view, "activeBadge");
+    using Theme::Tone;
+    // The card never says the remapping works while it does not.
+    const auto looks = [&](const char* titleText, const char* symbolName, Tone tone,
+                           const char* badgeText) {
+        QCOMPARE(title->text(), QString::fromUtf8(titleText));
+        QCOMPARE(title->tone(), tone);
+        QCOMPARE(symbol->symbol(), QString::fromUtf8(symbolName));
+        QCOMPARE(symbol->tone(), tone);
+        QVERIFY(badge->isVisible());
+        QCOMPARE(badge->text(), QString::fromUtf8(badgeText));
+        QCOMPARE(badge->tone(), tone);
+    };
     QVERIFY(!notice->isVisible());
     QCOMPARE(secure->text(), QStringLiteral("Не проверяется"));
     f.mac.secureInput.enabled = true;
     f.state->toggleMode();  // read as the mode starts
     f.settle();
     QVERIFY(notice->isVisible());
+    looks("Windows-режим на паузе", "pause.circle.fill", Tone::orange, "ПАУЗА");
+    QVERIFY(!child(view, "modeNotice")->isVisible());
     QCOMPARE(secure->text(), QStringLiteral("Включён: переназначение на паузе"));
     f.mac.secureInput.enabled = false;
     f.mac.wait(AppState::systemPollSeconds);
     f.settle();
     QVERIFY(!notice->isVisible());
+    looks("Windows-режим работает", "checkmark.circle.fill", Tone::green, "АКТИВНО");
+    QVERIFY(child(view, "modeNotice")->isVisible());
     QCOMPARE(secure->text(), QStringLiteral("Выключен"));
     // With its switch off the notice stays away; the diagnostics still tell.
     KeyboardOptions options = f.state->options();
@@ -377,6 +398,103 @@ void ContentViewTest::secureInputNoticeComesAndGoes() {
     f.state->toggleMode();
     f.settle();
     QVERIFY(!notice->isVisible());
+}
+
+void ContentViewTest::successIsToldInTheCardWithoutAnAlert() {
+    UiFixture f;
+    f.mac.permissions.inputMonitoring = false;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    f.settle();
+    QWidget* notice = child(view, "modeNotice");
+    auto* text = child<QLabel>(view, "modeNoticeText");
+    const auto alertShown = [&] { return view.alert() && view.alert()->isVisible(); };
+
+    // Refused for a permission: that alert stays, as the user must act on it.
+    f.state->toggleMode();
+    f.settle();
+    QVERIFY(alertShown());
+    QVERIFY(!notice->isVisible());
+    // Granted, and back in the window: the start goes ahead, and the alert that asked has
+    // nothing left to say.
+    f.mac.permissions.inputMonitoring = true;
+    QTest::mouseClick(child<QPushButton>(view, "checkAgain"), Qt::LeftButton);
+    f.settle();
+    QVERIFY(f.state->isModeEnabled());
+    QVERIFY(!alertShown());
+    QVERIFY(notice->isVisible());
+    QCOMPARE(text->text(),
+             QStringLiteral("Готово. Теперь Varnel сам печатает все буквы, цифры и знаки как "
+                            "Windows. Shift\u00a0+\u00a0Alt срабатывает сразу при нажатии второй "
+                            "клавиши."));
+    QCOMPARE(notice->findChild<SymbolView*>()->tone(), Theme::Tone::green);
+    // Only what is true: a switch turned off takes its sentence with it.
+    KeyboardOptions options = f.state->options();
+    options.fullWindowsTyping = false;
+    options.altShiftChangesLanguage = false;
+    f.state->setOptions(options);
+    f.settle();
+    QCOMPARE(text->text(), QStringLiteral("Готово."));
+    f.state->toggleMode();
+    f.settle();
+    QVERIFY(!notice->isVisible());
+    QVERIFY(!alertShown());
+
+    // The system's layout could not follow Russian: said in the card too, as a warning.
+    UiFixture russian;
+    russian.mac.inputSources.remove("com.apple.keylayout.RussianWin");
+    russian.mac.settings.setString(AppState::typingLanguageKey, "russian");
+    russian.launch();
+    ContentView warned(*russian.state);
+    warned.show();
+    russian.state->toggleMode();
+    russian.settle();
+    QVERIFY(!warned.alert() || !warned.alert()->isVisible());
+    QVERIFY(child(warned, "modeNotice")->isVisible());
+    QVERIFY(child<QLabel>(warned, "modeNoticeText")
+                ->text()
+                .startsWith(QStringLiteral("Windows-режим включён полностью. Системная раскладка "
+                                           "macOS не переключилась")));
+    QCOMPARE(child(warned, "modeNotice")->findChild<SymbolView*>()->tone(), Theme::Tone::orange);
+}
+
+void ContentViewTest::tilesFollowTheirSwitches() {
+    UiFixture f;
+    f.launch();
+    ContentView view(*f.state);
+    view.show();
+    f.settle();
+    const auto tiles = view.findChildren<FeatureRow*>();
+    QCOMPARE(tiles.size(), qsizetype(Texts::features.size()));
+    const auto captionOf = [](FeatureRow* tile) {
+        return tile->findChild<QLabel*>(QStringLiteral("featureCaption"))->text();
+    };
+    for (const auto& field : KeyboardOptions::fields) {
+        KeyboardOptions options = KeyboardOptions::windowsDefaults;
+        options.*field.member = false;
+        f.state->setOptions(options);
+        f.settle();
+        for (std::size_t i = 0; i < Texts::features.size(); ++i) {
+            FeatureRow* tile = tiles[static_cast<qsizetype>(i)];
+            const bool off = Texts::features[i].option == field.name;
+            QCOMPARE(tile->isOn(), !off);
+            QCOMPARE(child<SymbolView>(*tile, "featureCheck")->symbol(),
+                     off ? QStringLiteral("circle") : QStringLiteral("checkmark.circle.fill"));
+            const bool inRules = Texts::features[i].option == "windowsKeyShortcuts";
+            QCOMPARE(captionOf(tile),
+                     !off ? WidgetStyle::display(Texts::features[i].after)
+                     : inRules ? QStringLiteral("Выключено в правилах для приложений")
+                               : QStringLiteral("Выключено в дополнительных настройках"));
+        }
+    }
+    // What the mode always does has no switch; every other tile names one that exists.
+    for (const auto& feature : Texts::features) {
+        const bool known =
+            std::any_of(KeyboardOptions::fields.begin(), KeyboardOptions::fields.end(),
+                        [&feature](const auto& field) { return field.name == feature.option; });
+        QVERIFY2(feature.option.empty() || known, feature.option.data());
+    }
 }
 
 void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {

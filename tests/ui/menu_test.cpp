@@ -53,6 +53,8 @@ void MenuTest::itemsInOrder() {
         {QString(), true, false},
         {QStringLiteral("Чтобы остановить переназначение, нажмите «Выключить Windows-режим»."),
          false, false},
+        {QString(), true, false},
+        {QStringLiteral("Завершить Varnel"), true, false},
     };
     QCOMPARE(items.size(), expected.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -163,6 +165,29 @@ void MenuTest::trayIconIsDrawnInThePalettesTextColour() {
         QCOMPARE(drawn.rgb(), palette.color(QPalette::WindowText).rgb());
     }
     QApplication::setPalette(original);
+}
+
+void MenuTest::quitStopsTheEngineFirst() {
+    UiFixture f;
+    f.launch();
+    bool handedBack = false;
+    int quits = 0;
+    MenuBarMenu menu(*f.state, nullptr, [&] {
+        ++quits;
+        handedBack = f.mac.events.liveTapCount() == 0 && !f.state->engineHoldsModifier();
+    });
+    f.state->toggleMode();
+    f.settle();
+    // In the middle of Alt + Tab: Varnel holds Command down.
+    f.mac.keyboard.press(58);
+    f.mac.keyboard.press(48);
+    f.settle();
+    QVERIFY(f.state->engineHoldsModifier());
+    actionNamed(menu, QStringLiteral("Завершить Varnel"))->trigger();
+    QCOMPARE(quits, 1);
+    QVERIFY(handedBack);
+    // The mode is still wanted: the next launch brings it back.
+    QVERIFY(f.mac.settings.boolValue(AppState::modeEnabledKey));
 }
 
 }  // namespace varnel

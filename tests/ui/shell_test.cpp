@@ -27,8 +27,10 @@ struct ShellFixture : UiFixture {
     bool hasTray = true;
     int quits = 0;
 
+    bool reopensByActivation = false;
+
     VarnelApp::Desktop desktop() {
-        return {[this] { return hasTray; }, [this] { ++quits; }};
+        return {[this] { return hasTray; }, [this] { ++quits; }, reopensByActivation};
     }
 
     void launchWithQtWindows() {
@@ -192,6 +194,66 @@ void ShellTest::withoutTrayClosingQuitsAfterSayingSoOnce() {
             f.settle();
         }
         QCOMPARE(f.quits, 1);
+    }
+}
+
+void ShellTest::restoredLaunchStaysInTheMenuBar() {
+    struct Case {
+        const char* story;
+        bool modeWasOn;
+        bool hasTray;
+        bool permissionMissing;
+        bool shownAtOnce;
+        bool shownAfterRestore;
+    };
+    const Case cases[] = {
+        {"a launch with the mode off", false, true, false, true, true},
+        {"a login that restores the mode", true, true, false, false, false},
+        {"a restore refused for a permission", true, true, true, false, true},
+        {"no tray to come back from", true, false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        ShellFixture f;
+        f.hasTray = c.hasTray;
+        f.mac.settings.setBool(AppState::modeEnabledKey, c.modeWasOn);
+        f.mac.permissions.accessibility = !c.permissionMissing;
+        f.launchWithQtWindows();
+        VarnelApp shell(*f.state, f.desktop());
+        shell.showAtLaunch();
+        f.settle();
+        QVERIFY2(shell.mainWindow()->isVisible() == c.shownAtOnce, c.story);
+        f.mac.wait(AppState::restoreDelaySeconds);
+        f.settle();
+        QVERIFY2(shell.mainWindow()->isVisible() == c.shownAfterRestore, c.story);
+        QVERIFY2(f.state->isModeEnabled() == (c.modeWasOn && !c.permissionMissing), c.story);
+        // Nothing waits to be dismissed for a success.
+        QVERIFY2(!shell.contentView()->alert() || !shell.contentView()->alert()->isVisible() ||
+                     c.permissionMissing,
+                 c.story);
+    }
+}
+
+void ShellTest::reopeningShowsTheHiddenWindow() {
+    const auto becomeActive = [] { emit qApp->applicationStateChanged(Qt::ApplicationActive); };
+    for (bool mac : {true, false}) {
+        ShellFixture f;
+        f.reopensByActivation = mac;
+        f.mac.settings.setBool(AppState::modeEnabledKey, true);
+        f.launchWithQtWindows();
+        VarnelApp shell(*f.state, f.desktop());
+        shell.showAtLaunch();
+        becomeActive();  // the launch's own activation: not a request for the window
+        f.settle();
+        QVERIFY(!shell.mainWindow()->isVisible());
+        f.mac.wait(AppState::restoreDelaySeconds);
+        f.settle();
+        QVERIFY(f.state->isModeEnabled());
+        QVERIFY(!shell.mainWindow()->isVisible());
+        // The Dock icon clicked: on a Mac the window comes; elsewhere an activation only comes
+        // from Varnel's own windows (the tray's menu), which must not bring it.
+        becomeActive();
+        f.settle();
+        QCOMPARE(shell.mainWindow()->isVisible(), mac);
     }
 }
 

@@ -16,7 +16,9 @@ class ContentViewTest : public QObject {
     void featureGridAndGroups();
     void readableAndOfOneLook();
     void paletteChangeRecoloursEverything();
-    void secureInputNoticeComesAndGoes();
+    void secureInputPausesTheCard();
+    void successIsToldInTheCardWithoutAnAlert();
+    void tilesFollowTheirSwitches();
     void applicationsLeftAloneAreListedAndEdited();
     void profileInForceIsShownWithItsFocus();
 };
@@ -28,6 +30,7 @@ class MenuTest : public QObject {
     void itemsActOnTheState();
     void menuBarIconFollowsTheMode();
     void trayIconIsDrawnInThePalettesTextColour();
+    void quitStopsTheEngineFirst();
 };
 
 class ShellTest : public QObject {
@@ -37,6 +40,14 @@ class ShellTest : public QObject {
     void hideCommandHidesAndTheProcessGoesOn();
     void windowComesBackAsFreshlyOpened();
     void withoutTrayClosingQuitsAfterSayingSoOnce();
+    void restoredLaunchStaysInTheMenuBar();
+    void reopeningShowsTheHiddenWindow();
+};
+
+class ThemeTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyTextReadsOnWhatIsBehindIt();
 };
 
 }  // namespace varnel
