@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run dmg self-check screenshots bench bench-build bench-instructions \
+.PHONY: all deps build test run sim dmg self-check screenshots bench bench-build bench-instructions \
 	soak fuzz clean format
 
 # Lines of a build that tell a person nothing: make run and make screenshots leave them out.
@@ -30,28 +30,36 @@ build: deps
 test: build
 	ctest --preset $(PRESET) --parallel $(JOBS)
 
-# The application a user runs is the optimised one; tests keep their own preset.
-run dmg self-check: PRESET = release
+# On a Mac the application a user runs is the optimised bundle. Elsewhere `make run` shares
+# the default build with `make test`, so that the one after the other compiles nothing twice.
+dmg self-check: PRESET = release
+ifeq ($(shell uname -s),Darwin)
+run: PRESET = release
+endif
 
 # Starts Varnel: on a Mac the application bundle, elsewhere the application over the
 # simulated Mac, whose settings stay in ~/.config/Varnel/Varnel.conf between runs (FRESH=1
 # starts with empty settings, for that run only). Without a display, the guided tour of
-# varnel-sim instead, each step printed before what it did.
+# varnel-sim instead, each step printed before what it did; only varnel-sim is built for it.
 run: deps
 ifeq ($(shell uname -s),Darwin)
 	@$(call quiet_build,$(PRESET),varnel)
 	open build/$(PRESET)/Varnel.app
+else ifneq ($(DISPLAY)$(WAYLAND_DISPLAY),)
+	@$(call quiet_build,$(PRESET),varnel)
+	@build/$(PRESET)/varnel $(if $(FRESH),--empty-settings)
 else
-	@$(call quiet_build,$(PRESET),varnel varnel-sim)
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-		build/$(PRESET)/varnel $(if $(FRESH),--empty-settings); \
-	else \
-		echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): the guided tour of"; \
-		echo "varnel-sim instead, examples/tour.vks, with what each step does below it."; \
-		echo; \
-		build/$(PRESET)/tools/varnel-sim/varnel-sim --echo examples/tour.vks; \
-	fi
+	@$(call quiet_build,$(PRESET),varnel-sim)
+	@echo "No display here (DISPLAY and WAYLAND_DISPLAY are unset): the guided tour of"
+	@echo "varnel-sim instead, examples/tour.vks, with what each step does below it."
+	@echo
+	@build/$(PRESET)/tools/varnel-sim/varnel-sim --echo examples/tour.vks
 endif
+
+# varnel-sim alone, without the Qt interface, in the build the tests share.
+sim: deps
+	@$(call quiet_build,$(PRESET),varnel-sim)
+	@echo "build/$(PRESET)/tools/varnel-sim/varnel-sim is ready (--help lists its commands)."
 
 # On a Mac, the release artefact: Varnel.dmg with a standalone Varnel.app, signed with the
 # hardened runtime (ad hoc unless VARNEL_CODESIGN_IDENTITY names an identity) and checked.

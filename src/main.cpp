@@ -4,10 +4,12 @@
 // the application's will-terminate notification everywhere.
 //
 // `varnel --self-check` (on a Mac: Varnel.app/Contents/MacOS/Varnel --self-check) prints
-// what the system gives Varnel and exits, 0 when the keyboard can be remapped.
+// what the system gives Varnel and exits, 0 when the keyboard can be remapped; `--help` and
+// `--version` print and exit without opening anything.
 
 #include <QApplication>
 #include <iostream>
+#include <optional>
 #include <string_view>
 
 #include "app/app_state.h"
@@ -89,20 +91,58 @@ int selfCheck() {
 }
 #endif
 
-bool selfCheckAsked(int argc, char** argv) {
+constexpr const char* usage = R"(usage: varnel [--self-check | --help | --version]
+
+Varnel makes a Mac keyboard behave like a Windows PC keyboard. Without an option it starts
+the application: its window and its menu bar item. Away from a Mac it runs over a simulated
+Mac, with its settings in Qt's settings file for Varnel.
+
+  --self-check      print what this Mac gives Varnel (permissions, input sources, the login
+                    item, a keyboard tap, the stored settings) and exit: 0 when the keyboard
+                    can be remapped
+  --empty-settings  away from a Mac: start with empty settings, kept in memory for this run
+  --help            print this text and exit
+  --version         print the version and exit
+
+Options of Qt itself (-platform, -style, ...) are passed to Qt.
+)";
+
+enum class Action { run, selfCheck, help, version };
+
+// The first option that ends the program before it starts decides; Qt takes its own options
+// (one dash) itself. Empty when an option is unknown.
+std::optional<Action> actionOf(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--self-check") {
-            return true;
+        const std::string_view arg = argv[i];
+        if (arg == "--self-check") {
+            return Action::selfCheck;
+        }
+        if (arg == "--help" || arg == "-h") {
+            return Action::help;
+        }
+        if (arg == "--version") {
+            return Action::version;
+        }
+        if (arg.starts_with("--") && arg != "--empty-settings") {
+            std::cerr << "varnel: unknown option " << arg << " (varnel --help lists them)\n";
+            return std::nullopt;
         }
     }
-    return false;
+    return Action::run;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (selfCheckAsked(argc, argv)) {
-        return selfCheck();
+    const std::optional<Action> action = actionOf(argc, argv);
+    if (!action) {
+        return 2;
+    }
+    switch (*action) {
+        case Action::selfCheck: return selfCheck();
+        case Action::help: std::cout << usage; return 0;
+        case Action::version: std::cout << "Varnel " VARNEL_VERSION "\n"; return 0;
+        case Action::run: break;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
@@ -115,6 +155,6 @@ int main(int argc, char** argv) {
     varnel::QtMainQueue mainQueue;
     const auto state = varnel::AppState::make(platform.wire(mainQueue));
     varnel::VarnelApp shell(*state);
-    shell.showMainWindow();
+    shell.showAtLaunch();
     return QApplication::exec();
 }
