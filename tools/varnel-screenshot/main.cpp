@@ -194,6 +194,10 @@ bool lightPictures(const QDir& out) {
         ok &= saveWindow(scene, out.filePath("window-mode-on-diagnostics.png"), defaultSize,
                          Height::full);
         scene.expand(true, true);
+        // A switch turned off: its tile says so.
+        KeyboardOptions options = scene.state->options();
+        options.altF4QuitsApplication = false;
+        scene.state->setOptions(options);
         ok &= saveWindow(scene, out.filePath("window-all-open.png"), defaultSize, Height::full);
         // The rules for applications at the narrowest, where their texts wrap the most.
         scene.expandOnly(QStringLiteral("applicationRulesSection"));
