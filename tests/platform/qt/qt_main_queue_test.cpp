@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QTimer>
 #include <string>
 #include <vector>
 
@@ -15,10 +15,16 @@
 namespace varnel {
 namespace {
 
-// Runs Qt's event loop through one turn: it runs what was posted, is about to wait, and quits.
+// Runs Qt's event loop through one turn: it runs what was posted, is about to wait, and quits
+// there. A zero timer would not do: whether it fires before the loop is about to wait is up to
+// the event dispatcher (glib's or Qt's own, as on a Mac).
 void runUntilTheLoopWaits() {
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    // Connected after the engine's work before waiting, so that it runs first.
+    const QMetaObject::Connection quit = QObject::connect(QAbstractEventDispatcher::instance(),
+                                                          &QAbstractEventDispatcher::aboutToBlock,
+                                                          [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+    QObject::disconnect(quit);
 }
 
 // The engine on the application's own main queue, as on a Mac: a key, and a report to the
