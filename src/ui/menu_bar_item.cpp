@@ -12,7 +12,7 @@
 #include "ui/theme.h"
 
 #ifdef Q_OS_MACOS
-#include "platform/macos/mac_appearance.h"
+#include "ui/macos/mac_appearance.h"
 #endif
 
 namespace varnel {

@@ -7,7 +7,7 @@
 #include <initializer_list>
 
 #ifdef Q_OS_MACOS
-#include "platform/macos/mac_appearance.h"
+#include "ui/macos/mac_appearance.h"
 #endif
 
 namespace varnel::Theme {

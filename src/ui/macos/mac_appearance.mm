@@ -1,4 +1,4 @@
-#include "platform/macos/mac_appearance.h"
+#include "ui/macos/mac_appearance.h"
 
 #import <AppKit/AppKit.h>
 
