@@ -15,7 +15,7 @@ void AppState::loadExcludedApplications(bool freshInstall) {
         // Someone who used Varnel before keeps what they had: nothing is left alone until they
         // say so. A new user starts with the remote desktops and virtual machines they have.
         for (const auto& suggestion : ExcludedApplications::suggestions) {
-            if (platform_.workspace.installedApplicationName(suggestion.bundleIdentifier)) {
+            if (platform_.workspace.installedApplicationName(suggestion.installedAs())) {
                 list.add(suggestion.bundleIdentifier);
             }
         }
@@ -52,7 +52,7 @@ std::vector<std::string> AppState::missingSuggestions() const {
     std::vector<std::string> missing;
     for (const auto& suggestion : ExcludedApplications::suggestions) {
         if (!excludedApplications_.contains(suggestion.bundleIdentifier) &&
-            platform_.workspace.installedApplicationName(suggestion.bundleIdentifier)) {
+            platform_.workspace.installedApplicationName(suggestion.installedAs())) {
             missing.emplace_back(suggestion.bundleIdentifier);
         }
     }
@@ -76,11 +76,14 @@ std::string AppState::applicationName(std::string_view bundleIdentifier) const {
 
 std::optional<std::string> AppState::applicationIcon(std::string_view bundleIdentifier,
                                                      int pixels) const {
-    return platform_.workspace.applicationIcon(bundleIdentifier, pixels);
+    // A virtual machine's windows show the machine's icon.
+    const auto* suggestion = ExcludedApplications::suggestionFor(bundleIdentifier);
+    return platform_.workspace.applicationIcon(
+        suggestion ? suggestion->installedAs() : bundleIdentifier, pixels);
 }
 
 bool AppState::isFrontmostExcluded() const {
-    return frontmost_ && excludedApplications_.contains(frontmost_->bundleIdentifier);
+    return frontmost_ && excludedApplications_.leavesAlone(frontmost_->bundleIdentifier);
 }
 
 void AppState::applicationActivated(const Workspace::Application& application) {
@@ -129,11 +132,6 @@ void AppState::readSystemState() {
     if (secure != secureInputEnabled_) {
         publish(secureInputEnabled_, secure);
     }
-    const KeyboardType keyboard = platform_.inputSources.keyboardType();
-    if (keyboard != keyboardType_) {
-        publish(keyboardType_, keyboard);
-    }
-    engine_->setKeyboardType(options_.isoKeyboardLayout ? keyboardType_ : KeyboardType::ansi);
     updateEnginePause();
 }
 

@@ -17,15 +17,53 @@ bool sameIdentifier(std::string_view a, std::string_view b) {
 }  // namespace
 
 bool ExcludedApplications::isBundleIdentifier(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-               c == '-' || c == '.';
-    });
+    const bool madeOfIdentifierCharacters =
+        !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                   c == '-' || c == '.';
+        });
+    return madeOfIdentifierCharacters && (text.back() != '.' || isPrefix(text));
 }
 
-bool ExcludedApplications::contains(std::string_view bundleIdentifier) const {
+bool ExcludedApplications::isPrefix(std::string_view entry) {
+    if (entry.size() < 2 || entry.back() != '.') {
+        return false;
+    }
+    std::size_t parts = 0;
+    std::size_t start = 0;
+    for (std::size_t dot = entry.find('.'); dot != std::string_view::npos;
+         dot = entry.find('.', start)) {
+        if (dot == start) {
+            return false;  // an empty part
+        }
+        ++parts;
+        start = dot + 1;
+    }
+    return parts >= 2;
+}
+
+const ExcludedApplications::Suggestion* ExcludedApplications::suggestionFor(
+    std::string_view entry) {
+    const auto found = std::find_if(suggestions.begin(), suggestions.end(), [&](const auto& s) {
+        return sameIdentifier(s.bundleIdentifier, entry);
+    });
+    return found != suggestions.end() ? &*found : nullptr;
+}
+
+bool ExcludedApplications::contains(std::string_view entry) const {
     return std::any_of(bundleIdentifiers.begin(), bundleIdentifiers.end(),
-                       [&](const std::string& id) { return sameIdentifier(id, bundleIdentifier); });
+                       [&](const std::string& id) { return sameIdentifier(id, entry); });
+}
+
+bool ExcludedApplications::leavesAlone(std::string_view bundleIdentifier) const {
+    return std::any_of(
+        bundleIdentifiers.begin(), bundleIdentifiers.end(), [&](const std::string& entry) {
+            if (isPrefix(entry)) {
+                return bundleIdentifier.size() > entry.size() &&
+                       sameIdentifier(bundleIdentifier.substr(0, entry.size()), entry);
+            }
+            return sameIdentifier(entry, bundleIdentifier);
+        });
 }
 
 bool ExcludedApplications::add(std::string_view bundleIdentifier) {

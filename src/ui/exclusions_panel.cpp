@@ -125,8 +125,14 @@ QWidget* ExclusionsPanel::makeRow(const std::string& bundleIdentifier) {
     layout->setSpacing(10);
     layout->addWidget(makeIcon(bundleIdentifier, row), 0, Qt::AlignVCenter);
 
-    const std::string name = state_.applicationName(bundleIdentifier);
-    if (name == bundleIdentifier) {
+    const std::string name = entryName(bundleIdentifier);
+    if (ExcludedApplications::isPrefix(bundleIdentifier)) {
+        // Not one application: what the identifiers it stands for begin with.
+        layout->addLayout(
+            WidgetStyle::headingOverCaption(
+                fromStd(name), fromStd(bundleIdentifier) + QStringLiteral("*"), 1, row),
+            1);
+    } else if (name == bundleIdentifier) {
         // The system knows no such application: its identifier alone.
         layout->addWidget(
             WidgetStyle::label(fromStd(name), TextStyle::subheadline, QFont::DemiBold, row), 1);
@@ -143,6 +149,17 @@ QWidget* ExclusionsPanel::makeRow(const std::string& bundleIdentifier) {
             [this, bundleIdentifier] { state_.removeExcludedApplication(bundleIdentifier); });
     layout->addWidget(remove, 0, Qt::AlignVCenter);
     return row;
+}
+
+std::string ExclusionsPanel::entryName(const std::string& entry) const {
+    if (!ExcludedApplications::isPrefix(entry)) {
+        return state_.applicationName(entry);
+    }
+    const auto* suggestion = ExcludedApplications::suggestionFor(entry);
+    if (suggestion && !suggestion->product.empty()) {
+        return withName(Texts::exclusionsWindowsOf, std::string(suggestion->product)).toStdString();
+    }
+    return withName(Texts::exclusionsPrefix, entry).toStdString();
 }
 
 QWidget* ExclusionsPanel::makeIcon(const std::string& bundleIdentifier, QWidget* parent) {
@@ -175,7 +192,7 @@ void ExclusionsPanel::updateButtons() {
     if (previous) {
         const std::string name = state_.applicationName(*previous);
         addPrevious_->setText(WidgetStyle::display(withName(Texts::exclusionsAdd, name)));
-        addPrevious_->setEnabled(!state_.excludedApplications().contains(*previous));
+        addPrevious_->setEnabled(!state_.excludedApplications().leavesAlone(*previous));
         addPrevious_->setToolTip({});
     } else {
         addPrevious_->setText(Theme::qt(Texts::exclusionsAddUnknown));

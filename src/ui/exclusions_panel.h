@@ -35,6 +35,8 @@ class ExclusionsPanel : public QWidget {
   private:
     void rebuildRows();
     QWidget* makeRow(const std::string& bundleIdentifier);
+    // An application's name as the system shows it; a prefix's, what its windows are.
+    std::string entryName(const std::string& entry) const;
     // The system's icon, or an outline of an application when it has none.
     QWidget* makeIcon(const std::string& bundleIdentifier, QWidget* parent);
     void updateButtons();

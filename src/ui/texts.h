@@ -68,6 +68,10 @@ inline constexpr std::string_view exclusionsAddUnknownHint =
 inline constexpr std::string_view exclusionsRestore = "Вернуть предложенные";
 inline constexpr std::string_view exclusionsRestoreNothing =
     "Предложенные приложения уже в списке или не установлены.";
+// A virtual machine's windows of Windows applications; %1: the machine ("Parallels").
+inline constexpr std::string_view exclusionsWindowsOf = "Окна приложений Windows из %1";
+// Any other prefix; %1: the prefix.
+inline constexpr std::string_view exclusionsPrefix = "Приложения «%1…»";
 inline constexpr std::string_view exclusionsRemove = "Убрать";
 // %1: the application's name.
 inline constexpr std::string_view exclusionsRemoveName = "Убрать «%1» из списка";

@@ -20,6 +20,8 @@ TEST(ExcludedApplications, DecodesWhatReadsAndLeavesOutTheRest) {
              "com.vmware.fusion"])",
          {"com.utmapp.UTM", "com.vmware.fusion"}},
         {R"(["\u00e9t\u00e9.app"])", {}},
+        // A prefix is kept; a period at the end of less than two parts is not one.
+        {R"(["com.parallels.winapp.", "com.", "."])", {"com.parallels.winapp."}},
     };
     for (const Case& c : cases) {
         const auto decoded = ExcludedApplications::decode(c.stored);
@@ -49,10 +51,48 @@ TEST(ExcludedApplications, AddsAndRemovesIgnoringCase) {
     EXPECT_EQ(list.encoded(), R"(["com.vmware.fusion"])");
 }
 
-TEST(ExcludedApplications, SuggestionsAreIdentifiers) {
+// A virtual machine's windows of Windows applications each have an identifier of their own,
+// which begins with the machine's prefix.
+TEST(ExcludedApplications, PrefixesLeaveAloneTheIdentifiersThatBeginWithThem) {
+    ExcludedApplications list;
+    ASSERT_TRUE(list.add("com.parallels.winapp."));
+    ASSERT_TRUE(list.add("com.utmapp.UTM"));
+    struct Case {
+        const char* bundleIdentifier;
+        bool leftAlone;
+    };
+    const Case cases[] = {
+        {"com.parallels.winapp.3f2a9c1e.b9dc48ef", true},
+        {"COM.Parallels.WinApp.notepad", true},
+        {"com.parallels.winapp.", false},  // the prefix alone names no window
+        {"com.parallels.winapp", false},
+        {"com.parallels.winappx.notepad", false},
+        {"com.parallels.desktop.console", false},
+        {"com.utmapp.UTM", true},
+        {"com.utmapp.UTM.helper", false},  // an identifier is no prefix
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(list.leavesAlone(c.bundleIdentifier), c.leftAlone) << c.bundleIdentifier;
+    }
+    EXPECT_FALSE(list.contains("com.parallels.winapp.3f2a9c1e.b9dc48ef"));
+
+    for (const char* notAPrefix : {"com.", ".", "..", ".com.parallels.", "com..winapp."}) {
+        EXPECT_FALSE(list.add(notAPrefix)) << notAPrefix;
+    }
+}
+
+TEST(ExcludedApplications, SuggestionsAreIdentifiersOrPrefixesOfInstalledMachines) {
     for (const auto& suggestion : ExcludedApplications::suggestions) {
-        EXPECT_TRUE(ExcludedApplications::isBundleIdentifier(suggestion.bundleIdentifier))
-            << suggestion.bundleIdentifier;
+        SCOPED_TRACE(suggestion.bundleIdentifier);
+        EXPECT_TRUE(ExcludedApplications::isBundleIdentifier(suggestion.bundleIdentifier));
+        // A prefix is suggested with its machine, which is a suggestion of its own, and its
+        // windows are named after it.
+        const bool prefix = ExcludedApplications::isPrefix(suggestion.bundleIdentifier);
+        EXPECT_EQ(prefix, !suggestion.installedWith.empty());
+        EXPECT_EQ(prefix, !suggestion.product.empty());
+        const auto* machine = ExcludedApplications::suggestionFor(suggestion.installedAs());
+        ASSERT_NE(machine, nullptr);
+        EXPECT_FALSE(ExcludedApplications::isPrefix(machine->bundleIdentifier));
     }
 }
 

@@ -517,7 +517,16 @@ void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {
         }
         return names;
     };
-    QCOMPARE(rows(), QStringList{QStringLiteral("com.parallels.desktop.console")});
+    // With Parallels, the windows it shows Windows applications in, by their prefix.
+    const QString parallels = QStringLiteral("com.parallels.desktop.console");
+    const QString coherence = QStringLiteral("com.parallels.winapp.");
+    QCOMPARE(rows(), (QStringList{parallels, coherence}));
+    QStringList coherenceTexts;
+    for (QLabel* label : child(view, "exclusion:com.parallels.winapp.")->findChildren<QLabel*>()) {
+        coherenceTexts << label->text();
+    }
+    QVERIFY(coherenceTexts.contains(QStringLiteral("Окна приложений Windows из Parallels")));
+    QVERIFY(coherenceTexts.contains(QStringLiteral("com.parallels.winapp.*")));
     QVERIFY(!restore->isEnabled());
 
     // Safari was in front before Varnel's window: it is what "add" offers.
@@ -527,21 +536,27 @@ void ContentViewTest::applicationsLeftAloneAreListedAndEdited() {
     QCOMPARE(add->text(), QStringLiteral("Добавить «Safari»"));
     add->click();
     f.settle();
-    QCOMPARE(rows(), (QStringList{QStringLiteral("com.parallels.desktop.console"),
-                                  QStringLiteral("com.apple.Safari")}));
+    const QString safari = QStringLiteral("com.apple.Safari");
+    QCOMPARE(rows(), (QStringList{parallels, coherence, safari}));
     QVERIFY(!add->isEnabled());  // already on the list
+
+    // A Windows application's window of Parallels, in front before Varnel: already left alone.
+    f.mac.workspace.activate("com.parallels.winapp.3f2a9c1e.b9dc48ef");
+    f.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
+    f.settle();
+    QVERIFY(!add->isEnabled());
 
     child<PushButton>(*child(view, "exclusion:com.parallels.desktop.console"), "removeExclusion")
         ->click();
     f.settle();
-    QCOMPARE(rows(), QStringList{QStringLiteral("com.apple.Safari")});
+    QCOMPARE(rows(), (QStringList{coherence, safari}));
     QVERIFY(restore->isEnabled());  // Parallels is installed and no longer listed
     restore->click();
     f.settle();
-    QCOMPARE(rows(), (QStringList{QStringLiteral("com.apple.Safari"),
-                                  QStringLiteral("com.parallels.desktop.console")}));
-    f.state->removeExcludedApplication("com.apple.Safari");
-    f.state->removeExcludedApplication("com.parallels.desktop.console");
+    QCOMPARE(rows(), (QStringList{coherence, safari, parallels}));
+    for (const QString& entry : rows()) {
+        f.state->removeExcludedApplication(entry.toStdString());
+    }
     f.settle();
     QVERIFY(child(view, "exclusionsEmpty")->isVisible());
 }
