@@ -48,9 +48,7 @@ bool KeyboardEngine::start() {
     }
     removeTap();  // one retired inside its callback whose removal has not run yet
     reportState(EngineState::starting());
-    TapRef tap = platform_.createTap(TapLocation::session, TapPlacement::headInsert,
-                                     TapOptions::activeFilter, wantedEventMask(),
-                                     &KeyboardEngine::callback, this);
+    TapRef tap = createTap(wantedEventMask());
     if (tap == nullptr) {
         reportState(EngineState::failed(std::string(tapRefusedMessage)));
         return false;
@@ -79,6 +77,18 @@ bool KeyboardEngine::start() {
     publishDiagnostic();
     reportState(EngineState::running());
     return true;
+}
+
+TapRef KeyboardEngine::createTap(std::uint64_t eventMask) {
+    // Without Accessibility the system clears the key events from a tap's mask and refuses
+    // only a tap left with nothing: one that also asks for modifier changes or mouse buttons
+    // would be made, and remap no key.
+    if (!platform_.isProcessTrusted()) {
+        return nullptr;
+    }
+    return platform_.createTap(TapLocation::session, TapPlacement::headInsert,
+                               TapOptions::activeFilter, eventMask, &KeyboardEngine::callback,
+                               this);
 }
 
 void KeyboardEngine::stop() {

@@ -105,6 +105,9 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     EventRef passWhilePaused(EventRef event);
     // The event types the tap is to see with the current options.
     std::uint64_t wantedEventMask() const;
+    // A tap for these event types; null when the system refuses it, or when the process is not
+    // trusted (the system would make a tap that sees no key).
+    TapRef createTap(std::uint64_t eventMask);
     EventRef processTapDisabled(std::uint32_t type, EventRef event);
     EventRef processKeyDown(EventRef event, std::uint16_t keyCode, std::uint64_t physicalFlags,
                             bool languageToggleJustMade);

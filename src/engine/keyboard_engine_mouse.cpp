@@ -33,9 +33,7 @@ void KeyboardEngine::refreshEventMask() {
     if (!enabled_ || eventTap_ == nullptr || tapRetired_ || tapEventMask_ == wanted) {
         return;
     }
-    TapRef tap =
-        platform_.createTap(TapLocation::session, TapPlacement::headInsert,
-                            TapOptions::activeFilter, wanted, &KeyboardEngine::callback, this);
+    TapRef tap = createTap(wanted);
     RunLoopSourceRef source = tap != nullptr ? platform_.createRunLoopSource(tap) : nullptr;
     if (source == nullptr) {
         if (tap != nullptr) {

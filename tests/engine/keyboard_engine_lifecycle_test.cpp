@@ -82,6 +82,27 @@ TEST_F(EngineLifecycle, FailedStartLeavesNothingInstalled) {
     }
 }
 
+// Without Accessibility the system would clear the key events from the tap's mask and make
+// it all the same (it refuses only an empty mask): with modifier changes and, under Ctrl +
+// click, mouse buttons in the mask, the tap would seem installed and remap nothing. The start
+// is refused as for a tap the system refuses.
+TEST_F(EngineLifecycle, AnUntrustedStartIsRefusedWhateverTheMask) {
+    events.processTrusted = [] { return false; };
+    for (bool controlClick : {false, true}) {
+        SCOPED_TRACE(controlClick);
+        engine->options.windowsControlClick = controlClick;
+        clear();
+        EXPECT_FALSE(engine->start());
+        settle();
+        EXPECT_EQ(reports, (Lines{"state starting",
+                                  "state failed macOS не разрешила создать перехват клавиатуры. "
+                                  "Проверьте Accessibility и Input Monitoring."}));
+        EXPECT_EQ(events.liveTapCount(), 0u);
+    }
+    events.processTrusted = nullptr;
+    EXPECT_TRUE(engine->start());
+}
+
 TEST_F(EngineLifecycle, DestructionReportsStoppedAndDeliversNothingLater) {
     startEngine();
     keyboard.press(Key::leftAlt);

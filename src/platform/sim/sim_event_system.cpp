@@ -46,6 +46,15 @@ TapRef SimEventSystem::createTap(TapLocation, TapPlacement, TapOptions, std::uin
     if (tapAllowed && !tapAllowed()) {
         return nullptr;
     }
+    // Without Accessibility the system clears the key events the process may not see from the
+    // mask, and refuses the tap only when nothing is left: one that also asks for modifier
+    // changes or mouse buttons is made, and never sees a key.
+    if (!isProcessTrusted()) {
+        eventMask &= ~(1ull << EventType::keyDown | 1ull << EventType::keyUp);
+        if (eventMask == 0) {
+            return nullptr;
+        }
+    }
     collectReleasedTaps();
     // Head placement: before every tap already there.
     taps_.insert(taps_.begin(), std::make_unique<Tap>(Tap{callback, userInfo, eventMask}));

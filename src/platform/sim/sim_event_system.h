@@ -39,7 +39,8 @@ struct ReceivedEvent {
 // It is as unkind as a Mac where that matters:
 // - a tap disabled by the system hears of it only when the main thread is free again; keys
 //   typed in between reach the application untouched;
-// - while the process is not trusted (Accessibility), an active tap stalls at the first
+// - while the process is not trusted (Accessibility), a new tap's mask loses the key downs and
+//   ups, and the tap is refused only when nothing is left; an active tap stalls at the first
 //   event that reaches it and is disabled for timeout; the event goes on unchanged;
 // - a keyboard event made for a modifier key is a flags-changed event;
 // - while secure input is on, key downs and ups pass every tap unseen (modifier changes are
@@ -101,9 +102,9 @@ class SimEventSystem : public EventPlatform {
     std::function<bool()> processTrusted;
     // Whether some process has secure keyboard input on; absent means off.
     std::function<bool()> secureInput;
-    // Failures on demand: a tap is refused while this answers false (as without the
-    // permissions); run-loop sources, event sources and keyboard events fail while their
-    // flag is set.
+    // Failures on demand: a tap is refused while this answers false (as without Input
+    // Monitoring); run-loop sources, event sources and keyboard events fail while their flag
+    // is set.
     std::function<bool()> tapAllowed;
     bool failRunLoopSourceCreation = false;
     bool failEventSourceCreation = false;

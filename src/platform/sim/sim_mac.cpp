@@ -10,7 +10,7 @@ SimMac::SimMac() {
     inputSources.add("com.apple.keylayout.US", "U.S.");
     inputSources.add("com.apple.keylayout.Russian", "Russian");
     inputSources.makeCurrent("com.apple.keylayout.ABC");
-    events.tapAllowed = [this] { return permissions.allGranted(); };
+    events.tapAllowed = [this] { return permissions.inputMonitoring; };
     events.processTrusted = [this] { return permissions.accessibility; };
     events.secureInput = [this] { return secureInput.enabled; };
 }

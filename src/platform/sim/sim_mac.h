@@ -24,9 +24,9 @@ namespace varnel {
 // Russian – PC, U.S. and Russian installed on an ANSI keyboard; Varnel in /Applications, its
 // login item not registered; empty defaults; the clock at 0; TextEdit frontmost with a text
 // field focused, with Safari, Terminal, Finder, VS Code and Varnel installed (no remote desktop
-// or virtual machine); secure input off; macOS 15. Creating a tap fails while either
-// permission is denied, and a running tap stalls and is disabled for timeout while
-// Accessibility is.
+// or virtual machine); secure input off; macOS 15. Creating a tap fails while Input Monitoring
+// is denied; while Accessibility is, a new tap sees no key (and is refused when it asks for
+// nothing else), and a running tap stalls and is disabled for timeout.
 class SimMac {
   public:
     SimMac();

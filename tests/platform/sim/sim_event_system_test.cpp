@@ -120,6 +120,23 @@ TEST_F(SimEventSystemTest, AnUntrustedProcesssTapStallsAtEveryReEnable) {
     EXPECT_EQ(log, (std::vector<std::string>{"tap 11:7"}));
 }
 
+// Without Accessibility the system takes the key downs and ups out of a new tap's mask, and
+// refuses the tap only when nothing is left: one that also asks for modifier changes is made.
+TEST_F(SimEventSystemTest, AnUntrustedProcessGetsATapThatSeesNoKey) {
+    bool trusted = false;
+    events.processTrusted = [&] { return trusted; };
+    const std::uint64_t keys = 1ull << EventType::keyDown | 1ull << EventType::keyUp;
+    EXPECT_EQ(events.createTap(TapLocation::session, TapPlacement::headInsert,
+                               TapOptions::activeFilter, keys, &RecordingTap::callback, nullptr),
+              nullptr);
+    RecordingTap tap{&events, &log, "tap"};
+    ASSERT_NE(tap.install(), nullptr);
+    trusted = true;  // granted later: the tap keeps the mask it was made with
+    inject(EventType::keyUp, 7);
+    inject(EventType::flagsChanged, 56);
+    EXPECT_EQ(log, (std::vector<std::string>{"app 11:7", "tap 12:56", "app 12:56"}));
+}
+
 TEST_F(SimEventSystemTest, ModifierKeysMakeFlagsChangedEvents) {
     for (std::uint16_t key : {0, 53, 54, 59, 63, 64}) {
         for (bool down : {true, false}) {
