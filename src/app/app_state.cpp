@@ -61,7 +61,6 @@ void AppState::initialise() {
     refreshPermissions();
     updateInputSourceDescription();
     publish(launchAtLogin_, launchAtLoginManager_.isEnabled());
-    publish(keyboardType_, platform_.inputSources.keyboardType());
     observeSystem();
 
     if (platform_.settings.boolValue(modeEnabledKey)) {
@@ -149,9 +148,6 @@ void AppState::optionsChanged(bool layoutsWereSynced) {
             platform_.inputSources.selectWindowsLanguage(typingLanguage_);
         }
         updateInputSourceDescription();
-    }
-    if (isModeEnabled_) {
-        readSystemState();  // the ISO switch takes effect at once
     }
 }
 

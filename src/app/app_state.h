@@ -21,7 +21,6 @@
 #include "model/engine_state.h"
 #include "model/excluded_applications.h"
 #include "model/keyboard_options.h"
-#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 #include "services/input_source_manager.h"
 #include "services/launch_at_login_manager.h"
@@ -83,7 +82,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // While the mode is on the permissions are re-read this often, so that one taken away
     // is noticed without a click.
     static constexpr double permissionPollSeconds = 2.0;
-    // While the mode is on, secure input and the keyboard type are read this often.
+    // While the mode is on, secure input is read this often.
     static constexpr double systemPollSeconds = 1.0;
 
     // Creates the controller and runs its start-up: settings loaded, engine bound,
@@ -121,7 +120,6 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool showsSecureInputNotice() const {
         return isPausedBySecureInput() && options_.secureInputNotice;
     }
-    KeyboardType keyboardType() const { return keyboardType_; }
     // The profile of the application in front, as in force (standard when its switch is off),
     // and, while the mode is on and the profile depends on it, the kind of element with the
     // keyboard focus there (unknown otherwise).
@@ -200,7 +198,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void handleLanguageToggle(WindowsTypingLanguage language);
     void handlePermissionLost();
     void handleWake();
-    // Applications left alone, secure input and the keyboard type (app_state_pause.cpp).
+    // Applications left alone and secure input (app_state_pause.cpp).
     void loadExcludedApplications(bool freshInstall);
     // Start at login (app_state_login.cpp).
     void loadLaunchAtLoginRecord(bool freshInstall);
@@ -213,7 +211,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void applicationActivated(const Workspace::Application& application);
     // Whether the input source is to be left alone now; if so, it is selected later.
     bool inputSourceWaits();
-    // Reads secure input and the keyboard type and hands the engine what follows from them.
+    // Reads secure input and hands the engine what follows from it.
     void readSystemState();
     void updateEnginePause();
     // The application in front and its focus, handed to the engine (app_state_profile.cpp).
@@ -248,7 +246,6 @@ class AppState : public std::enable_shared_from_this<AppState> {
     std::string frontmostName_;
     std::optional<std::string> previousApplication_;
     bool secureInputEnabled_ = false;
-    KeyboardType keyboardType_ = KeyboardType::ansi;
     ApplicationKind applicationProfile_;
     KeyboardFocus::Kind focusKind_ = KeyboardFocus::Kind::unknown;
 

@@ -1,6 +1,5 @@
 // What makes the remapping pause while the mode is on (an application left alone in front,
-// secure input) and the keyboard type the built-in layouts need: read from the system on the
-// main queue and handed to the engine as values.
+// secure input): read from the system on the main queue and handed to the engine as values.
 
 #include "app/app_state.h"
 #include "mapping/application_profiles.h"

@@ -63,9 +63,10 @@ class LastAction {
 
     // The text the diagnostics show, written over `out`. A key passed, the commonest, is
     // written here, inline where the delivery renders.
-    void write(DiagnosticSnapshot::ActionText& out, DescriptionCache& descriptions) const {
+    void write(DiagnosticSnapshot::ActionText& out, DescriptionCache& descriptions,
+               KeyboardType keyboard) const {
         if (kind_ == Kind::passed) {
-            out.assign(descriptions.physical(keyCode_, flags_));
+            out.assign(descriptions.physical(keyCode_, flags_, keyboard));
             return;
         }
         writeOther(out);
@@ -113,10 +114,11 @@ struct PhysicalKey {
         keyCode = code;
         flags = physicalFlags;
     }
-    // The text the diagnostics show, written over `out`.
-    void write(DiagnosticSnapshot::KeyText& out, DescriptionCache& descriptions) const {
+    // The text the diagnostics show, written over `out`: the key named as on `keyboard`.
+    void write(DiagnosticSnapshot::KeyText& out, DescriptionCache& descriptions,
+               KeyboardType keyboard) const {
         if (seen) {
-            out.assign(descriptions.physical(keyCode, flags));
+            out.assign(descriptions.physical(keyCode, flags, keyboard));
         } else {
             out.assign(LastAction::nothingYet);
         }
@@ -133,19 +135,26 @@ struct DiagnosticFacts {
     std::int64_t processedEvents = 0;
     std::int64_t blockedEvents = 0;
     WindowsTypingLanguage typingLanguage = WindowsTypingLanguage::english;
+    // Of the last key whose keyboard was read (every key the built-in layouts may type).
+    std::optional<KeyboardType> keyboardType;
 
     // Brings `snapshot`, whose texts show the key and action of `shown`, up to these facts;
     // a text whose facts did not change is left as it is. `shown` follows.
     [[gnu::always_inline]] void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown,
                                        DescriptionCache& descriptions) const {
-        if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
-            lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions);
+        // Another keyboard may name the same key code otherwise.
+        const bool keyboardChanged = keyboardType != shown.keyboardType;
+        const KeyboardType keyboard = keyboardType.value_or(KeyboardType::ansi);
+        if (keyboardChanged || !(lastPhysicalKey == shown.lastPhysicalKey)) {
+            lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions, keyboard);
             shown.lastPhysicalKey = lastPhysicalKey;
         }
-        if (!(lastAction == shown.lastAction)) {
-            lastAction.write(snapshot.lastTransformedAction, descriptions);
+        if (keyboardChanged || !(lastAction == shown.lastAction)) {
+            lastAction.write(snapshot.lastTransformedAction, descriptions, keyboard);
             shown.lastAction = lastAction;
         }
+        shown.keyboardType = keyboardType;
+        snapshot.keyboardType = keyboardType;
         snapshot.eventTapActive = eventTapActive;
         snapshot.processedEvents = processedEvents;
         snapshot.blockedEvents = blockedEvents;

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "model/keyboard_type.h"
+
 namespace varnel {
 
 // Opaque handles of the platform's objects. On a Mac they are the CoreGraphics and
@@ -38,6 +40,8 @@ inline constexpr std::uint32_t otherMouseDragged = 27;
 enum class EventField : std::uint32_t {
     keyboardEventAutorepeat = 8,
     keyboardEventKeycode = 9,
+    // The keyboard type of the device the key came from (see keyboardLayoutType()).
+    keyboardEventKeyboardType = 10,
     eventSourceUserData = 42,
 };
 
@@ -108,6 +112,10 @@ class EventPlatform {
     // user data survives posting and comes back unchanged through the tap.
     virtual std::int64_t integerField(EventRef event, EventField field) = 0;
     virtual void setIntegerField(EventRef event, EventField field, std::int64_t value) = 0;
+    // The physical layout of a keyboard type, as key events carry it in
+    // EventField::keyboardEventKeyboardType: anything the system does not call ISO or JIS is
+    // ANSI. The answer for a type never changes; the caller keeps it.
+    virtual KeyboardType keyboardLayoutType(std::int64_t keyboardType) = 0;
     // The flags the receiving application sees are those set last.
     virtual std::uint64_t flags(EventRef event) = 0;
     virtual void setFlags(EventRef event, std::uint64_t flags) = 0;

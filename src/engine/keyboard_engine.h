@@ -11,12 +11,12 @@
 #include "engine/diagnostic_mailbox.h"
 #include "engine/event_emitter.h"
 #include "engine/event_platform.h"
+#include "engine/keyboard_layouts.h"
 #include "engine/main_queue.h"
 #include "mapping/key_context.h"
 #include "model/diagnostic_snapshot.h"
 #include "model/engine_state.h"
 #include "model/keyboard_options.h"
-#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
@@ -80,8 +80,6 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // Control and Command keys held are handed over at each change, as at a start and a stop.
     void setPaused(bool paused);
     bool isPaused() const { return paused_; }
-    // The keyboard in use: on ISO the built-in layouts look two keys up at their ANSI places.
-    void setKeyboardType(KeyboardType type) { keyboardType_ = type; }
     // Set by the owner whenever the application in front, its focus or the system changes
     // (keyboard_engine_context.cpp): the next key is decided in it. Files cut in Finder are
     // forgotten when the application changes; a key held across the change goes on as it
@@ -197,10 +195,12 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
         decidedKeyTypes_ =
             enabled_ && !paused_ ? EventType::flagsChanged - EventType::keyDown + 1 : 0;
     }
-    KeyboardType keyboardType_ = KeyboardType::ansi;
     KeyContext keyContext_;
     // A Windows key is down and nothing else was pressed since: its release is a tap.
     bool windowsKeyAlone_ = false;
+    // The layout of the keyboard each typed key came from: on ISO the built-in layouts look two
+    // keys up at their ANSI places (while options.isoKeyboardLayout is on).
+    KeyboardLayouts keyboardLayouts_;
     std::uint64_t tapEventMask_ = 0;  // of the tap installed
     bool tapRetired_ = false;         // disabled inside its callback, removal queued
     // What the engine last saw and did, as facts; put into words on the main queue.

@@ -141,9 +141,14 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
         endAltTab(physicalFlags);
     }
     if (options.fullWindowsTyping) {
+        // Read here, for the keys the layouts may type: each key carries the type of the
+        // keyboard it came from (a MacBook's ISO one, an external ANSI one, in turns).
+        const KeyboardType keyboard = keyboardLayouts_.of(platform_, event);
+        diagnostic_.keyboardType = keyboard;
         if (auto text = WindowsMapping::printableText(
-                WindowsMapping::ansiPositionKeyCode(keyCode, keyboardType_), physicalFlags,
-                typingLanguage_)) {
+                WindowsMapping::ansiPositionKeyCode(
+                    keyCode, options.isoKeyboardLayout ? keyboard : KeyboardType::ansi),
+                physicalFlags, typingLanguage_)) {
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);
             diagnostic_.lastAction.setTyped(*text);

@@ -2,7 +2,10 @@
 
 #include <cstdint>
 
+#include <optional>
+
 #include "model/inline_text.h"
+#include "model/keyboard_type.h"
 #include "model/windows_typing_language.h"
 
 namespace varnel {
@@ -20,6 +23,8 @@ struct DiagnosticSnapshot {
     std::int64_t processedEvents = 0;
     std::int64_t blockedEvents = 0;
     WindowsTypingLanguage typingLanguage = WindowsTypingLanguage::english;
+    // The type of the keyboard the last key typed came from; none before the first.
+    std::optional<KeyboardType> keyboardType;
 
     friend bool operator==(const DiagnosticSnapshot&, const DiagnosticSnapshot&) = default;
 };

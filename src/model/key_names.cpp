@@ -73,6 +73,15 @@ struct Slot {
     constexpr std::string_view view() const { return {text.data(), length}; }
 };
 
+// On ISO keyboards the key left of 1 and the extra key left of Z report each other's codes
+// (10 and 50): the names of those two there.
+constexpr std::uint16_t isoSection = 10, grave = 50;
+constexpr NamedKey isoKeys[] = {{isoSection, "`"}, {grave, "\\ (ISO)"}};
+
+constexpr bool namedOnIso(std::uint16_t keyCode, KeyboardType keyboard) {
+    return keyboard == KeyboardType::iso && (keyCode == isoSection || keyCode == grave);
+}
+
 // The names in slots: the longest, "Print Screen / F13", takes 18 bytes.
 constexpr std::array<Slot<24>, 127> nameSlots = [] {
     std::array<Slot<24>, 127> slots{};
@@ -81,6 +90,22 @@ constexpr std::array<Slot<24>, 127> nameSlots = [] {
     }
     return slots;
 }();
+constexpr std::array<Slot<24>, 2> isoSlots = [] {
+    std::array<Slot<24>, 2> slots{};
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        slots[i].append(isoKeys[i].name);
+    }
+    return slots;
+}();
+
+// The slot of a key's name; an empty one for a key without a name.
+const Slot<24>& nameSlot(std::uint16_t keyCode, KeyboardType keyboard) {
+    static constexpr Slot<24> none{};
+    if (namedOnIso(keyCode, keyboard)) [[unlikely]] {
+        return isoSlots[keyCode == isoSection ? 0 : 1];
+    }
+    return keyCode < nameSlots.size() ? nameSlots[keyCode] : none;
+}
 
 // The words of every combination of the four modifiers, each followed by " + ", built once
 // at compile time. The longest, all four, takes 31 bytes.
@@ -104,8 +129,8 @@ constexpr std::size_t modifierCombination(std::uint64_t flags) {
     return static_cast<std::size_t>((flags >> 18 & 3) | (flags >> 15 & 4) | (flags >> 17 & 8));
 }
 
-void appendName(std::string& out, std::uint16_t keyCode) {
-    if (std::string_view known = tableName(keyCode); !known.empty()) {
+void appendName(std::string& out, std::uint16_t keyCode, KeyboardType keyboard) {
+    if (std::string_view known = tableName(keyCode, keyboard); !known.empty()) {
         out.append(known);
         return;
     }
@@ -116,13 +141,16 @@ void appendName(std::string& out, std::uint16_t keyCode) {
 
 }  // namespace
 
-std::string_view tableName(std::uint16_t keyCode) {
+std::string_view tableName(std::uint16_t keyCode, KeyboardType keyboard) {
+    if (namedOnIso(keyCode, keyboard)) {
+        return isoKeys[keyCode == isoSection ? 0 : 1].name;
+    }
     return keyCode < names.size() ? names[keyCode] : std::string_view{};
 }
 
-void writeName(std::string& out, std::uint16_t keyCode) {
+void writeName(std::string& out, std::uint16_t keyCode, KeyboardType keyboard) {
     out.clear();
-    appendName(out, keyCode);
+    appendName(out, keyCode, keyboard);
 }
 
 void writeModifiersDescription(std::string& out, std::uint64_t flags) {
@@ -134,14 +162,15 @@ void writeModifiersDescription(std::string& out, std::uint64_t flags) {
 // whole, slot by slot, straight into the string. Copies of a fixed size take no branch on a
 // length that changes from key to key, and nothing is read back from a buffer just written
 // (a wide read across narrower fresh stores waits for them).
-void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags) {
+void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint64_t flags,
+                              KeyboardType keyboard) {
     const Slot<32>& prefix = modifierPrefixes[modifierCombination(flags)];
     constexpr std::size_t room = sizeof(Slot<32>::text) + sizeof(Slot<24>::text);
     static_assert(room == descriptionRoom);
     // A string that has room for both slots (the diagnostics' own, after their first text)
     // takes them whole; a smaller one is not made to grow for it.
-    if (keyCode < nameSlots.size() && nameSlots[keyCode].length != 0 && out.capacity() >= room) {
-        const Slot<24>& name = nameSlots[keyCode];
+    if (const Slot<24>& name = nameSlot(keyCode, keyboard);
+        name.length != 0 && out.capacity() >= room) {
         static constexpr char blank[room] = {};
         out.assign(blank, room);  // the whole room, in one copy of a fixed size
         char* text = out.data();
@@ -151,12 +180,12 @@ void writePhysicalDescription(std::string& out, std::uint16_t keyCode, std::uint
         return;
     }
     out.assign(prefix.view());
-    appendName(out, keyCode);
+    appendName(out, keyCode, keyboard);
 }
 
-std::string name(std::uint16_t keyCode) {
+std::string name(std::uint16_t keyCode, KeyboardType keyboard) {
     std::string out;
-    writeName(out, keyCode);
+    writeName(out, keyCode, keyboard);
     return out;
 }
 
@@ -166,9 +195,9 @@ std::string modifiersDescription(std::uint64_t flags) {
     return out;
 }
 
-std::string physicalDescription(std::uint16_t keyCode, std::uint64_t flags) {
+std::string physicalDescription(std::uint16_t keyCode, std::uint64_t flags, KeyboardType keyboard) {
     std::string out;
-    writePhysicalDescription(out, keyCode, flags);
+    writePhysicalDescription(out, keyCode, flags, keyboard);
     return out;
 }
 

@@ -54,8 +54,6 @@ class InputSourceManager {
     std::string currentDisplayName() const;
     // Russian when the current source is a Russian one, else English.
     WindowsTypingLanguage detectedTypingLanguage() const;
-    // The physical layout of the keyboard in use (ANSI, ISO or JIS).
-    KeyboardType keyboardType() const { return api_.physicalKeyboardType(); }
 
     // An English source the user had before, preferred over the fixed list when set.
     // Nothing records one yet.

@@ -88,11 +88,16 @@ void DiagnosticsPanel::refresh() {
     profile_->setText(profile);
     language_->setText(Theme::qt(state_.typingLanguage().displayName()));
     inputSource_->setText(QString::fromStdString(state_.currentInputSource()));
-    switch (state_.keyboardType()) {
-        case KeyboardType::ansi: keyboard_->setText(QStringLiteral("ANSI")); break;
-        case KeyboardType::iso: keyboard_->setText(QStringLiteral("ISO")); break;
-        case KeyboardType::jis: keyboard_->setText(QStringLiteral("JIS")); break;
+    // The keyboard the last key typed came from: a Mac may have two.
+    QString keyboard = QStringLiteral("—");
+    if (d.keyboardType) {
+        switch (*d.keyboardType) {
+            case KeyboardType::ansi: keyboard = QStringLiteral("ANSI"); break;
+            case KeyboardType::iso: keyboard = QStringLiteral("ISO"); break;
+            case KeyboardType::jis: keyboard = QStringLiteral("JIS"); break;
+        }
     }
+    keyboard_->setText(keyboard);
     lastKey_->setText(Theme::qt(d.lastPhysicalKey));
     result_->setText(Theme::qt(d.lastTransformedAction));
     processed_->setText(QString::number(d.processedEvents));

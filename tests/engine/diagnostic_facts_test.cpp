@@ -26,7 +26,7 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
                 DescriptionCache descriptions;
                 action.setTyped(*text);
                 DiagnosticSnapshot::ActionText shown;
-                action.write(shown, descriptions);
+                action.write(shown, descriptions, KeyboardType::ansi);
                 EXPECT_EQ(shown, "Windows-текст: " + std::string(*text)) << code;
             }
         }
@@ -99,32 +99,36 @@ TEST(DiagnosticFacts, ALongerTypedTextKeepsWholeCharacters) {
         DescriptionCache descriptions;
         action.setTyped(c.typed);
         DiagnosticSnapshot::ActionText shown;
-        action.write(shown, descriptions);
+        action.write(shown, descriptions, KeyboardType::ansi);
         EXPECT_EQ(shown, c.shown) << c.typed;
     }
 }
 
 // The cache answers what KeyNames writes, for every key code a keyboard sends (and some it
-// does not) under every combination of the four modifiers, also once other keys have taken
-// its slots; the bits beside the four (device bits, Fn) do not change the answer.
+// does not) under every combination of the four modifiers, on each kind of keyboard, also
+// once other keys have taken its slots; the bits beside the four (device bits, Fn) do not
+// change the answer.
 TEST(DescriptionCache, AnswersWhatKeyNamesWrites) {
     DescriptionCache cache;
     const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
     for (int round = 0; round < 2; ++round) {
-        for (std::uint32_t code = 0; code < 140; code += code < 130 ? 1 : 9) {
-            for (std::uint32_t combination = 0; combination < 16; ++combination) {
-                std::uint64_t flags = round == 0 ? 0 : Flags::leftControl | Flags::secondaryFn;
-                for (int bit = 0; bit < 4; ++bit) {
-                    flags |= combination >> bit & 1u ? modifiers[bit] : 0;
+        for (KeyboardType keyboard : {KeyboardType::ansi, KeyboardType::iso, KeyboardType::jis}) {
+            for (std::uint32_t code = 0; code < 140; code += code < 130 ? 1 : 9) {
+                for (std::uint32_t combination = 0; combination < 16; ++combination) {
+                    std::uint64_t flags = round == 0 ? 0 : Flags::leftControl | Flags::secondaryFn;
+                    for (int bit = 0; bit < 4; ++bit) {
+                        flags |= combination >> bit & 1u ? modifiers[bit] : 0;
+                    }
+                    const auto keyCode = static_cast<std::uint16_t>(code);
+                    EXPECT_EQ(cache.physical(keyCode, flags, keyboard),
+                              KeyNames::physicalDescription(keyCode, flags, keyboard))
+                        << code << " " << combination << " " << static_cast<int>(keyboard);
                 }
-                const auto keyCode = static_cast<std::uint16_t>(code);
-                EXPECT_EQ(cache.physical(keyCode, flags),
-                          KeyNames::physicalDescription(keyCode, flags))
-                    << code << " " << combination;
             }
         }
     }
-    EXPECT_EQ(cache.physical(0xFFFF, Flags::control), "Ctrl + Клавиша (код 65535)");
+    EXPECT_EQ(cache.physical(0xFFFF, Flags::control, KeyboardType::ansi),
+              "Ctrl + Клавиша (код 65535)");
 }
 
 }  // namespace

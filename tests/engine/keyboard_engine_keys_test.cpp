@@ -126,6 +126,50 @@ TEST_F(EngineKeys, BuiltInTypingInBothLanguages) {
                      "down Grave [] \"Ё\"", "up Grave [] \"Ё\""}));
 }
 
+// Each key is typed as the keyboard it came from has it: on ISO the keys with codes 10 (left
+// of 1) and 50 (left of Z) are looked up at their ANSI places, unless the switch is off. A
+// MacBook's ISO keyboard and an external ANSI one may take turns from one key to the next.
+TEST_F(EngineKeys, EachKeyIsTypedAsItsOwnKeyboardHasIt) {
+    struct Case {
+        KeyboardType keyboard;
+        std::uint16_t key;
+        bool isoSwitch;
+        const char* down;  // what the application receives, the key named as on its keyboard
+    };
+    const Case cases[] = {
+        {KeyboardType::iso, 10, true, R"(down Grave [] "`")"},
+        {KeyboardType::iso, 50, true, R"(down IsoExtra [] "\\")"},
+        {KeyboardType::ansi, 50, true, R"(down Grave [] "`")"},
+        {KeyboardType::iso, 10, true, R"(down Grave [] "`")"},
+        {KeyboardType::jis, 50, true, R"(down Grave [] "`")"},
+        {KeyboardType::iso, 10, false, R"(down Grave [] "\\")"},
+        {KeyboardType::iso, Key::a, true, R"(down A [] "a")"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        engine->options.isoKeyboardLayout = c.isoSwitch;
+        keyboard.layout = c.keyboard;
+        clear();
+        keyboard.press(c.key);
+        keyboard.release(c.key);
+        ASSERT_EQ(received.size(), 2u);
+        EXPECT_EQ(received[0], c.down);
+        EXPECT_EQ(lastSnapshot().keyboardType, c.keyboard);
+    }
+    // The system is asked once for each keyboard type: the answer never changes.
+    EXPECT_EQ(events.layoutQueryCount(), 3u);
+    // A type beyond what a keyboard reports is asked about at each key, and not kept.
+    for (std::int64_t type : {std::int64_t{-1}, std::int64_t{1} << 20}) {
+        for (std::uint32_t direction : {EventType::keyDown, EventType::keyUp}) {
+            SimEvent event = makeEvent(direction, Key::a, 0);
+            event.keyboardType = type;
+            events.inject(event);
+            events.inject(event);
+        }
+    }
+    EXPECT_EQ(events.layoutQueryCount(), 7u);
+}
+
 TEST_F(EngineKeys, TypingSwitchedOffPassesLetters) {
     engine->options.fullWindowsTyping = false;
     keyboard.press(Key::a);

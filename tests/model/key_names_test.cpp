@@ -39,6 +39,35 @@ TEST(KeyNames, CodesWithoutEntryGetTheFallback) {
     EXPECT_EQ(named, 104);
 }
 
+// On ISO the key left of 1 reports code 10 and the extra key left of Z code 50: each is
+// named by what is printed on it there, and nothing else changes.
+TEST(KeyNames, KeysNamedAsOnTheirKeyboard) {
+    struct Case {
+        std::uint16_t code;
+        KeyboardType keyboard;
+        const char* name;
+    };
+    const Case cases[] = {
+        {10, KeyboardType::iso, "`"},
+        {50, KeyboardType::iso, "\\ (ISO)"},
+        {10, KeyboardType::ansi, "Клавиша (код 10)"},
+        {50, KeyboardType::ansi, "`"},
+        {50, KeyboardType::jis, "`"},
+        {42, KeyboardType::iso, "\\"},
+        {0, KeyboardType::iso, "A"},
+    };
+    std::string roomy;
+    roomy.reserve(KeyNames::descriptionRoom);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(KeyNames::name(c.code, c.keyboard), c.name);
+        const std::string shifted = std::string("Shift + ") + c.name;
+        EXPECT_EQ(KeyNames::physicalDescription(c.code, Flags::shift, c.keyboard), shifted);
+        KeyNames::writePhysicalDescription(roomy, c.code, Flags::shift, c.keyboard);
+        EXPECT_EQ(roomy, shifted);
+    }
+}
+
 TEST(KeyNames, ModifierWordsInFixedOrder) {
     using namespace Flags;
     EXPECT_EQ(KeyNames::modifiersDescription(command | shift | control), "Ctrl + Shift + Windows");

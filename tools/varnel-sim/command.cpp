@@ -319,6 +319,7 @@ Result keyCommand(Reader& reader, Verb verb) {
                 return error->message;
             }
             command.keys.push_back(std::get<std::uint16_t>(code));
+            command.keysByName.push_back(part.front() != '#');
             if (plus == std::string_view::npos) {
                 break;
             }
@@ -330,6 +331,7 @@ Result keyCommand(Reader& reader, Verb verb) {
             return error->message;
         }
         command.keys.push_back(std::get<std::uint16_t>(code));
+        command.keysByName.push_back(word->text.front() != '#');
     }
     if (verb == Verb::repeat) {
         const Word* count = reader.take();

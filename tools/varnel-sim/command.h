@@ -66,7 +66,11 @@ struct Command {
     explicit Command(Verb verb) : verb(verb) {}
 
     Verb verb;
-    std::vector<std::uint16_t> keys;  // press, release, tap, chord, repeat
+    // press, release, tap, chord, repeat: the keys' codes on an ANSI keyboard, and whether
+    // each was named (a name is the key printed so, whose code depends on the keyboard) or
+    // given as #N
+    std::vector<std::uint16_t> keys;
+    std::vector<bool> keysByName;
     // permission, source or bundle ID, defaults key, option, show, tapdisable kind, keyboard
     // type, mouse button
     std::string name;

@@ -28,6 +28,17 @@ std::string storedValue(const std::optional<MemorySettingsStore::Value>& value) 
     return std::get<bool>(*value) ? "true" : "false";
 }
 
+std::string keyboardName(std::optional<KeyboardType> keyboard) {
+    if (!keyboard) {
+        return "none";
+    }
+    switch (*keyboard) {
+        case KeyboardType::iso: return "iso";
+        case KeyboardType::jis: return "jis";
+        default: return "ansi";
+    }
+}
+
 }  // namespace
 
 Simulator::Simulator(std::function<void(const std::string&)> output) : output_(std::move(output)) {
@@ -127,9 +138,10 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
             mac_.workspace.systemVersion = static_cast<int>(command.number);
             break;
         case Verb::keyboardType:
-            mac_.inputSources.keyboardType = command.name == "iso"   ? KeyboardType::iso
-                                             : command.name == "jis" ? KeyboardType::jis
-                                                                     : KeyboardType::ansi;
+            mac_.keyboard.layout = command.name == "iso"   ? KeyboardType::iso
+                                   : command.name == "jis" ? KeyboardType::jis
+                                                           : KeyboardType::ansi;
+            mac_.inputSources.keyboardType = mac_.keyboard.layout;  // the one typed on last
             break;
         case Verb::applicationAdd:
             mac_.workspace.install(command.name, command.hasText ? command.text : command.name);
@@ -155,7 +167,16 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
 
 std::optional<std::string> Simulator::runKeys(const Command& command) {
     SimKeyboard& keyboard = mac_.keyboard;
-    const auto name = [](std::uint16_t key) { return SimKeyNames::canonicalName(key); };
+    const auto name = [&](std::uint16_t key) {
+        return SimKeyNames::canonicalName(key, keyboard.layout);
+    };
+    // A key named is the key printed so, whose code depends on the keyboard.
+    std::vector<std::uint16_t> keys = command.keys;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (command.keysByName[i]) {
+            keys[i] = SimKeyNames::codeOn(keyboard.layout, keys[i]);
+        }
+    }
     // Each physical event, and everything it caused, reaches the application before the
     // main queue runs.
     const auto press = [&](std::uint16_t key) {
@@ -166,7 +187,7 @@ std::optional<std::string> Simulator::runKeys(const Command& command) {
         keyboard.release(key);
         mac_.settle();
     };
-    const std::uint16_t first = command.keys.front();
+    const std::uint16_t first = keys.front();
     switch (command.verb) {
         case Verb::press:
         case Verb::tap:
@@ -197,20 +218,19 @@ std::optional<std::string> Simulator::runKeys(const Command& command) {
             }
             break;
         case Verb::chord:
-            for (std::size_t i = 0; i < command.keys.size(); ++i) {
-                const std::uint16_t key = command.keys[i];
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                const std::uint16_t key = keys[i];
                 if (keyboard.isDown(key)) {
                     return name(key) + " is already down";
                 }
-                if (std::find(command.keys.begin(), command.keys.begin() + i, key) !=
-                    command.keys.begin() + i) {
+                if (std::find(keys.begin(), keys.begin() + i, key) != keys.begin() + i) {
                     return "the chord names " + name(key) + " twice";
                 }
             }
-            for (std::uint16_t key : command.keys) {
+            for (std::uint16_t key : keys) {
                 press(key);
             }
-            for (auto it = command.keys.rbegin(); it != command.keys.rend(); ++it) {
+            for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
                 release(*it);
             }
             break;
@@ -292,7 +312,8 @@ void Simulator::show(const std::string& what) {
               " physical=" + SimKeyNames::quoted(d.lastPhysicalKey) +
               " result=" + SimKeyNames::quoted(d.lastTransformedAction) + " processed=" +
               std::to_string(d.processedEvents) + " blocked=" + std::to_string(d.blockedEvents) +
-              " language=" + std::string(d.typingLanguage.rawValue()));
+              " language=" + std::string(d.typingLanguage.rawValue()) +
+              " keyboard=" + keyboardName(d.keyboardType));
     } else if (what == "language") {
         print("language: " + std::string(app.typingLanguage().rawValue()));
     } else if (what == "inputsource") {

@@ -3,6 +3,10 @@
 #include <ApplicationServices/ApplicationServices.h>
 #include <time.h>
 
+#include <limits>
+
+#include "platform/macos/mac_keyboard_layout.h"
+
 namespace varnel {
 
 namespace {
@@ -90,6 +94,14 @@ std::int64_t MacEventPlatform::integerField(EventRef event, EventField field) {
 
 void MacEventPlatform::setIntegerField(EventRef event, EventField field, std::int64_t value) {
     CGEventSetIntegerValueField(cgEvent(event), static_cast<CGEventField>(field), value);
+}
+
+KeyboardType MacEventPlatform::keyboardLayoutType(std::int64_t keyboardType) {
+    if (keyboardType < std::numeric_limits<SInt16>::min() ||
+        keyboardType > std::numeric_limits<SInt16>::max()) {
+        return KeyboardType::ansi;  // no keyboard type the system knows
+    }
+    return macKeyboardLayout(static_cast<SInt16>(keyboardType));
 }
 
 std::uint64_t MacEventPlatform::flags(EventRef event) {

@@ -20,6 +20,8 @@ class MacEventPlatform : public EventPlatform {
     bool isProcessTrusted() override;
     std::int64_t integerField(EventRef event, EventField field) override;
     void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
+    // KBGetLayoutType (HIToolbox).
+    KeyboardType keyboardLayoutType(std::int64_t keyboardType) override;
     std::uint64_t flags(EventRef event) override;
     void setFlags(EventRef event, std::uint64_t flags) override;
     EventSourceRef createEventSource(EventSourceState state) override;

@@ -3,6 +3,7 @@
 #include <Carbon/Carbon.h>
 
 #include "platform/macos/cf_text.h"
+#include "platform/macos/mac_keyboard_layout.h"
 
 namespace varnel {
 
@@ -59,12 +60,8 @@ int MacInputSources::select(const InputSource& source) {
 }
 
 KeyboardType MacInputSources::physicalKeyboardType() {
-    // The type of the keyboard the user typed on last, as the system names its layout.
-    switch (KBGetLayoutType(static_cast<SInt16>(LMGetKbdType()))) {
-        case kKeyboardISO: return KeyboardType::iso;
-        case kKeyboardJIS: return KeyboardType::jis;
-        default: return KeyboardType::ansi;
-    }
+    // The type of the keyboard the user typed on last.
+    return macKeyboardLayout(static_cast<SInt16>(LMGetKbdType()));
 }
 
 }  // namespace varnel

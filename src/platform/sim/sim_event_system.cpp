@@ -35,6 +35,15 @@ SimEvent& fromRef(EventRef event) {
 
 struct SimEventSource {};
 
+KeyboardType layoutOf(std::int64_t keyboardType) {
+    for (KeyboardType layout : {KeyboardType::iso, KeyboardType::jis}) {
+        if (keyboardType == SimEventSystem::keyboardTypeOf(layout)) {
+            return layout;
+        }
+    }
+    return KeyboardType::ansi;
+}
+
 }  // namespace
 
 SimEventSystem::SimEventSystem(SimClock& clock) : clock_(clock) {}
@@ -153,6 +162,7 @@ std::int64_t SimEventSystem::integerField(EventRef event, EventField field) {
     switch (field) {
         case EventField::keyboardEventAutorepeat: return e.autorepeat;
         case EventField::keyboardEventKeycode: return e.keyCode;
+        case EventField::keyboardEventKeyboardType: return e.keyboardType;
         case EventField::eventSourceUserData: return e.userData;
     }
     return 0;
@@ -163,8 +173,14 @@ void SimEventSystem::setIntegerField(EventRef event, EventField field, std::int6
     switch (field) {
         case EventField::keyboardEventAutorepeat: e.autorepeat = value; break;
         case EventField::keyboardEventKeycode: e.keyCode = value; break;
+        case EventField::keyboardEventKeyboardType: e.keyboardType = value; break;
         case EventField::eventSourceUserData: e.userData = value; break;
     }
+}
+
+KeyboardType SimEventSystem::keyboardLayoutType(std::int64_t keyboardType) {
+    ++layoutQueries_;
+    return layoutOf(keyboardType);
 }
 
 std::uint64_t SimEventSystem::flags(EventRef event) {
@@ -208,6 +224,7 @@ EventRef SimEventSystem::createKeyboardEvent(EventSourceRef, std::uint16_t keyCo
         modifierKey ? EventType::flagsChanged : (keyDown ? EventType::keyDown : EventType::keyUp);
     event->keyCode = keyCode;
     event->autorepeat = 0;
+    event->keyboardType = lastKeyboardType_;
     event->userData = 0;
     event->flags = 0;
     event->text.clear();
@@ -266,12 +283,16 @@ void SimEventSystem::deliver(SimEvent& event) {
     --deliveryDepth_;
     if (!dropped && onReceive) {
         onReceive({event.type, static_cast<std::uint16_t>(event.keyCode), event.flags, event.text,
-                   event.userData});
+                   event.userData, layoutOf(event.keyboardType)});
     }
 }
 
 void SimEventSystem::inject(const SimEvent& event) {
     collectReleasedTaps();
+    if (event.type == EventType::keyDown || event.type == EventType::keyUp ||
+        event.type == EventType::flagsChanged) {
+        lastKeyboardType_ = event.keyboardType;
+    }
     SimEvent physical = event;
     deliver(physical);
     deliverPosted();

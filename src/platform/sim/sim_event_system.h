@@ -15,9 +15,10 @@ namespace varnel {
 // One keyboard event of the simulated Mac.
 struct SimEvent {
     std::uint32_t type = 0;
-    std::int64_t keyCode = 0;     // field 9
-    std::int64_t autorepeat = 0;  // field 8
-    std::int64_t userData = 0;    // field 42
+    std::int64_t keyCode = 0;       // field 9
+    std::int64_t autorepeat = 0;    // field 8
+    std::int64_t keyboardType = 0;  // field 10, the type of the keyboard it came from
+    std::int64_t userData = 0;      // field 42
     std::uint64_t flags = 0;
     std::u16string text;
 };
@@ -28,7 +29,8 @@ struct ReceivedEvent {
     std::uint16_t keyCode;
     std::uint64_t flags;
     std::u16string text;
-    std::int64_t userData = 0;  // field 42: who posted it
+    std::int64_t userData = 0;                   // field 42: who posted it
+    KeyboardType keyboard = KeyboardType::ansi;  // of the keyboard it came from
 };
 
 // The event side of the simulated Mac. An event goes through the session taps in order
@@ -43,6 +45,8 @@ struct ReceivedEvent {
 //   ups, and the tap is refused only when nothing is left; an active tap stalls at the first
 //   event that reaches it and is disabled for timeout; the event goes on unchanged;
 // - a keyboard event made for a modifier key is a flags-changed event;
+// - every key event carries the type of the keyboard it came from, and one Varnel makes the
+//   type of the keyboard typed on last, as an event source of the session does;
 // - while secure input is on, key downs and ups pass every tap unseen (modifier changes are
 //   still seen);
 // - tearing a tap down inside its own callback, or taking an enabled tap's source off the run
@@ -65,6 +69,7 @@ class SimEventSystem : public EventPlatform {
     bool isProcessTrusted() override { return !processTrusted || processTrusted(); }
     std::int64_t integerField(EventRef event, EventField field) override;
     void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
+    KeyboardType keyboardLayoutType(std::int64_t keyboardType) override;
     std::uint64_t flags(EventRef event) override;
     void setFlags(EventRef event, std::uint64_t flags) override;
     EventSourceRef createEventSource(EventSourceState state) override;
@@ -76,6 +81,11 @@ class SimEventSystem : public EventPlatform {
     void releaseEvent(EventRef event) override;
     std::uint64_t physicalModifierFlags() override { return physicalModifierFlags_; }
     double monotonicTime() override { return clock_.now(); }
+
+    // The keyboard types the simulated keyboards report: those of Apple's USB keyboards.
+    static constexpr std::int64_t keyboardTypeOf(KeyboardType layout) {
+        return 204 + static_cast<std::int64_t>(layout);
+    }
 
     // A physical event enters: it travels the taps now, then everything it caused.
     void inject(const SimEvent& event);
@@ -116,6 +126,7 @@ class SimEventSystem : public EventPlatform {
     std::size_t liveEventCount() const { return liveEvents_; }
     std::size_t liveEventSourceCount() const { return liveSources_; }
     std::size_t postedCount() const { return postedTotal_; }
+    std::size_t layoutQueryCount() const { return layoutQueries_; }
 
   private:
     struct Tap;
@@ -141,6 +152,8 @@ class SimEventSystem : public EventPlatform {
     Tap* inCallback_ = nullptr;
     bool maybeNotices_ = false;  // a tap may have a notice waiting
     std::uint64_t physicalModifierFlags_ = 0;
+    std::int64_t lastKeyboardType_ = keyboardTypeOf(KeyboardType::ansi);  // typed on last
+    std::size_t layoutQueries_ = 0;
     std::size_t releasedTaps_ = 0;  // released while a delivery walked the list
     std::size_t liveEvents_ = 0;
     std::size_t liveSources_ = 0;

@@ -98,7 +98,15 @@ std::string_view mouseButtonName(std::uint32_t type) {
 
 }  // namespace
 
-std::optional<std::uint16_t> keyCode(std::string_view name) {
+std::uint16_t codeOn(KeyboardType keyboard, std::uint16_t keyCode) {
+    constexpr std::uint16_t isoExtra = 10, grave = 50;
+    if (keyboard == KeyboardType::iso && (keyCode == isoExtra || keyCode == grave)) {
+        return keyCode == isoExtra ? grave : isoExtra;
+    }
+    return keyCode;
+}
+
+std::optional<std::uint16_t> keyCode(std::string_view name, KeyboardType keyboard) {
     if (name.size() > 1 && name.front() == '#') {
         unsigned value = 0;
         const char* first = name.data() + 1;
@@ -111,15 +119,16 @@ std::optional<std::uint16_t> keyCode(std::string_view name) {
     }
     for (const Name& entry : names) {
         if (equalIgnoringCase(entry.name, name)) {
-            return entry.code;
+            return codeOn(keyboard, entry.code);
         }
     }
     return std::nullopt;
 }
 
-std::string canonicalName(std::uint16_t keyCode) {
+std::string canonicalName(std::uint16_t keyCode, KeyboardType keyboard) {
+    const std::uint16_t ansiCode = codeOn(keyboard, keyCode);
     for (const Name& entry : names) {
-        if (entry.code == keyCode) {
+        if (entry.code == ansiCode) {
             return std::string(entry.name);
         }
     }
@@ -155,8 +164,8 @@ std::string quoted(std::string_view text) {
 std::string describe(const ReceivedEvent& event) {
     std::string out(typeWord(event.type));
     out += ' ';
-    out +=
-        isMouseButtonEvent(event.type) ? mouseButtonName(event.type) : canonicalName(event.keyCode);
+    out += isMouseButtonEvent(event.type) ? mouseButtonName(event.type)
+                                          : canonicalName(event.keyCode, event.keyboard);
     out += ' ';
     out += describeFlags(event.flags);
     if (!event.text.empty()) {

@@ -9,12 +9,18 @@
 
 namespace varnel::SimKeyNames {
 
-// The key code of a physical key name ("A", "LeftCtrl", "F5", "#105"), matched without
-// regard to case; Ctrl, Alt, Shift and Win mean the left keys, and Escape, Help, F13, F14
-// and F15 are other names of Esc, Insert, PrintScreen, ScrollLock and Pause.
-std::optional<std::uint16_t> keyCode(std::string_view name);
-// The canonical name of a key code, or "#N" when it has none.
-std::string canonicalName(std::uint16_t keyCode);
+// The key code of a physical key name ("A", "LeftCtrl", "F5", "#105") on a keyboard of this
+// type, matched without regard to case; Ctrl, Alt, Shift and Win mean the left keys, and
+// Escape, Help, F13, F14 and F15 are other names of Esc, Insert, PrintScreen, ScrollLock and
+// Pause. A key is named by what is printed on it: on ISO, Grave (the key left of 1) reports
+// code 10 and IsoExtra (left of Z) code 50, the other way round from ANSI.
+std::optional<std::uint16_t> keyCode(std::string_view name,
+                                     KeyboardType keyboard = KeyboardType::ansi);
+// The code the key with this code on an ANSI keyboard reports on a keyboard of this type (and
+// back): on ISO the key left of 1 and the key left of Z trade codes.
+std::uint16_t codeOn(KeyboardType keyboard, std::uint16_t keyCode);
+// The canonical name of a key code on a keyboard of this type, or "#N" when it has none.
+std::string canonicalName(std::uint16_t keyCode, KeyboardType keyboard = KeyboardType::ansi);
 // The bits among Control, Option, Shift, Command, CapsLock, Fn, NumPad, in that order:
 // "[Control+Shift]", or "[]".
 std::string describeFlags(std::uint64_t flags);

@@ -68,6 +68,7 @@ void SimKeyboard::send(std::uint32_t type, std::uint16_t keyCode, bool autorepea
     event.type = type;
     event.keyCode = keyCode;
     event.autorepeat = autorepeat ? 1 : 0;
+    event.keyboardType = SimEventSystem::keyboardTypeOf(layout);
     event.flags = flagsFor(keyCode);
     events_.inject(event);
 }

@@ -26,6 +26,11 @@ class SimKeyboard {
     bool release(std::uint16_t keyCode);
     bool repeat(std::uint16_t keyCode);
 
+    // The kind of keyboard the keys come from, whose type every key event carries: an ANSI one
+    // unless told. A change applies from the next key on, as when the user types on another
+    // keyboard.
+    KeyboardType layout = KeyboardType::ansi;
+
     bool isDown(std::uint16_t keyCode) const { return down_.test(keyCode); }
     bool anyDown() const { return down_.any(); }
     bool capsLockOn() const { return capsLockOn_; }
