@@ -20,8 +20,9 @@ quiet_build = { [ -f build/$(1)/CMakeCache.txt ] || cmake --preset $(1) $(CMAKE_
 
 all: build
 
+# The clang preset needs clang; everything else what scripts/bootstrap installs by default.
 deps:
-	@scripts/bootstrap
+	@scripts/bootstrap $(if $(filter clang,$(PRESET)),clang)
 
 build: deps
 	cmake --preset $(PRESET) $(CMAKE_FLAGS)

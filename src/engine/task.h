@@ -87,17 +87,19 @@ class Task {
     static constexpr Ops inlineOps{
         [](void* storage) { (*inlined<Fn>(storage))(); },
         [](void* storage) {
+            // std::destroy_at: clang 14 rejects `fn->~Fn()` in a local struct of a variable
+            // template.
             struct Destroy {
                 Fn* fn;
-                ~Destroy() { fn->~Fn(); }
+                ~Destroy() { std::destroy_at(fn); }
             } destroy{inlined<Fn>(storage)};
             (*destroy.fn)();
         },
         TriviallyRelocatable<Fn> ? nullptr : +[](void* from, void* to) noexcept {
             ::new (to) Fn(std::move(*inlined<Fn>(from)));
-            inlined<Fn>(from)->~Fn();
+            std::destroy_at(inlined<Fn>(from));
         },
-        [](void* storage) noexcept { inlined<Fn>(storage)->~Fn(); },
+        [](void* storage) noexcept { std::destroy_at(inlined<Fn>(storage)); },
         TriviallyRelocatable<Fn> && sizeof(Fn) <= sizeof(void*),
     };
     // The storage holds a pointer, which moves as bytes.
