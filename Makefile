@@ -69,9 +69,10 @@ dmg: build
 
 # What this Mac gives Varnel: permissions, secure input, input sources, the login item, a
 # keyboard tap and the stored settings. Exit status 0 when the keyboard can be remapped.
+# Started through Launch Services, so that macOS answers for Varnel and not for the terminal.
 ifeq ($(shell uname -s),Darwin)
 self-check: build
-	build/$(PRESET)/Varnel.app/Contents/MacOS/Varnel --self-check
+	scripts/self-check build/$(PRESET)/Varnel.app
 else
 self-check:
 	@echo "make self-check examines a Mac; here Varnel runs over the simulated Mac."

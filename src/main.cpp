@@ -3,9 +3,10 @@
 // used and tested. The main queue is Qt's in both, and so is quitting: Qt's aboutToQuit is
 // the application's will-terminate notification everywhere.
 //
-// `varnel --self-check` (on a Mac: Varnel.app/Contents/MacOS/Varnel --self-check) prints
-// what the system gives Varnel and exits, 0 when the keyboard can be remapped; `--help` and
-// `--version` print and exit without opening anything.
+// `varnel --self-check` prints what the system gives Varnel and exits, 0 when the keyboard can
+// be remapped; `--help` and `--version` print and exit without opening anything. On a Mac the
+// self-check is started through Launch Services (scripts/self-check: open -W -n ...
+// Varnel.app --args --self-check), so that macOS answers for Varnel, not for a terminal.
 
 #include <QApplication>
 #include <iostream>

@@ -77,6 +77,37 @@ class Report {
     std::string out_ = "Varnel self-check\n";
 };
 
+// Text a POSIX shell takes as one word, whatever it holds.
+std::string shellQuoted(std::string_view text) {
+    std::string out = "'";
+    for (char c : text) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+// Whose permissions the lines below read: a process started from a terminal is answered for as
+// the terminal, so a user who granted Varnel would read FAIL, and one whose terminal is trusted
+// a false "ready".
+void reportStarter(Report& report, const SelfCheck::Findings& findings) {
+    const SelfCheckProbe::Starter& starter = findings.starter;
+    if (starter.launchServices) {
+        report.line("ok", "Started by: Launch Services; the permissions below are Varnel's own");
+        return;
+    }
+    const std::string from = starter.application.empty()
+                                 ? starter.process
+                                 : starter.process + " in " + starter.application;
+    const std::string owner =
+        starter.application.empty() ? "the application that started it" : starter.application;
+    report.line("warn", "Started by: " + from +
+                            ", not through Launch Services: the permissions, the tap and the "
+                            "echo below are those of " +
+                            owner + ", not Varnel's");
+    report.detail("Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" " +
+                  shellQuoted(findings.bundlePath) + " --args --self-check");
+}
+
 void reportPermissions(Report& report, const PermissionStatus& permissions) {
     report.line(permissions.accessibility ? "ok" : "FAIL",
                 permissions.accessibility ? "Accessibility: granted"
@@ -188,6 +219,8 @@ SelfCheck::StoredValue storedLaunchAtLogin(SettingsStore& settings) {
 SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     Findings findings;
     findings.systemVersion = ports.probe.systemVersion();
+    findings.starter = ports.probe.starter();
+    findings.bundlePath = ports.probe.bundlePath();
     findings.permissions = PermissionManager(ports.permissions).currentStatus();
     findings.secureEventInput = ports.probe.secureEventInputEnabled();
     findings.installedSources = ports.inputSources.installedSources().size();
@@ -212,13 +245,14 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
 }
 
 bool SelfCheck::ready(const Findings& findings) {
-    return findings.permissions.allGranted() && !findings.secureEventInput &&
-           findings.tapEcho == TapEcho::echoed;
+    return findings.starter.launchServices && findings.permissions.allGranted() &&
+           !findings.secureEventInput && findings.tapEcho == TapEcho::echoed;
 }
 
 std::string SelfCheck::report(const Findings& findings) {
     Report report;
     report.line("ok", "System: " + findings.systemVersion);
+    reportStarter(report, findings);
     reportPermissions(report, findings.permissions);
     report.line(findings.secureEventInput ? "FAIL" : "ok",
                 findings.secureEventInput
@@ -238,8 +272,13 @@ std::string SelfCheck::report(const Findings& findings) {
     for (const StoredValue& value : findings.settings) {
         report.detail(value.key + ": " + value.description);
     }
-    report.verdict(ready(findings) ? "Ready: Varnel can remap the keyboard."
-                                   : "Not ready: see the FAIL lines.");
+    if (!findings.starter.launchServices) {
+        report.verdict(
+            "Not verified: these are not Varnel's own permissions (see \"Started by\").");
+    } else {
+        report.verdict(ready(findings) ? "Ready: Varnel can remap the keyboard."
+                                       : "Not ready: see the FAIL lines.");
+    }
     return report.take();
 }
 

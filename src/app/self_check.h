@@ -35,6 +35,8 @@ class SelfCheck {
 
     struct Findings {
         std::string systemVersion;
+        SelfCheckProbe::Starter starter;
+        std::string bundlePath;
         PermissionStatus permissions;
         bool secureEventInput = false;
         std::size_t installedSources = 0;
@@ -50,8 +52,8 @@ class SelfCheck {
     };
 
     static Findings examine(const Ports& ports);
-    // Both permissions, secure input off and an event that came back through a tap: the
-    // keyboard can be remapped now.
+    // Started as Varnel itself, both permissions, secure input off and an event that came back
+    // through a tap: the keyboard can be remapped now.
     static bool ready(const Findings& findings);
     // One line per finding, marked ok, warn, FAIL or skip, and the verdict last.
     static std::string report(const Findings& findings);

@@ -17,6 +17,15 @@ class SelfCheckProbe {
         echoed,     // it came back through the tap with its marker
     };
 
+    // Who started this process. macOS answers a process's questions about its permissions
+    // for the application it was started from: for a process started in a terminal, for the
+    // terminal. Only a start through Launch Services (by launchd) reads Varnel's own.
+    struct Starter {
+        bool launchServices = false;
+        std::string process;      // otherwise: the parent's executable ("zsh")
+        std::string application;  // and the application above it ("Terminal"), if one is found
+    };
+
     virtual ~SelfCheckProbe() = default;
 
     // The system and its version, as the system words it.
@@ -25,6 +34,9 @@ class SelfCheckProbe {
     virtual bool secureEventInputEnabled() = 0;
     // The user defaults domain the settings are stored in.
     virtual std::string settingsDomain() = 0;
+    virtual Starter starter() = 0;
+    // The application bundle being checked, for the command that starts it as itself.
+    virtual std::string bundlePath() = 0;
     // Creates a listen-only tap for key events. When `post` is true, posts one event that no
     // application acts on, carrying `marker` in its user data, and waits a moment for it.
     virtual TapEcho tapEcho(bool post, std::int64_t marker) = 0;

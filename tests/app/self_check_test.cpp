@@ -20,6 +20,8 @@ struct FakeProbe : SelfCheckProbe {
     std::string systemVersion() override { return "macOS Version 14.2.1 (Build 23C71)"; }
     bool secureEventInputEnabled() override { return secureInput; }
     std::string settingsDomain() override { return "app.varnel.Varnel"; }
+    Starter starter() override { return started; }
+    std::string bundlePath() override { return bundle; }
     TapEcho tapEcho(bool post, std::int64_t marker) override {
         posted = post;
         postedMarker = marker;
@@ -30,6 +32,8 @@ struct FakeProbe : SelfCheckProbe {
     }
 
     SimPermissions& permissions;
+    Starter started{true, "launchd", {}};
+    std::string bundle = "/Applications/Varnel.app";
     bool secureInput = false;
     TapEcho echo = TapEcho::echoed;
     std::optional<bool> posted;
@@ -83,6 +87,25 @@ TEST(SelfCheckTest, ReadyOnlyWhenTheKeyboardCanBeRemapped) {
          [](SelfCheckFixture& f) { f.probe.echo = TapEcho::lost; },
          false,
          {"  FAIL  Event echo: an event posted with Varnel's marker never came back\n"}},
+        // What the system answered was the terminal's: neither ready nor a FAIL of Varnel's.
+        {"started from a terminal",
+         [](SelfCheckFixture& f) {
+             f.probe.started = {false, "zsh", "Terminal"};
+             f.probe.bundle = "/Users/me/Varnel's build/Varnel.app";
+         },
+         false,
+         {"  warn  Started by: zsh in Terminal, not through Launch Services: the permissions, "
+          "the tap and the echo below are those of Terminal, not Varnel's\n"
+          "          Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" "
+          "'/Users/me/Varnel'\\''s build/Varnel.app' --args --self-check\n",
+          "\nNot verified: these are not Varnel's own permissions (see \"Started by\").\n"}},
+        {"started by a process outside any application",
+         [](SelfCheckFixture& f) {
+             f.probe.started = {false, "sshd", {}};
+         },
+         false,
+         {"  warn  Started by: sshd, not through Launch Services: the permissions, the tap and "
+          "the echo below are those of the application that started it, not Varnel's\n"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -112,6 +135,7 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
     EXPECT_EQ(SelfCheck::report(f.examine()),
               "Varnel self-check\n"
               "  ok    System: macOS Version 14.2.1 (Build 23C71)\n"
+              "  ok    Started by: Launch Services; the permissions below are Varnel's own\n"
               "  ok    Accessibility: granted\n"
               "  ok    Input Monitoring: granted\n"
               "  ok    Secure keyboard input: off\n"

@@ -5,12 +5,15 @@
 namespace varnel {
 
 // The self-check's questions to the system: NSProcessInfo, NSBundle, HIToolbox's secure
-// input flag and a short-lived listen-only CoreGraphics tap.
+// input flag, the processes above this one (libproc) and a short-lived listen-only
+// CoreGraphics tap.
 class MacSelfCheckProbe : public SelfCheckProbe {
   public:
     std::string systemVersion() override;
     bool secureEventInputEnabled() override;
     std::string settingsDomain() override;
+    Starter starter() override;
+    std::string bundlePath() override;
     TapEcho tapEcho(bool post, std::int64_t marker) override;
 };
 

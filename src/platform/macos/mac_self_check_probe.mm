@@ -3,6 +3,10 @@
 #include <ApplicationServices/ApplicationServices.h>
 #include <Carbon/Carbon.h>
 #import <Foundation/Foundation.h>
+#include <libproc.h>
+#include <unistd.h>
+
+#include <string_view>
 
 namespace varnel {
 
@@ -27,6 +31,31 @@ CGEventRef listen(CGEventTapProxy, CGEventType type, CGEventRef event, void* inf
         echo->seen = true;
     }
     return event;
+}
+
+// The executable of a process, or empty when it cannot be read.
+std::string executablePath(pid_t pid) {
+    char path[PROC_PIDPATHINFO_MAXSIZE];
+    const int length = proc_pidpath(pid, path, sizeof path);
+    return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
+}
+
+pid_t parentOf(pid_t pid) {
+    proc_bsdshortinfo info{};
+    const int size = proc_pidinfo(pid, PROC_PIDT_SHORTBSDINFO, 0, &info, sizeof info);
+    return size == static_cast<int>(sizeof info) ? static_cast<pid_t>(info.pbsi_ppid) : 0;
+}
+
+// The application bundle an executable belongs to ("Terminal" for
+// /System/Applications/Utilities/Terminal.app/Contents/MacOS/Terminal), or empty.
+std::string applicationOf(std::string_view path) {
+    const std::size_t end = path.find(".app/Contents/MacOS/");
+    if (end == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t slash = path.rfind('/', end);
+    const std::size_t start = slash == std::string_view::npos ? 0 : slash + 1;
+    return std::string(path.substr(start, end - start));
 }
 
 std::string utf8(NSString* text) {
@@ -75,6 +104,33 @@ std::string MacSelfCheckProbe::settingsDomain() {
         }
         // Outside a bundle the defaults are the executable's own.
         return utf8([[NSProcessInfo processInfo] processName]) + " (no bundle identifier)";
+    }
+}
+
+// Launch Services starts an application through launchd, which is then its parent. Anything
+// else is another process, usually a shell in a terminal: the nearest application above it is
+// the one macOS answers for.
+SelfCheckProbe::Starter MacSelfCheckProbe::starter() {
+    const pid_t parent = getppid();
+    if (parent == 1) {
+        return {true, "launchd", {}};
+    }
+    Starter starter;
+    const std::string path = executablePath(parent);
+    starter.process =
+        path.empty() ? "process " + std::to_string(parent) : path.substr(path.rfind('/') + 1);
+    // A few levels up at most: a shell, a login, the terminal.
+    pid_t pid = parent;
+    for (int level = 0; level < 16 && pid > 1 && starter.application.empty(); ++level) {
+        starter.application = applicationOf(executablePath(pid));
+        pid = parentOf(pid);
+    }
+    return starter;
+}
+
+std::string MacSelfCheckProbe::bundlePath() {
+    @autoreleasepool {
+        return utf8([[NSBundle mainBundle] bundlePath]);
     }
 }
 

@@ -92,6 +92,11 @@ TEST(MacSelfCheckProbeTest, AnswersWithoutPosting) {
     const SelfCheckProbe::TapEcho echo = probe.tapEcho(false, KeyboardEngine::syntheticMarker);
     EXPECT_TRUE(echo == SelfCheckProbe::TapEcho::refused ||
                 echo == SelfCheckProbe::TapEcho::notPosted);
+    // Started by ctest, not by Launch Services: the parent is named.
+    const SelfCheckProbe::Starter starter = probe.starter();
+    EXPECT_FALSE(starter.launchServices);
+    EXPECT_FALSE(starter.process.empty());
+    EXPECT_FALSE(probe.bundlePath().empty());
 }
 
 }  // namespace
