@@ -53,6 +53,7 @@ class CorePlatform : public EventPlatform {
             case EventField::keyboardEventAutorepeat: return core(event).autorepeat;
             case EventField::keyboardEventKeycode: return core(event).keyCode;
             case EventField::eventSourceUserData: return core(event).userData;
+            case EventField::keyboardEventKeyboardType: break;  // one keyboard, of type 0
         }
         return 0;
     }
@@ -61,8 +62,10 @@ class CorePlatform : public EventPlatform {
             case EventField::keyboardEventAutorepeat: core(event).autorepeat = value; break;
             case EventField::keyboardEventKeycode: core(event).keyCode = value; break;
             case EventField::eventSourceUserData: core(event).userData = value; break;
+            case EventField::keyboardEventKeyboardType: break;
         }
     }
+    KeyboardType keyboardLayoutType(std::int64_t) override { return KeyboardType::ansi; }
     std::uint64_t flags(EventRef event) override { return core(event).flags; }
     void setFlags(EventRef event, std::uint64_t flags) override { core(event).flags = flags; }
     EventSourceRef createEventSource(EventSourceState) override { return nullptr; }

@@ -22,35 +22,35 @@ class DescriptionCache {
 
     DescriptionCache() { scratch_.reserve(KeyNames::descriptionRoom); }
 
-    // KeyNames::writePhysicalDescription's text for this key and these flags on this
-    // keyboard, valid until the next call.
-    const Text& physical(std::uint16_t keyCode, std::uint64_t flags, KeyboardType keyboard) {
-        const std::uint32_t key = keyCode |
-                                  static_cast<std::uint32_t>((flags & Flags::modifiers) >> 1) |
-                                  static_cast<std::uint32_t>(keyboard) << keyboardShift;
+    // KeyNames::writePhysicalDescription's text for this key and these flags on the keyboard
+    // named for, valid until the next call.
+    const Text& physical(std::uint16_t keyCode, std::uint64_t flags) {
+        const std::uint32_t key =
+            keyCode | static_cast<std::uint32_t>((flags & Flags::modifiers) >> 1);
         Entry& entry = entries_[(key * 0x9E3779B1u) >> (32 - indexBits)];
         if (entry.key != key) [[unlikely]] {
-            fill(entry, key, keyCode, flags, keyboard);
+            fill(entry, key, keyCode, flags);
         }
         return entry.text;
     }
+    // Names the keys as on this keyboard from now on (ANSI at first). Another keyboard names two
+    // keys otherwise, so what is kept goes; the keyboard changes seldom.
+    void nameFor(KeyboardType keyboard);
 
   private:
     static constexpr int indexBits = 6;
-    static constexpr int keyboardShift = 24;
     static_assert(Flags::modifiers >> 1 >= 0x10000, "the modifiers stay clear of the key code");
-    static_assert(Flags::modifiers >> 1 < 1u << keyboardShift, "and of the keyboard");
     struct Entry {
         std::uint32_t key = ~0u;  // no key has every bit set
         Text text;
     };
     static_assert(sizeof(Entry) == 64);
 
-    void fill(Entry& entry, std::uint32_t key, std::uint16_t keyCode, std::uint64_t flags,
-              KeyboardType keyboard);
+    void fill(Entry& entry, std::uint32_t key, std::uint16_t keyCode, std::uint64_t flags);
 
     std::array<Entry, 1u << indexBits> entries_;
     std::string scratch_;  // where a description is put together
+    KeyboardType keyboard_ = KeyboardType::ansi;
 };
 
 }  // namespace varnel

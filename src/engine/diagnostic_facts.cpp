@@ -34,4 +34,15 @@ void LastAction::writeOther(DiagnosticSnapshot::ActionText& out) const {
     }
 }
 
+void DiagnosticFacts::renderForKeyboard(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown,
+                                        DescriptionCache& descriptions) const {
+    descriptions.nameFor(keyboardType().value_or(KeyboardType::ansi));
+    lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions);
+    shown.lastPhysicalKey = lastPhysicalKey;
+    lastAction.write(snapshot.lastTransformedAction, descriptions);
+    shown.lastAction = lastAction;
+    shown.keyboard = keyboard;
+    snapshot.keyboardType = keyboardType();
+}
+
 }  // namespace varnel

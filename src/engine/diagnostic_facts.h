@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "engine/description_cache.h"
@@ -63,10 +64,9 @@ class LastAction {
 
     // The text the diagnostics show, written over `out`. A key passed, the commonest, is
     // written here, inline where the delivery renders.
-    void write(DiagnosticSnapshot::ActionText& out, DescriptionCache& descriptions,
-               KeyboardType keyboard) const {
+    void write(DiagnosticSnapshot::ActionText& out, DescriptionCache& descriptions) const {
         if (kind_ == Kind::passed) {
-            out.assign(descriptions.physical(keyCode_, flags_, keyboard));
+            out.assign(descriptions.physical(keyCode_, flags_));
             return;
         }
         writeOther(out);
@@ -114,11 +114,10 @@ struct PhysicalKey {
         keyCode = code;
         flags = physicalFlags;
     }
-    // The text the diagnostics show, written over `out`: the key named as on `keyboard`.
-    void write(DiagnosticSnapshot::KeyText& out, DescriptionCache& descriptions,
-               KeyboardType keyboard) const {
+    // The text the diagnostics show, written over `out`.
+    void write(DiagnosticSnapshot::KeyText& out, DescriptionCache& descriptions) const {
         if (seen) {
-            out.assign(descriptions.physical(keyCode, flags, keyboard));
+            out.assign(descriptions.physical(keyCode, flags));
         } else {
             out.assign(LastAction::nothingYet);
         }
@@ -135,31 +134,40 @@ struct DiagnosticFacts {
     std::int64_t processedEvents = 0;
     std::int64_t blockedEvents = 0;
     WindowsTypingLanguage typingLanguage = WindowsTypingLanguage::english;
-    // Of the last key whose keyboard was read (every key the built-in layouts may type).
-    std::optional<KeyboardType> keyboardType;
+    // The keyboard of the last key whose keyboard was read (every key the built-in layouts may
+    // type), in one byte that every delivery compares: 0 before the first, else the type + 1.
+    std::uint8_t keyboard = 0;
+
+    void setKeyboard(KeyboardType type) { keyboard = static_cast<std::uint8_t>(type) + 1; }
+    std::optional<KeyboardType> keyboardType() const {
+        return keyboard == 0 ? std::nullopt
+                             : std::optional(static_cast<KeyboardType>(keyboard - 1));
+    }
 
     // Brings `snapshot`, whose texts show the key and action of `shown`, up to these facts;
     // a text whose facts did not change is left as it is. `shown` follows.
     [[gnu::always_inline]] void render(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown,
                                        DescriptionCache& descriptions) const {
-        // Another keyboard may name the same key code otherwise.
-        const bool keyboardChanged = keyboardType != shown.keyboardType;
-        const KeyboardType keyboard = keyboardType.value_or(KeyboardType::ansi);
-        if (keyboardChanged || !(lastPhysicalKey == shown.lastPhysicalKey)) {
-            lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions, keyboard);
+        if (keyboard != shown.keyboard) [[unlikely]] {
+            renderForKeyboard(snapshot, shown, descriptions);
+        }
+        if (!(lastPhysicalKey == shown.lastPhysicalKey)) {
+            lastPhysicalKey.write(snapshot.lastPhysicalKey, descriptions);
             shown.lastPhysicalKey = lastPhysicalKey;
         }
-        if (keyboardChanged || !(lastAction == shown.lastAction)) {
-            lastAction.write(snapshot.lastTransformedAction, descriptions, keyboard);
+        if (!(lastAction == shown.lastAction)) {
+            lastAction.write(snapshot.lastTransformedAction, descriptions);
             shown.lastAction = lastAction;
         }
-        shown.keyboardType = keyboardType;
-        snapshot.keyboardType = keyboardType;
         snapshot.eventTapActive = eventTapActive;
         snapshot.processedEvents = processedEvents;
         snapshot.blockedEvents = blockedEvents;
         snapshot.typingLanguage = typingLanguage;
     }
+
+    // Another keyboard: the keys are named as on it, the texts written again.
+    [[gnu::cold]] void renderForKeyboard(DiagnosticSnapshot& snapshot, DiagnosticFacts& shown,
+                                         DescriptionCache& descriptions) const;
 };
 
 }  // namespace varnel

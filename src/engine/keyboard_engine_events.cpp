@@ -142,9 +142,9 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
     }
     if (options.fullWindowsTyping) {
         // Read here, for the keys the layouts may type: each key carries the type of the
-        // keyboard it came from (a MacBook's ISO one, an external ANSI one, in turns).
+        // keyboard it came from (a MacBook's ISO one and an external ANSI one may take turns).
         const KeyboardType keyboard = keyboardLayouts_.of(platform_, event);
-        diagnostic_.keyboardType = keyboard;
+        diagnostic_.setKeyboard(keyboard);
         if (auto text = WindowsMapping::printableText(
                 WindowsMapping::ansiPositionKeyCode(
                     keyCode, options.isoKeyboardLayout ? keyboard : KeyboardType::ansi),

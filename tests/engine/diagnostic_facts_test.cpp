@@ -26,7 +26,7 @@ TEST(DiagnosticFacts, EveryLayoutTextFitsTheTypedBuffer) {
                 DescriptionCache descriptions;
                 action.setTyped(*text);
                 DiagnosticSnapshot::ActionText shown;
-                action.write(shown, descriptions, KeyboardType::ansi);
+                action.write(shown, descriptions);
                 EXPECT_EQ(shown, "Windows-текст: " + std::string(*text)) << code;
             }
         }
@@ -99,7 +99,7 @@ TEST(DiagnosticFacts, ALongerTypedTextKeepsWholeCharacters) {
         DescriptionCache descriptions;
         action.setTyped(c.typed);
         DiagnosticSnapshot::ActionText shown;
-        action.write(shown, descriptions, KeyboardType::ansi);
+        action.write(shown, descriptions);
         EXPECT_EQ(shown, c.shown) << c.typed;
     }
 }
@@ -113,6 +113,7 @@ TEST(DescriptionCache, AnswersWhatKeyNamesWrites) {
     const std::uint64_t modifiers[] = {Flags::shift, Flags::control, Flags::option, Flags::command};
     for (int round = 0; round < 2; ++round) {
         for (KeyboardType keyboard : {KeyboardType::ansi, KeyboardType::iso, KeyboardType::jis}) {
+            cache.nameFor(keyboard);
             for (std::uint32_t code = 0; code < 140; code += code < 130 ? 1 : 9) {
                 for (std::uint32_t combination = 0; combination < 16; ++combination) {
                     std::uint64_t flags = round == 0 ? 0 : Flags::leftControl | Flags::secondaryFn;
@@ -120,15 +121,14 @@ TEST(DescriptionCache, AnswersWhatKeyNamesWrites) {
                         flags |= combination >> bit & 1u ? modifiers[bit] : 0;
                     }
                     const auto keyCode = static_cast<std::uint16_t>(code);
-                    EXPECT_EQ(cache.physical(keyCode, flags, keyboard),
+                    EXPECT_EQ(cache.physical(keyCode, flags),
                               KeyNames::physicalDescription(keyCode, flags, keyboard))
                         << code << " " << combination << " " << static_cast<int>(keyboard);
                 }
             }
         }
     }
-    EXPECT_EQ(cache.physical(0xFFFF, Flags::control, KeyboardType::ansi),
-              "Ctrl + Клавиша (код 65535)");
+    EXPECT_EQ(cache.physical(0xFFFF, Flags::control), "Ctrl + Клавиша (код 65535)");
 }
 
 }  // namespace
