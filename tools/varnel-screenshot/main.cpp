@@ -121,13 +121,14 @@ void installRemoteDesktops(SimMac& mac) {
     mac.workspace.activate("com.apple.Safari");
 }
 
-// The mode on, Varnel's window in front after Safari, Ctrl + C just typed: the diagnostics
-// have something to show.
+// The mode on, Varnel's window in front after Safari, a letter typed (from the keyboard the
+// diagnostics name) and Ctrl + C just after: the diagnostics have something to show.
 void launchWorkingAfterCtrlC(Scene& scene) {
     installRemoteDesktops(scene.mac);
     scene.launch();
     scene.mac.workspace.activate(std::string(SimWorkspace::varnelIdentifier));
     scene.state->toggleMode();
+    scene.keys({0});      // A
     scene.keys({59, 8});  // Ctrl + C
 }
 
