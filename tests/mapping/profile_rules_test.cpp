@@ -18,10 +18,10 @@ using Variant = ApplicationVariant;
 namespace Key {
 constexpr std::uint16_t a = 0, d = 2, f = 3, h = 4, g = 5, c = 8, v = 9, e = 14, r = 15, y = 16,
                         t = 17, i = 34, l = 37, period = 47, u = 32, x = 7, w = 13, n = 45,
-                        minus = 27, rightBracket = 30, leftBracket = 33, enter = 36, tab = 48,
-                        space = 49, grave = 50, backspace = 51, f2 = 120, f4 = 118, f5 = 96,
-                        f6 = 97, f11 = 103, f12 = 111, home = 115, pageUp = 116, del = 117,
-                        end = 119, pageDown = 121, left = 123, right = 124, down = 125, up = 126;
+                        minus = 27, leftBracket = 33, enter = 36, tab = 48, space = 49, grave = 50,
+                        backspace = 51, f2 = 120, f4 = 118, f5 = 96, f6 = 97, f11 = 103, f12 = 111,
+                        home = 115, pageUp = 116, del = 117, end = 119, pageDown = 121, left = 123,
+                        right = 124, down = 125, up = 126;
 }  // namespace Key
 
 // An answer as one line: "none", "swallow", or the posted chord's key code and flags, with
