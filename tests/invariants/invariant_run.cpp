@@ -18,7 +18,7 @@ constexpr std::uint16_t leftCtrl = 59, leftAlt = 58, rightAlt = 61, leftWin = 55
 constexpr std::uint16_t keys[] = {0,   1,  8,   16,  37,  12,  18,  43,  50,  49,  36,  48,
                                   51,  53, 115, 119, 123, 124, 125, 126, 117, 114, 118, 96,
                                   105, 97, 82,  59,  62,  55,  54,  58,  61,  56,  60,  57,
-                                  63,  7,  9,   2,   15,  14,  47,  120, 103, 111, 121};
+                                  63,  7,  9,   2,   15,  14,  47,  120, 103, 111, 121, 10};
 
 constexpr std::uint64_t modifierBits =
     Flags::control | Flags::option | Flags::shift | Flags::command;
@@ -290,6 +290,14 @@ void InvariantRun::step() {
         for (int i = 2; i >= 0; --i) {
             release(chord[i]);
         }
+    } else if (roll < 905) {
+        // The user types on another keyboard (a MacBook's ISO one, an external ANSI one), keys
+        // perhaps held on the one before.
+        constexpr KeyboardType layouts[] = {KeyboardType::ansi, KeyboardType::iso,
+                                            KeyboardType::jis};
+        mac_.keyboard.layout = layouts[random_() % std::size(layouts)];
+        lastStep_ = "keyboard " + std::to_string(static_cast<int>(mac_.keyboard.layout));
+        ++counts_.keyboardSwitches;
     } else if (roll < 930) {
         lastStep_ = "wait";
         mac_.wait(static_cast<double>(random_() % 1500) / 1000.0);

@@ -36,6 +36,7 @@ struct InvariantCounts {
     std::uint64_t focusMoves = 0;
     std::uint64_t filesCut = 0;  // times Ctrl + X left files waiting to be moved
     std::uint64_t secureInputFlips = 0;
+    std::uint64_t keyboardSwitches = 0;
     std::uint64_t clicks = 0;
     std::uint64_t clickChecks = 0;  // clicks whose flags were compared
 };
@@ -44,8 +45,9 @@ struct InvariantCounts {
 // mode toggles with keys held, tap-disabled notices (at once, or after a gap in which keys
 // pass untouched), Accessibility taken away and given back, wakes, emergency chords, another
 // application coming to the front (one of each profile and one left alone among them), the
-// focus moving in and out of a text field, and secure input coming and going (each time for
-// at least as long as Varnel takes to read it) through the whole
+// focus moving in and out of a text field, the keys coming from another keyboard (ANSI, ISO,
+// JIS), and secure input coming and going (each time for at least as long as Varnel takes to
+// read it) through the whole
 // controller on a simulated Mac, with the invariants checked after every step:
 // - the application holds a modifier key (by key code, from the device bit of each
 //   flags-changed event) exactly when the user physically holds the key that maps to it

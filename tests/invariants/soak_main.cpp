@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         "tap-disabled notices %llu at once, %llu after a gap; Accessibility revoked %llu times,\n"
         "mode stopped by the lost permission %llu times; safe-mode stops %llu;\n"
         "frontmost switches %llu, focus moves %llu, files cut in Finder %llu, secure input flips "
-        "%llu; clicks %llu, %llu checked\n",
+        "%llu; keyboard switches %llu; clicks %llu, %llu checked\n",
         seed, (unsigned long long)c.physicalEvents, (unsigned long long)c.steps,
         (unsigned long long)c.eventsReceived, (unsigned long long)c.flagsChangedSent,
         (unsigned long long)c.flagsChangedReceived, (unsigned long long)c.heldKeyChecks,
@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
         (unsigned long long)c.permissionStops, (unsigned long long)c.safeModeStops,
         (unsigned long long)c.frontmostSwitches, (unsigned long long)c.focusMoves,
         (unsigned long long)c.filesCut, (unsigned long long)c.secureInputFlips,
-        (unsigned long long)c.clicks, (unsigned long long)c.clickChecks);
+        (unsigned long long)c.keyboardSwitches, (unsigned long long)c.clicks,
+        (unsigned long long)c.clickChecks);
     if (broken) {
         std::printf("BROKEN: %s\n", broken->c_str());
         return 1;
