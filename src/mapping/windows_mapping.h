@@ -66,16 +66,8 @@ constexpr std::uint16_t swappedModifierKeyCode(std::uint16_t keyCode) {
     return keyCode;
 }
 
-// The key code at the same position on an ANSI keyboard, which the built-in layouts are
-// laid out for: on ISO the key left of 1 (code 10) and the key left of Z (code 50) trade
-// codes; everything else is where it is.
-constexpr std::uint16_t ansiPositionKeyCode(std::uint16_t keyCode, KeyboardType keyboard) {
-    constexpr std::uint16_t isoSection = 10, grave = 50;
-    if (keyboard == KeyboardType::iso && (keyCode == isoSection || keyCode == grave)) {
-        return keyCode == isoSection ? grave : isoSection;
-    }
-    return keyCode;
-}
+// The key code at the same position on an ANSI keyboard (model/keyboard_type.h).
+using varnel::ansiPositionKeyCode;
 
 // The character the Windows English or Russian PC layout types for this key, or nothing
 // (a press with Ctrl, Alt, Windows or Fn, or a key without built-in text).

@@ -73,13 +73,13 @@ struct Slot {
     constexpr std::string_view view() const { return {text.data(), length}; }
 };
 
-// On ISO keyboards the key left of 1 and the extra key left of Z report each other's codes
-// (10 and 50): the names of those two there.
-constexpr std::uint16_t isoSection = 10, grave = 50;
-constexpr NamedKey isoKeys[] = {{isoSection, "`"}, {grave, "\\ (ISO)"}};
+// A key is named after its ANSI place (on ISO the key left of 1 and the extra key left of Z
+// report each other's codes); the extra key, which ANSI keyboards lack, by its own name.
+constexpr std::uint16_t isoSection = 10;
+constexpr std::string_view isoExtraName = "\\ (ISO)";
 
-constexpr bool namedOnIso(std::uint16_t keyCode, KeyboardType keyboard) {
-    return keyboard == KeyboardType::iso && (keyCode == isoSection || keyCode == grave);
+constexpr bool isIsoExtraKey(std::uint16_t ansiPlace, KeyboardType keyboard) {
+    return ansiPlace == isoSection && keyboard == KeyboardType::iso;
 }
 
 // The names in slots: the longest, "Print Screen / F13", takes 18 bytes.
@@ -90,21 +90,20 @@ constexpr std::array<Slot<24>, 127> nameSlots = [] {
     }
     return slots;
 }();
-constexpr std::array<Slot<24>, 2> isoSlots = [] {
-    std::array<Slot<24>, 2> slots{};
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-        slots[i].append(isoKeys[i].name);
-    }
-    return slots;
+constexpr Slot<24> isoExtraSlot = [] {
+    Slot<24> slot{};
+    slot.append(isoExtraName);
+    return slot;
 }();
 
 // The slot of a key's name; an empty one for a key without a name.
 const Slot<24>& nameSlot(std::uint16_t keyCode, KeyboardType keyboard) {
     static constexpr Slot<24> none{};
-    if (namedOnIso(keyCode, keyboard)) [[unlikely]] {
-        return isoSlots[keyCode == isoSection ? 0 : 1];
+    const std::uint16_t place = ansiPositionKeyCode(keyCode, keyboard);
+    if (isIsoExtraKey(place, keyboard)) [[unlikely]] {
+        return isoExtraSlot;
     }
-    return keyCode < nameSlots.size() ? nameSlots[keyCode] : none;
+    return place < nameSlots.size() ? nameSlots[place] : none;
 }
 
 // The words of every combination of the four modifiers, each followed by " + ", built once
@@ -142,10 +141,11 @@ void appendName(std::string& out, std::uint16_t keyCode, KeyboardType keyboard) 
 }  // namespace
 
 std::string_view tableName(std::uint16_t keyCode, KeyboardType keyboard) {
-    if (namedOnIso(keyCode, keyboard)) {
-        return isoKeys[keyCode == isoSection ? 0 : 1].name;
+    const std::uint16_t place = ansiPositionKeyCode(keyCode, keyboard);
+    if (isIsoExtraKey(place, keyboard)) {
+        return isoExtraName;
     }
-    return keyCode < names.size() ? names[keyCode] : std::string_view{};
+    return place < names.size() ? names[place] : std::string_view{};
 }
 
 void writeName(std::string& out, std::uint16_t keyCode, KeyboardType keyboard) {

@@ -174,7 +174,7 @@ std::optional<std::string> Simulator::runKeys(const Command& command) {
     std::vector<std::uint16_t> keys = command.keys;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (command.keysByName[i]) {
-            keys[i] = SimKeyNames::codeOn(keyboard.layout, keys[i]);
+            keys[i] = ansiPositionKeyCode(keys[i], keyboard.layout);
         }
     }
     // Each physical event, and everything it caused, reaches the application before the

@@ -98,14 +98,6 @@ std::string_view mouseButtonName(std::uint32_t type) {
 
 }  // namespace
 
-std::uint16_t codeOn(KeyboardType keyboard, std::uint16_t keyCode) {
-    constexpr std::uint16_t isoExtra = 10, grave = 50;
-    if (keyboard == KeyboardType::iso && (keyCode == isoExtra || keyCode == grave)) {
-        return keyCode == isoExtra ? grave : isoExtra;
-    }
-    return keyCode;
-}
-
 std::optional<std::uint16_t> keyCode(std::string_view name, KeyboardType keyboard) {
     if (name.size() > 1 && name.front() == '#') {
         unsigned value = 0;
@@ -119,14 +111,14 @@ std::optional<std::uint16_t> keyCode(std::string_view name, KeyboardType keyboar
     }
     for (const Name& entry : names) {
         if (equalIgnoringCase(entry.name, name)) {
-            return codeOn(keyboard, entry.code);
+            return ansiPositionKeyCode(entry.code, keyboard);
         }
     }
     return std::nullopt;
 }
 
 std::string canonicalName(std::uint16_t keyCode, KeyboardType keyboard) {
-    const std::uint16_t ansiCode = codeOn(keyboard, keyCode);
+    const std::uint16_t ansiCode = ansiPositionKeyCode(keyCode, keyboard);
     for (const Name& entry : names) {
         if (entry.code == ansiCode) {
             return std::string(entry.name);

@@ -16,9 +16,6 @@ namespace varnel::SimKeyNames {
 // code 10 and IsoExtra (left of Z) code 50, the other way round from ANSI.
 std::optional<std::uint16_t> keyCode(std::string_view name,
                                      KeyboardType keyboard = KeyboardType::ansi);
-// The code the key with this code on an ANSI keyboard reports on a keyboard of this type (and
-// back): on ISO the key left of 1 and the key left of Z trade codes.
-std::uint16_t codeOn(KeyboardType keyboard, std::uint16_t keyCode);
 // The canonical name of a key code on a keyboard of this type, or "#N" when it has none.
 std::string canonicalName(std::uint16_t keyCode, KeyboardType keyboard = KeyboardType::ansi);
 // The bits among Control, Option, Shift, Command, CapsLock, Fn, NumPad, in that order:
