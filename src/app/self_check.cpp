@@ -105,7 +105,7 @@ void reportStarter(Report& report, const SelfCheck::Findings& findings) {
                             "echo below are those of " +
                             owner + ", not Varnel's");
     report.detail("Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" " +
-                  shellQuoted(findings.bundlePath) + " --args --self-check");
+                  shellQuoted(findings.location.bundlePath) + " --args --self-check");
 }
 
 void reportPermissions(Report& report, const PermissionStatus& permissions) {
@@ -220,7 +220,6 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     Findings findings;
     findings.systemVersion = ports.probe.systemVersion();
     findings.starter = ports.probe.starter();
-    findings.bundlePath = ports.probe.bundlePath();
     findings.permissions = PermissionManager(ports.permissions).currentStatus();
     findings.secureEventInput = ports.probe.secureEventInputEnabled();
     findings.installedSources = ports.inputSources.installedSources().size();

@@ -36,7 +36,6 @@ class SelfCheck {
     struct Findings {
         std::string systemVersion;
         SelfCheckProbe::Starter starter;
-        std::string bundlePath;
         PermissionStatus permissions;
         bool secureEventInput = false;
         std::size_t installedSources = 0;

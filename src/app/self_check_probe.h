@@ -35,8 +35,6 @@ class SelfCheckProbe {
     // The user defaults domain the settings are stored in.
     virtual std::string settingsDomain() = 0;
     virtual Starter starter() = 0;
-    // The application bundle being checked, for the command that starts it as itself.
-    virtual std::string bundlePath() = 0;
     // Creates a listen-only tap for key events. When `post` is true, posts one event that no
     // application acts on, carrying `marker` in its user data, and waits a moment for it.
     virtual TapEcho tapEcho(bool post, std::int64_t marker) = 0;

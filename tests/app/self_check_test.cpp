@@ -21,7 +21,6 @@ struct FakeProbe : SelfCheckProbe {
     bool secureEventInputEnabled() override { return secureInput; }
     std::string settingsDomain() override { return "app.varnel.Varnel"; }
     Starter starter() override { return started; }
-    std::string bundlePath() override { return bundle; }
     TapEcho tapEcho(bool post, std::int64_t marker) override {
         posted = post;
         postedMarker = marker;
@@ -33,7 +32,6 @@ struct FakeProbe : SelfCheckProbe {
 
     SimPermissions& permissions;
     Starter started{true, "launchd", {}};
-    std::string bundle = "/Applications/Varnel.app";
     bool secureInput = false;
     TapEcho echo = TapEcho::echoed;
     std::optional<bool> posted;
@@ -91,7 +89,7 @@ TEST(SelfCheckTest, ReadyOnlyWhenTheKeyboardCanBeRemapped) {
         {"started from a terminal",
          [](SelfCheckFixture& f) {
              f.probe.started = {false, "zsh", "Terminal"};
-             f.probe.bundle = "/Users/me/Varnel's build/Varnel.app";
+             f.mac.loginItems.currentLocation.bundlePath = "/Users/me/Varnel's build/Varnel.app";
          },
          false,
          {"  warn  Started by: zsh in Terminal, not through Launch Services: the permissions, "

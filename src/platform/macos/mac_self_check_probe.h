@@ -13,7 +13,6 @@ class MacSelfCheckProbe : public SelfCheckProbe {
     bool secureEventInputEnabled() override;
     std::string settingsDomain() override;
     Starter starter() override;
-    std::string bundlePath() override;
     TapEcho tapEcho(bool post, std::int64_t marker) override;
 };
 

@@ -128,12 +128,6 @@ SelfCheckProbe::Starter MacSelfCheckProbe::starter() {
     return starter;
 }
 
-std::string MacSelfCheckProbe::bundlePath() {
-    @autoreleasepool {
-        return utf8([[NSBundle mainBundle] bundlePath]);
-    }
-}
-
 SelfCheckProbe::TapEcho MacSelfCheckProbe::tapEcho(bool post, std::int64_t marker) {
     Echo echo{marker};
     CFMachPortRef port = CGEventTapCreate(
