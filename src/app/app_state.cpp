@@ -2,16 +2,19 @@
 
 #include <algorithm>
 
+#include "model/message_parts.h"
+
 namespace varnel {
 
 namespace {
 
-constexpr std::string_view permissionsRevokedBanner = "macOS отозвала необходимое разрешение.";
-constexpr std::string_view permissionGuidanceBanner =
-    "Разрешите Varnel в двух разделах настроек, затем вернитесь и нажмите «Проверить снова».";
-constexpr std::string_view emergencyBanner =
-    "Windows-режим аварийно отключён сочетанием Ctrl + Alt + Windows + Esc.";
-constexpr std::string_view systemSourceSeparator = " · системная: ";
+constexpr std::string_view permissionsRevokedBanner =
+    VARNEL_TRANSLATE_NOOP("Messages", "macOS отозвала необходимое разрешение.");
+constexpr std::string_view permissionGuidanceBanner = VARNEL_TRANSLATE_NOOP(
+    "Messages",
+    "Разрешите Varnel в двух разделах настроек, затем вернитесь и нажмите «Проверить снова».");
+constexpr std::string_view emergencyBanner = VARNEL_TRANSLATE_NOOP(
+    "Messages", "Windows-режим аварийно отключён сочетанием Ctrl + Alt + Windows + Esc.");
 
 }  // namespace
 
@@ -158,8 +161,9 @@ void AppState::setBannerMessage(std::optional<std::string> message) {
 void AppState::updateInputSourceDescription() {
     std::string name = platform_.inputSources.currentDisplayName();
     if (options_.fullWindowsTyping) {
-        name =
-            std::string(typingLanguage_.displayName()).append(systemSourceSeparator).append(name);
+        name = std::string(typingLanguage_.displayName())
+                   .append(MessageParts::systemInputSource)
+                   .append(name);
     }
     publish(currentInputSource_, std::move(name));
 }

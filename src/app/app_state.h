@@ -234,7 +234,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     bool isModeEnabled_ = false;
     EngineState engineState_ = EngineState::stopped();
     PermissionStatus permissions_;
-    std::string currentInputSource_ = "Неизвестно";
+    std::string currentInputSource_{InputSourceManager::unknownSourceName};
     WindowsTypingLanguage typingLanguage_ = WindowsTypingLanguage::english;
     KeyboardOptions options_ = KeyboardOptions::windowsDefaults;
     bool launchAtLogin_ = false;

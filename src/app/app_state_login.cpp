@@ -2,14 +2,9 @@
 // folder; from then on, and for anyone who used Varnel before, only the user changes it.
 
 #include "app/app_state.h"
+#include "model/message_parts.h"
 
 namespace varnel {
-
-namespace {
-
-constexpr std::string_view loginFailurePrefix = "Не удалось изменить автозапуск: ";
-
-}  // namespace
 
 // A value that cannot be read leaves start at login to the user: Varnel never adds a login
 // item it is not sure it may add.
@@ -45,7 +40,8 @@ void AppState::setLaunchAtLogin(bool wanted, bool silently) {
     const std::optional<LoginItemError> error = launchAtLoginManager_.setEnabled(wanted);
     publish(launchAtLogin_, launchAtLoginManager_.isEnabled());
     if (error && !silently) {
-        publish(bannerMessage_, std::string(loginFailurePrefix) + error->localizedDescription);
+        publish(bannerMessage_,
+                std::string(MessageParts::loginItemFailure) + error->localizedDescription);
     }
 }
 

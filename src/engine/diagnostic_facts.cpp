@@ -1,15 +1,16 @@
 #include "engine/diagnostic_facts.h"
 
 #include "model/key_names.h"
+#include "model/message_parts.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr std::string_view emergencyAction = "Аварийное отключение";
+constexpr std::string_view emergencyAction =
+    VARNEL_TRANSLATE_NOOP("Messages", "Аварийное отключение");
 constexpr std::string_view altTabAction = "Alt + Tab → Command + Tab";
 constexpr std::string_view altShiftTabAction = "Alt + Shift + Tab → Command + Shift + Tab";
-constexpr std::string_view typedTextPrefix = "Windows-текст: ";
 constexpr std::string_view languageSwitchPrefix = "Shift + Alt → ";
 
 }  // namespace
@@ -19,7 +20,7 @@ void LastAction::writeOther(DiagnosticSnapshot::ActionText& out) const {
         case Kind::none: out.assign(LastAction::nothingYet); return;
         case Kind::passed: return;  // write() copies it from the description cache
         case Kind::chord: out.assign(chordName_); return;
-        case Kind::typed: out.assign(typedTextPrefix).append(typed_); return;
+        case Kind::typed: out.assign(MessageParts::typedText).append(typed_); return;
         case Kind::altTab: out.assign(altTabAction); return;
         case Kind::altShiftTab: out.assign(altShiftTabAction); return;
         case Kind::switcherKey: {

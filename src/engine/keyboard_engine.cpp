@@ -3,15 +3,17 @@
 #include "engine/modifier_handover.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
+#include "model/translatable.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr std::string_view tapRefusedMessage =
-    "macOS не разрешила создать перехват клавиатуры. Проверьте Accessibility и Input Monitoring.";
-constexpr std::string_view noRunLoopSourceMessage =
-    "Не удалось подключить обработчик к системному циклу событий.";
+constexpr std::string_view tapRefusedMessage = VARNEL_TRANSLATE_NOOP(
+    "Messages",
+    "macOS не разрешила создать перехват клавиатуры. Проверьте Accessibility и Input Monitoring.");
+constexpr std::string_view noRunLoopSourceMessage = VARNEL_TRANSLATE_NOOP(
+    "Messages", "Не удалось подключить обработчик к системному циклу событий.");
 
 }  // namespace
 

@@ -6,14 +6,16 @@
 #include "engine/keyboard_engine.h"
 #include "mapping/windows_mapping.h"
 #include "model/flags.h"
+#include "model/translatable.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr std::string_view safeModeMessage =
+constexpr std::string_view safeModeMessage = VARNEL_TRANSLATE_NOOP(
+    "Messages",
     "За одну секунду возникло слишком много событий. Переназначение отключено, чтобы клавиши не "
-    "зациклились.";
+    "зациклились.");
 
 constexpr std::uint64_t emergencyModifiers = Flags::control | Flags::option | Flags::command;
 

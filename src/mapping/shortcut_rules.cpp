@@ -1,6 +1,7 @@
 #include "mapping/key_codes.h"
 #include "mapping/profile_rules.h"
 #include "mapping/windows_mapping.h"
+#include "model/translatable.h"
 
 namespace varnel::WindowsMapping {
 
@@ -27,23 +28,28 @@ constexpr std::uint64_t spotlight = Flags::command;
     if (options.windowsEditingShortcuts) {
         if (keyCode == Key::f5) {
             return shift ? emit(Key::r, Flags::command | Flags::shift,
-                                "Shift + F5 → обновить без кэша")
-                         : emit(Key::r, Flags::command, "F5 → обновить");
+                                VARNEL_TRANSLATE_NOOP("Messages", "Shift + F5 → обновить без кэша"))
+                         : emit(Key::r, Flags::command,
+                                VARNEL_TRANSLATE_NOOP("Messages", "F5 → обновить"));
         }
         if (keyCode == Key::insert && shift) {
-            return emit(Key::v, Flags::command, "Shift + Insert → вставить");
+            return emit(Key::v, Flags::command,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Shift + Insert → вставить"));
         }
         if (keyCode == Key::forwardDelete && shift) {
-            return emit(Key::x, Flags::command, "Shift + Delete → вырезать");
+            return emit(Key::x, Flags::command,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Shift + Delete → вырезать"));
         }
     }
     if (options.windowsHomeAndEnd) {
         const std::uint64_t flags = Flags::command | (shift ? Flags::shift : 0);
         if (keyCode == Key::end) {
-            return emit(Key::rightArrow, flags, "End → конец строки");
+            return emit(Key::rightArrow, flags,
+                        VARNEL_TRANSLATE_NOOP("Messages", "End → конец строки"));
         }
         if (keyCode == Key::home) {
-            return emit(Key::leftArrow, flags, "Home → начало строки");
+            return emit(Key::leftArrow, flags,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Home → начало строки"));
         }
     }
     return WindowsSpecialAction::none();
@@ -57,45 +63,59 @@ constexpr std::uint64_t spotlight = Flags::command;
     const std::uint64_t shiftIfHeld = shift ? Flags::shift : 0;
     if (options.windowsEditingShortcuts) {
         if (keyCode == Key::tab) {
-            return shift ? emit(Key::tab, Flags::control | Flags::shift,
-                                "Ctrl + Shift + Tab → предыдущая вкладка")
-                         : emit(Key::tab, Flags::control, "Ctrl + Tab → следующая вкладка");
+            return shift
+                       ? emit(Key::tab, Flags::control | Flags::shift,
+                              VARNEL_TRANSLATE_NOOP("Messages",
+                                                    "Ctrl + Shift + Tab → предыдущая вкладка"))
+                       : emit(Key::tab, Flags::control,
+                              VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Tab → следующая вкладка"));
         }
         if (keyCode == Key::f5) {
-            return emit(Key::r, Flags::command | Flags::shift, "Ctrl + F5 → обновить без кэша");
+            return emit(Key::r, Flags::command | Flags::shift,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + F5 → обновить без кэша"));
         }
         if (keyCode >= Key::leftArrow && keyCode <= Key::upArrow) {
-            return shift ? emit(keyCode, Flags::option | Flags::shift,
-                                "Выделение по словам или абзацам")
-                         : emit(keyCode, Flags::option, "Переход по словам или абзацам");
+            return shift
+                       ? emit(keyCode, Flags::option | Flags::shift,
+                              VARNEL_TRANSLATE_NOOP("Messages", "Выделение по словам или абзацам"))
+                       : emit(keyCode, Flags::option,
+                              VARNEL_TRANSLATE_NOOP("Messages", "Переход по словам или абзацам"));
         }
         if (keyCode == Key::forwardDelete) {
-            return emit(Key::forwardDelete, Flags::option | shiftIfHeld,
-                        "Ctrl + Delete → удалить следующее слово");
+            return emit(
+                Key::forwardDelete, Flags::option | shiftIfHeld,
+                VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Delete → удалить следующее слово"));
         }
         if (keyCode == Key::backspace) {
-            return emit(Key::backspace, Flags::option | shiftIfHeld,
-                        "Ctrl + Backspace → удалить предыдущее слово");
+            return emit(
+                Key::backspace, Flags::option | shiftIfHeld,
+                VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Backspace → удалить предыдущее слово"));
         }
         if (!shift) {
             if (keyCode == Key::y) {
-                return emit(Key::z, Flags::shift | Flags::command, "Ctrl + Y → повторить действие");
+                return emit(Key::z, Flags::shift | Flags::command,
+                            VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Y → повторить действие"));
             }
             if (keyCode == Key::f4) {
-                return emit(Key::w, Flags::command, "Ctrl + F4 → закрыть вкладку или документ");
+                return emit(
+                    Key::w, Flags::command,
+                    VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + F4 → закрыть вкладку или документ"));
             }
             if (keyCode == Key::insert) {
-                return emit(Key::c, Flags::command, "Ctrl + Insert → копировать");
+                return emit(Key::c, Flags::command,
+                            VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Insert → копировать"));
             }
         }
     }
     if (options.windowsHomeAndEnd) {
         const std::uint64_t flags = Flags::command | shiftIfHeld;
         if (keyCode == Key::end) {
-            return emit(Key::downArrow, flags, "Ctrl + End → конец документа");
+            return emit(Key::downArrow, flags,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + End → конец документа"));
         }
         if (keyCode == Key::home) {
-            return emit(Key::upArrow, flags, "Ctrl + Home → начало документа");
+            return emit(Key::upArrow, flags,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Ctrl + Home → начало документа"));
         }
     }
     return std::nullopt;
@@ -110,15 +130,17 @@ constexpr std::uint64_t spotlight = Flags::command;
         // The system's shortcuts on function keys and arrows are registered with Fn, as the
         // keys of a Mac keyboard send them.
         case Key::d:
-            return emit(Key::f11, Flags::secondaryFn, "Windows + D → показать рабочий стол");
+            return emit(Key::f11, Flags::secondaryFn,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Windows + D → показать рабочий стол"));
         case Key::e:
-            return emit(Key::space, Flags::command | Flags::option, "Windows + E → окно Finder");
+            return emit(Key::space, Flags::command | Flags::option,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Windows + E → окно Finder"));
         case Key::tab:
             return emit(Key::upArrow, Flags::control | Flags::secondaryFn,
                         "Windows + Tab → Mission Control");
         case Key::period:
             return emit(Key::space, Flags::control | Flags::command,
-                        "Windows + . → эмодзи и символы");
+                        VARNEL_TRANSLATE_NOOP("Messages", "Windows + . → эмодзи и символы"));
         default: break;
     }
     if (!context.windowTiling) {
@@ -127,11 +149,19 @@ constexpr std::uint64_t spotlight = Flags::command;
     constexpr std::uint64_t tile = Flags::control | Flags::secondaryFn;
     switch (keyCode) {
         case Key::leftArrow:
-            return emit(Key::leftArrow, tile, "Windows + Left → окно в левую половину");
+            return emit(
+                Key::leftArrow, tile,
+                VARNEL_TRANSLATE_NOOP("Messages", "Windows + Left → окно в левую половину"));
         case Key::rightArrow:
-            return emit(Key::rightArrow, tile, "Windows + Right → окно в правую половину");
-        case Key::upArrow: return emit(Key::f, tile, "Windows + Up → развернуть окно");
-        case Key::downArrow: return emit(Key::r, tile, "Windows + Down → прежний размер окна");
+            return emit(
+                Key::rightArrow, tile,
+                VARNEL_TRANSLATE_NOOP("Messages", "Windows + Right → окно в правую половину"));
+        case Key::upArrow:
+            return emit(Key::f, tile,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Windows + Up → развернуть окно"));
+        case Key::downArrow:
+            return emit(Key::r, tile,
+                        VARNEL_TRANSLATE_NOOP("Messages", "Windows + Down → прежний размер окна"));
         default: return std::nullopt;
     }
 }
@@ -153,7 +183,8 @@ WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physical
         }
     }
     if (options.printScreenCopiesSelection && keyCode == Key::printScreen) {
-        return emit(Key::four, regionScreenshot, "Print Screen → снимок области в буфер");
+        return emit(Key::four, regionScreenshot,
+                    VARNEL_TRANSLATE_NOOP("Messages", "Print Screen → снимок области в буфер"));
     }
     if ((held & ~shift) == 0) {
         return plainKey(keyCode, held != 0, options);
@@ -166,43 +197,51 @@ WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physical
     switch (held) {
         case alt:
             if (options.altF4QuitsApplication && keyCode == Key::f4) {
-                return emit(Key::q, Flags::command, "Alt + F4 → закрыть приложение");
+                return emit(Key::q, Flags::command,
+                            VARNEL_TRANSLATE_NOOP("Messages", "Alt + F4 → закрыть приложение"));
             }
             if (options.windowsEditingShortcuts) {
                 if (keyCode == Key::rightArrow) {
-                    return emit(Key::rightBracket, Flags::command, "Alt + Right → вперёд");
+                    return emit(Key::rightBracket, Flags::command,
+                                VARNEL_TRANSLATE_NOOP("Messages", "Alt + Right → вперёд"));
                 }
                 if (keyCode == Key::leftArrow) {
-                    return emit(Key::leftBracket, Flags::command, "Alt + Left → назад");
+                    return emit(Key::leftBracket, Flags::command,
+                                VARNEL_TRANSLATE_NOOP("Messages", "Alt + Left → назад"));
                 }
                 if (keyCode == Key::space) {
                     // Windows opens the window menu, which a Mac has not; Option + Space would
                     // type an invisible non-breaking space.
-                    return WindowsSpecialAction::swallow(
-                        "Alt + Space → ничего (не печатать невидимый пробел)");
+                    return WindowsSpecialAction::swallow(VARNEL_TRANSLATE_NOOP(
+                        "Messages", "Alt + Space → ничего (не печатать невидимый пробел)"));
                 }
             }
             break;
         case ctrl | alt:
             if (options.windowsRecoveryShortcuts && keyCode == Key::forwardDelete) {
-                return emit(escape, forceQuit, "Ctrl + Alt + Delete → принудительное завершение");
+                return emit(escape, forceQuit,
+                            VARNEL_TRANSLATE_NOOP(
+                                "Messages", "Ctrl + Alt + Delete → принудительное завершение"));
             }
             break;
         case ctrl | shift:
             if (options.windowsRecoveryShortcuts && keyCode == escape) {
-                return emit(escape, forceQuit, "Ctrl + Shift + Esc → принудительное завершение");
+                return emit(escape, forceQuit,
+                            VARNEL_TRANSLATE_NOOP(
+                                "Messages", "Ctrl + Shift + Esc → принудительное завершение"));
             }
             break;
         case win | shift:
             if (options.printScreenCopiesSelection && keyCode == Key::s) {
                 return emit(Key::four, regionScreenshot,
-                            "Windows + Shift + S → снимок области в буфер");
+                            VARNEL_TRANSLATE_NOOP("Messages",
+                                                  "Windows + Shift + S → снимок области в буфер"));
             }
             break;
         case win:
             if (options.windowsLockShortcut && keyCode == Key::l) {
                 return emit(Key::q, Flags::control | Flags::command,
-                            "Windows + L → заблокировать Mac");
+                            VARNEL_TRANSLATE_NOOP("Messages", "Windows + L → заблокировать Mac"));
             }
             // In a terminal the Windows key is a plain Control for the shell.
             if (options.windowsKeyShortcuts &&
@@ -218,9 +257,11 @@ WindowsSpecialAction specialAction(std::uint16_t keyCode, std::uint64_t physical
                 (keyCode == Key::leftArrow || keyCode == Key::rightArrow)) {
                 return keyCode == Key::leftArrow
                            ? emit(keyCode, Flags::control | Flags::secondaryFn,
-                                  "Ctrl + Windows + Left → рабочий стол слева")
+                                  VARNEL_TRANSLATE_NOOP(
+                                      "Messages", "Ctrl + Windows + Left → рабочий стол слева"))
                            : emit(keyCode, Flags::control | Flags::secondaryFn,
-                                  "Ctrl + Windows + Right → рабочий стол справа");
+                                  VARNEL_TRANSLATE_NOOP(
+                                      "Messages", "Ctrl + Windows + Right → рабочий стол справа"));
             }
             break;
         default: break;

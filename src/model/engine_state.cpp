@@ -1,15 +1,17 @@
 #include "model/engine_state.h"
 
+#include "model/translatable.h"
+
 namespace varnel {
 
 std::string_view EngineState::title() const {
     switch (kind_) {
-        case Case::stopped: return "Выключено";
-        case Case::starting: return "Запуск…";
-        case Case::running: return "Windows-режим работает";
-        case Case::missingPermissions: return "Нужны разрешения";
-        case Case::safeMode: return "Безопасный режим";
-        case Case::failed: return "Ошибка";
+        case Case::stopped: return VARNEL_TRANSLATE_NOOP("Messages", "Выключено");
+        case Case::starting: return VARNEL_TRANSLATE_NOOP("Messages", "Запуск…");
+        case Case::running: return VARNEL_TRANSLATE_NOOP("Messages", "Windows-режим работает");
+        case Case::missingPermissions: return VARNEL_TRANSLATE_NOOP("Messages", "Нужны разрешения");
+        case Case::safeMode: return VARNEL_TRANSLATE_NOOP("Messages", "Безопасный режим");
+        case Case::failed: return VARNEL_TRANSLATE_NOOP("Messages", "Ошибка");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "model/key_names.h"
 
+#include "model/message_parts.h"
+
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -135,7 +137,7 @@ void appendName(std::string& out, std::uint16_t keyCode, KeyboardType keyboard) 
     }
     char digits[8];
     auto end = std::to_chars(digits, digits + sizeof digits, keyCode).ptr;
-    out.append("Клавиша (код ").append(digits, end).append(")");
+    out.append(MessageParts::unknownKey).append(digits, end).append(")");
 }
 
 }  // namespace

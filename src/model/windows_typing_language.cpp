@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/translatable.h"
+
 namespace varnel {
 
 std::optional<WindowsTypingLanguage> WindowsTypingLanguage::fromRawValue(
@@ -19,7 +21,8 @@ std::string_view WindowsTypingLanguage::rawValue() const {
 }
 
 std::string_view WindowsTypingLanguage::displayName() const {
-    return value_ == english ? "English · Windows" : "Русская · Windows";
+    return value_ == english ? VARNEL_TRANSLATE_NOOP("Messages", "English · Windows")
+                             : VARNEL_TRANSLATE_NOOP("Messages", "Русская · Windows");
 }
 
 nlohmann::json WindowsTypingLanguage::toJson() const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/message_parts.h"
 #include "services/text_case.h"
 
 namespace varnel {
@@ -13,8 +14,6 @@ constexpr std::array<std::string_view, 2> preferredEnglishIdentifiers = {"com.ap
                                                                          "com.apple.keylayout.US"};
 constexpr std::array<std::string_view, 2> preferredRussianPCIdentifiers = {
     "com.apple.keylayout.RussianWin", "com.apple.keylayout.RussianPC"};
-
-constexpr std::string_view failedSuffix = ". Встроенная раскладка Varnel продолжит работать.";
 
 std::string lowerIdentifier(const InputSource& source) {
     return lowercased(source.identifier.value_or(""));
@@ -122,13 +121,15 @@ InputSourceManager::SwitchResult InputSourceManager::selectWindowsLanguage(
         return selectIfNeeded(*source);
     }
     if (language == WindowsTypingLanguage::russian) {
-        return SwitchResult::unavailable(
+        return SwitchResult::unavailable(VARNEL_TRANSLATE_NOOP(
+            "Messages",
             "Не найдена системная раскладка «Русская — ПК». Встроенная раскладка Varnel всё равно "
-            "продолжит печатать по Windows.");
+            "продолжит печатать по Windows."));
     }
-    return SwitchResult::unavailable(
+    return SwitchResult::unavailable(VARNEL_TRANSLATE_NOOP(
+        "Messages",
         "Не найдена английская раскладка ABC или U.S. При этом встроенная раскладка Varnel всё "
-        "равно продолжит печатать правильно.");
+        "равно продолжит печатать правильно."));
 }
 
 InputSourceManager::SwitchResult InputSourceManager::selectIfNeeded(const InputSource& source) {
@@ -146,13 +147,14 @@ InputSourceManager::SwitchResult InputSourceManager::selectIfNeeded(const InputS
 // the user's enabled sources.
 InputSourceManager::SwitchResult InputSourceManager::select(const InputSource& source) {
     if (const int status = api_.enable(source); status != 0) {
-        return SwitchResult::failed("macOS не смогла включить системную раскладку. Код ошибки: " +
-                                    std::to_string(status) + std::string(failedSuffix));
+        return SwitchResult::failed(std::string(MessageParts::inputSourceEnableFailure) +
+                                    std::to_string(status) +
+                                    std::string(MessageParts::inputSourceFailureEnd));
     }
     if (const int status = api_.select(source); status != 0) {
-        return SwitchResult::failed(
-            "macOS не смогла переключить системную раскладку. Код ошибки: " +
-            std::to_string(status) + std::string(failedSuffix));
+        return SwitchResult::failed(std::string(MessageParts::inputSourceSelectFailure) +
+                                    std::to_string(status) +
+                                    std::string(MessageParts::inputSourceFailureEnd));
     }
     return SwitchResult::switched(source.localizedName.value_or("другая раскладка"));
 }
@@ -160,9 +162,10 @@ InputSourceManager::SwitchResult InputSourceManager::select(const InputSource& s
 std::string InputSourceManager::currentDisplayName() const {
     const std::optional<InputSource> current = api_.currentKeyboardSource();
     if (!current) {
-        return "Неизвестно";
+        return std::string(unknownSourceName);
     }
-    return current->localizedName.value_or(current->identifier.value_or("Неизвестно"));
+    return current->localizedName.value_or(
+        current->identifier.value_or(std::string(unknownSourceName)));
 }
 
 WindowsTypingLanguage InputSourceManager::detectedTypingLanguage() const {

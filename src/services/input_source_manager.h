@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "model/translatable.h"
 #include "model/windows_typing_language.h"
 #include "services/input_source_api.h"
 
@@ -44,13 +46,17 @@ class InputSourceManager {
         std::string text_;
     };
 
+    // What names the current source when the system names none.
+    static constexpr std::string_view unknownSourceName =
+        VARNEL_TRANSLATE_NOOP("Messages", "Неизвестно");
+
     explicit InputSourceManager(InputSourceApi& api) : api_(api) {}
 
     SwitchResult selectWindowsLanguage(WindowsTypingLanguage language);
     // The source selectWindowsLanguage would select for the language, none when no suitable
     // source is installed. Nothing is selected.
     std::optional<InputSource> sourceFor(WindowsTypingLanguage language) const;
-    // The current source's localized name, else its identifier, else "Неизвестно".
+    // The current source's localized name, else its identifier, else unknownSourceName.
     std::string currentDisplayName() const;
     // Russian when the current source is a Russian one, else English.
     WindowsTypingLanguage detectedTypingLanguage() const;
