@@ -108,7 +108,8 @@ soak: deps
 
 # Each fuzz target for a bounded time, from its seed corpus (a copy in build/fuzz).
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := options_decoder:options app_start:app_start script_parser:script_parser
+FUZZ_TARGETS := options_decoder:options settings_file:settings_file app_start:app_start \
+	script_parser:script_parser
 fuzz:
 	@scripts/bootstrap fuzz
 	cmake --preset fuzz $(CMAKE_FLAGS)

@@ -340,10 +340,16 @@ void AppState::handleEmergencyStop() {
     publish(bannerMessage_, std::move(banner));
 }
 
+void AppState::setTypingLanguage(WindowsTypingLanguage language) {
+    engine_->setTypingLanguage(language);
+    handleLanguageToggle(language);
+}
+
 void AppState::handleLanguageToggle(WindowsTypingLanguage language) {
     publish(typingLanguage_, language);
     platform_.settings.setString(typingLanguageKey, language.rawValue());
-    if (options_.windowsPCLayouts && !inputSourceWaits()) {
+    // The system's layout follows while the mode is on; off, Varnel leaves it alone.
+    if (isModeEnabled_ && options_.windowsPCLayouts && !inputSourceWaits()) {
         platform_.inputSources.selectWindowsLanguage(language);
     }
     updateInputSourceDescription();

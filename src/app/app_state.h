@@ -130,6 +130,8 @@ class AppState : public std::enable_shared_from_this<AppState> {
     void setOptions(const KeyboardOptions& options);
     // Views dismiss the banner by setting it absent.
     void setBannerMessage(std::optional<std::string> message);
+    // As the engine's Shift + Alt does it: stored, and the input source follows.
+    void setTypingLanguage(WindowsTypingLanguage language);
 
     void toggleMode();
     void enableMode();
@@ -148,6 +150,7 @@ class AppState : public std::enable_shared_from_this<AppState> {
     // effect on the application in front.
     void addExcludedApplication(std::string_view bundleIdentifier);
     void removeExcludedApplication(std::string_view bundleIdentifier);
+    void setExcludedApplications(const ExcludedApplications& list);
     // Adds the well-known remote desktops and virtual machines that are installed.
     void restoreSuggestedExclusions();
     // Those restoreSuggestedExclusions() would add now.

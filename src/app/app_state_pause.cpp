@@ -47,6 +47,14 @@ void AppState::removeExcludedApplication(std::string_view bundleIdentifier) {
         [bundleIdentifier](ExcludedApplications& list) { return list.remove(bundleIdentifier); });
 }
 
+void AppState::setExcludedApplications(const ExcludedApplications& list) {
+    editExcludedApplications([&list](ExcludedApplications& edited) {
+        const bool changes = edited != list;
+        edited = list;
+        return changes;
+    });
+}
+
 std::vector<std::string> AppState::missingSuggestions() const {
     std::vector<std::string> missing;
     for (const auto& suggestion : ExcludedApplications::suggestions) {

@@ -89,13 +89,23 @@ Decoded<ExcludedApplications> ExcludedApplications::decode(std::string_view data
     if (json.is_discarded()) {
         return DecodeError{"excluded applications: the stored data is not JSON"};
     }
+    return fromJson(json);
+}
+
+Decoded<ExcludedApplications> ExcludedApplications::fromJson(const nlohmann::json& json,
+                                                             std::vector<std::size_t>* skipped) {
     if (!json.is_array()) {
         return DecodeError{"excluded applications: expected an array"};
     }
     ExcludedApplications list;
-    for (const auto& entry : json) {
-        if (entry.is_string()) {
+    for (std::size_t i = 0; i < json.size(); ++i) {
+        const nlohmann::json& entry = json[i];
+        const bool identifier =
+            entry.is_string() && isBundleIdentifier(entry.get_ref<const std::string&>());
+        if (identifier) {
             list.add(entry.get_ref<const std::string&>());
+        } else if (skipped) {
+            skipped->push_back(i);
         }
     }
     return list;

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <nlohmann/json_fwd.hpp>
 
 #include "model/decoded.h"
 
@@ -58,6 +61,10 @@ struct ExcludedApplications {
     // order; anything else (a number, an empty or malformed text) is left out, so that one bad
     // entry costs none of the others.
     static Decoded<ExcludedApplications> decode(std::string_view data);
+    // The same from a JSON value; `skipped`, when given, gets the index of each entry left out
+    // for not being an identifier (a repeated one is not counted).
+    static Decoded<ExcludedApplications> fromJson(const nlohmann::json& json,
+                                                  std::vector<std::size_t>* skipped = nullptr);
 
     friend bool operator==(const ExcludedApplications&, const ExcludedApplications&) = default;
 };

@@ -57,12 +57,22 @@ Decoded<KeyboardOptions> KeyboardOptions::fromJson(const nlohmann::json& json) {
     }
     KeyboardOptions options;
     for (const Field& field : fields) {
-        const auto member = json.find(field.name);
-        if (member != json.end() && member->is_boolean()) {
-            options.*field.member = member->get<bool>();
+        if (const auto value = member(json, field).value) {
+            options.*field.member = *value;
         }
     }
     return options;
+}
+
+KeyboardOptions::Member KeyboardOptions::member(const nlohmann::json& object, const Field& field) {
+    const auto found = object.find(field.name);
+    if (found == object.end() || found->is_null()) {
+        return {};
+    }
+    if (found->is_boolean()) {
+        return {found->get<bool>(), false};
+    }
+    return {std::nullopt, true};
 }
 
 Decoded<KeyboardOptions> KeyboardOptions::decode(std::string_view data) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,13 @@ struct KeyboardOptions {
     static Decoded<KeyboardOptions> fromJson(const nlohmann::json& json);
     // The same from the stored bytes; text that is not JSON fails too.
     static Decoded<KeyboardOptions> decode(std::string_view data);
+    // What an object's member says of one field, by the rule of fromJson: a boolean gives the
+    // value; a missing or null member gives none; any other value gives none and is unreadable.
+    struct Member {
+        std::optional<bool> value;
+        bool unreadable = false;
+    };
+    static Member member(const nlohmann::json& object, const Field& field);
 
     friend bool operator==(const KeyboardOptions&, const KeyboardOptions&) = default;
 };

@@ -17,6 +17,8 @@ using Verb = Command::Verb;
 using Result = std::variant<Command, std::string>;
 
 constexpr std::int64_t maxRepeat = 100000;
+// Enough for a file far larger than any settings file may be.
+constexpr std::int64_t maxFileRepeat = 100'000'000;
 constexpr double maxWaitSeconds = 1e9;
 
 std::string quote(std::string_view text) {
@@ -436,6 +438,63 @@ Result exclude(Reader& reader) {
                                 action->text == "add" ? Verb::excludeAdd : Verb::excludeRemove);
 }
 
+// A file's path: one word, double-quoted when it holds spaces.
+Parsed<std::string> path(Reader& reader) {
+    const Word* word = reader.take();
+    if (!word) {
+        return Error{reader.missing("PATH")};
+    }
+    return word->text;
+}
+
+// settings export|import PATH
+Result settings(Reader& reader) {
+    auto exports = choice(reader, "export", "import");
+    if (auto* error = errorOf(exports)) {
+        return error->message;
+    }
+    auto file = path(reader);
+    if (auto* error = errorOf(file)) {
+        return error->message;
+    }
+    Command command{std::get<bool>(exports) ? Verb::settingsExport : Verb::settingsImport};
+    command.path = std::get<std::string>(file);
+    return finish(reader, command);
+}
+
+// file write PATH "TEXT" [N] | file show PATH
+Result file(Reader& reader) {
+    auto writes = choice(reader, "write", "show");
+    if (auto* error = errorOf(writes)) {
+        return error->message;
+    }
+    auto file = path(reader);
+    if (auto* error = errorOf(file)) {
+        return error->message;
+    }
+    Command command{std::get<bool>(writes) ? Verb::fileWrite : Verb::fileShow};
+    command.path = std::get<std::string>(file);
+    if (command.verb == Verb::fileShow) {
+        return finish(reader, command);
+    }
+    auto text = quotedText(reader, "TEXT");
+    if (auto* error = errorOf(text)) {
+        return error->message;
+    }
+    command.text = std::get<std::string>(text);
+    command.hasText = true;
+    command.number = 1;
+    if (const Word* times = reader.take()) {
+        auto value = integer(times->text, 1, maxFileRepeat);
+        if (!value) {
+            return "file: N must be a whole number from 1 to " + std::to_string(maxFileRepeat) +
+                   ", not " + quote(times->text);
+        }
+        command.number = *value;
+    }
+    return finish(reader, command);
+}
+
 // click [left|right|other], drag [left|right|other]: the left button when none is named.
 Result mouse(Reader& reader, Verb verb) {
     Command command{verb};
@@ -554,6 +613,8 @@ const Entry entries[] = {
      [](Reader& reader) {
          return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
      }},
+    {"file", "write PATH \"TEXT\" [N] | show PATH",
+     "writes TEXT (N times over) to a file, or prints what a file holds", Group::setUp, file},
     {"launch", "", "starts Varnel", Group::setUp, plain<Verb::launch>},
     {"quit", "", "ends Varnel (terminate notification, process gone)", Group::setUp,
      plain<Verb::quit>},
@@ -579,6 +640,9 @@ const Entry entries[] = {
     {"exclude", "add|remove BUNDLEID | restore",
      "the list of applications left alone (\"Убрать\", \"Вернуть предложенные\")", Group::person,
      exclude},
+    {"settings", "export|import PATH",
+     "\"Экспортировать настройки…\", \"Импортировать настройки…\" (applied without asking)",
+     Group::person, settings},
     {"tapdisable", "timeout|user [later]",
      "the system disables the tap (later: tells Varnel at the next wait)", Group::person,
      tapDisable},

@@ -35,6 +35,8 @@ struct Command {
         keyboardType,
         applicationAdd,
         applicationRemove,
+        fileWrite,
+        fileShow,
         help,
         launch,
         quit,
@@ -60,6 +62,8 @@ struct Command {
         excludeAdd,
         excludeRemove,
         excludeRestore,
+        settingsExport,
+        settingsImport,
         show,
     };
 
@@ -74,11 +78,14 @@ struct Command {
     // permission, source or bundle ID, defaults key, option, show, tapdisable kind, keyboard
     // type, mouse button
     std::string name;
-    // source or application name, login failure message, login item path, defaults text
+    // source or application name, login failure message, login item path, defaults text, a
+    // file's path (settings, file) and what is written in it
     std::string text;
+    std::string path;
     bool hasText = false;
-    bool on = false;          // granted, on, true, tapdisable later, secure input on
-    std::int64_t number = 0;  // status codes, login status, repeat count, macOS version
+    bool on = false;  // granted, on, true, tapdisable later, secure input on
+    // status codes, login status, repeat count, macOS version, times a file's text is written
+    std::int64_t number = 0;
     double seconds = 0;
 
     // Set-up commands (and help) do not launch Varnel first.

@@ -1,8 +1,11 @@
 #include "simulator.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
+#include "app/settings_transfer.h"
 #include "platform/sim/sim_key_names.h"
 
 namespace varnel::sim {
@@ -151,6 +154,25 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
                 return "no application \"" + command.name + "\" is installed";
             }
             break;
+        case Verb::fileWrite: {
+            std::ofstream out(command.path, std::ios::binary | std::ios::trunc);
+            for (std::int64_t i = 0; i < command.number && out; ++i) {
+                out << command.text;
+            }
+            if (!out) {
+                return "cannot write \"" + command.path + "\"";
+            }
+            break;
+        }
+        case Verb::fileShow: {
+            std::ifstream in(command.path, std::ios::binary);
+            if (!in) {
+                return "cannot read \"" + command.path + "\"";
+            }
+            const std::string text{std::istreambuf_iterator<char>(in), {}};
+            print("file: " + SimKeyNames::quoted(text));
+            break;
+        }
         case Verb::help: {
             std::istringstream help(commandHelp());
             for (std::string line; std::getline(help, line);) {
@@ -275,8 +297,53 @@ void Simulator::runPerson(const Command& command) {
                                                 : EventType::tapDisabledByUserInput,
                                             command.on);
             break;
+        case Verb::settingsExport:
+            print(
+                "settings: " +
+                SimKeyNames::quoted(SettingsTransfer::write(*app_, command.path).message.filled()));
+            break;
+        case Verb::settingsImport: importSettings(command.path); break;
         case Verb::show: show(command.name); break;
         default: break;
+    }
+}
+
+// What the window shows before it asks, then the import applied without asking.
+void Simulator::importSettings(const std::string& path) {
+    const SettingsTransfer::Import import = SettingsTransfer::read(*app_, path);
+    if (import.failure) {
+        print("settings: " + SimKeyNames::quoted(SettingsFile::reason(*import.failure)));
+        return;
+    }
+    const SettingsFile::Settings& after = import.after;
+    for (const SettingsTransfer::Change& change : import.changes()) {
+        using Kind = SettingsTransfer::Change::Kind;
+        switch (change.kind) {
+            case Kind::option: {
+                const auto& field = KeyboardOptions::fields[change.field];
+                print("settings: option " + std::string(field.name) + "=" +
+                      onOff(after.options.*field.member));
+                break;
+            }
+            case Kind::typingLanguage:
+                print("settings: language=" + std::string(after.typingLanguage.rawValue()));
+                break;
+            case Kind::excludedApplications: {
+                std::string ids;
+                for (const std::string& id : after.excludedApplications.bundleIdentifiers) {
+                    ids.append(ids.empty() ? "" : " ").append(id);
+                }
+                print("settings: exclusions=" + (ids.empty() ? std::string("none") : ids));
+                break;
+            }
+            case Kind::launchAtLogin: print("settings: login=" + onOff(after.launchAtLogin)); break;
+        }
+    }
+    for (const SettingsTransfer::Message& note : import.notes()) {
+        print("settings: " + SimKeyNames::quoted(note.filled()));
+    }
+    if (const auto message = SettingsTransfer::apply(*app_, import)) {
+        print("settings: " + SimKeyNames::quoted(message->filled()));
     }
 }
 

@@ -31,6 +31,7 @@ class Simulator {
     std::optional<std::string> runSetUp(const Command& command);
     std::optional<std::string> runKeys(const Command& command);
     void runPerson(const Command& command);
+    void importSettings(const std::string& path);
     void show(const std::string& what);
     void print(const std::string& line) { output_(line); }
 
