@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # CI turns warnings into errors.
 CMAKE_FLAGS := $(if $(CI),-DVARNEL_WERROR=ON,)
 
-.PHONY: all deps build test run sim dmg self-check screenshots bench bench-build bench-instructions \
+.PHONY: all deps build test run sim translations dmg self-check screenshots bench bench-build bench-instructions \
 	soak fuzz clean format
 
 # Lines of a build that tell a person nothing: make run and make screenshots leave them out.
@@ -61,6 +61,12 @@ endif
 sim: deps
 	@$(call quiet_build,$(PRESET),varnel-sim)
 	@echo "build/$(PRESET)/tools/varnel-sim/varnel-sim is ready (--help lists its commands)."
+
+# Brings translations/varnel_en.ts up to date with the texts in the sources (lupdate): a text
+# added or changed shows there unfinished until its English is written; the tests fail until
+# then.
+translations: deps
+	@$(call quiet_build,$(PRESET),update_translations)
 
 # On a Mac, the release artefact: Varnel.dmg with a standalone Varnel.app, signed with the
 # hardened runtime (ad hoc unless VARNEL_CODESIGN_IDENTITY names an identity) and checked.

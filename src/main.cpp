@@ -9,6 +9,7 @@
 // Varnel.app --args --self-check), so that macOS answers for Varnel, not for a terminal.
 
 #include <QApplication>
+#include <QLocale>
 #include <iostream>
 #include <optional>
 #include <string_view>
@@ -16,7 +17,7 @@
 #include "app/app_state.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/qt/qt_system_notifications.h"
-#include "ui/app_menu_translator.h"
+#include "ui/translation.h"
 #include "ui/varnel_app.h"
 
 #ifdef __APPLE__
@@ -148,9 +149,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
     QApplication::setOrganizationName(QStringLiteral("Varnel"));
-    // Before the menu bar exists: Qt titles the Mac application menu from the translators.
-    varnel::AppMenuTranslator menuTexts;
-    QApplication::installTranslator(&menuTexts);
+    // Before anything is built: Qt titles the Mac application menu from the translators too.
+    varnel::Translation translation(
+        varnel::Translation::preferred(QLocale::system().uiLanguages()));
 
     Platform platform;
     varnel::QtMainQueue mainQueue;

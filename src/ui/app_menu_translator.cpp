@@ -2,50 +2,52 @@
 
 #include <array>
 #include <cstring>
-#include <string_view>
 
 #include "ui/texts.h"
+#include "ui/theme.h"
+#include "ui/translation.h"
 
 namespace varnel {
 
 namespace {
 
-// The Quit item shows the hide command's own text, the name left to Qt's "%1".
-static_assert(Texts::hideWindowCommand.ends_with(Texts::appName));
-constexpr std::string_view hidePrefix =
-    Texts::hideWindowCommand.substr(0, Texts::hideWindowCommand.size() - Texts::appName.size());
-
-struct Translation {
+struct Item {
     const char* source;
-    std::string_view russian;
+    Texts::Text text;
 };
 
-constexpr std::array<Translation, 6> fixedTranslations{{
-    {"Services", "Службы"},
-    {"Hide %1", "Скрыть %1"},
-    {"Hide Others", "Скрыть остальные"},
-    {"Show All", "Показать все"},
-    {"Preferences...", "Настройки…"},
-    {"About %1", "О программе %1"},
+constexpr std::array<Item, 7> items{{
+    {"Services", Texts::appMenuServices},
+    {"Hide %1", Texts::appMenuHide},
+    {"Hide Others", Texts::appMenuHideOthers},
+    {"Show All", Texts::appMenuShowAll},
+    {"Preferences...", Texts::appMenuSettings},
+    {"About %1", Texts::appMenuAbout},
+    {"Quit %1", Texts::hideWindowCommand},
 }};
 
 }  // namespace
 
+// Looked up in the interface's translation itself, not through the application's translators,
+// of which this is one.
 QString AppMenuTranslator::translate(const char* context, const char* sourceText,
                                      const char* /*disambiguation*/, int /*n*/) const {
     if (context == nullptr || sourceText == nullptr ||
         std::strcmp(context, AppMenuTranslator::context) != 0) {
         return {};
     }
-    if (std::strcmp(sourceText, "Quit %1") == 0) {
-        return QString::fromUtf8(hidePrefix.data(), static_cast<qsizetype>(hidePrefix.size())) +
-               QStringLiteral("%1");
-    }
-    for (const Translation& translation : fixedTranslations) {
-        if (std::strcmp(sourceText, translation.source) == 0) {
-            return QString::fromUtf8(translation.russian.data(),
-                                     static_cast<qsizetype>(translation.russian.size()));
+    for (const Item& item : items) {
+        if (std::strcmp(sourceText, item.source) != 0) {
+            continue;
         }
+        QString text = interfaceTexts_.translate(Translation::interfaceContext, item.text.source);
+        if (text.isEmpty()) {
+            text = QString::fromUtf8(item.text.source);
+        }
+        // The hide command's own text in the Quit item, the name left to Qt's "%1".
+        return item.text.source == Texts::hideWindowCommand.source
+                   ? text.replace(Theme::qt(Texts::appName), QStringLiteral("%1"))
+                   : text;
     }
     return {};
 }

@@ -21,8 +21,8 @@ ApplicationRulesPanel::ApplicationRulesPanel(AppState& state, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    auto* hint = WidgetStyle::label(Theme::qt(Texts::applicationRulesHint),
-                                    Theme::TextStyle::caption, QFont::Normal, this);
+    auto* hint = WidgetStyle::label(Texts::applicationRulesHint.tr(), Theme::TextStyle::caption,
+                                    QFont::Normal, this);
     WidgetStyle::makeSecondary(hint);
     column->addWidget(hint);
 
@@ -32,8 +32,8 @@ ApplicationRulesPanel::ApplicationRulesPanel(AppState& state, QWidget* parent)
         pair->setSpacing(2);
         switches_[i] = makeOptionSwitch(state_, optionField(rule.field), rule.text, this);
         pair->addWidget(switches_[i]);
-        auto* covers = WidgetStyle::label(Theme::qt(rule.covers), Theme::TextStyle::caption,
-                                          QFont::Normal, this);
+        auto* covers =
+            WidgetStyle::label(rule.covers.tr(), Theme::TextStyle::caption, QFont::Normal, this);
         covers->setObjectName(QStringLiteral("covers.") + Theme::qt(rule.field));
         covers->setContentsMargins(captionIndent, 0, 0, 0);
         WidgetStyle::makeSecondary(covers);

@@ -24,6 +24,7 @@
 #include "ui/scroll_bar.h"
 #include "ui/state_observer.h"
 #include "ui/texts.h"
+#include "ui/translation.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
@@ -55,26 +56,25 @@ ContentView::ContentView(AppState& state, QWidget* parent) : QWidget(parent), st
     column->addWidget(makePermissionsSection());
     column->addWidget(makeFeaturesSection());
 
-    advancedGroup_ = new CollapsibleGroup(Theme::qt(Texts::advancedTitle), page);
+    advancedGroup_ = new CollapsibleGroup(Texts::advancedTitle.tr(), page);
     advancedGroup_->setObjectName(QStringLiteral("advancedSection"));
     optionsPanel_ = new OptionsPanel(state_, advancedGroup_);
     advancedGroup_->contentLayout()->addWidget(optionsPanel_);
     column->addWidget(advancedGroup_);
 
-    rulesGroup_ = new CollapsibleGroup(Theme::qt(Texts::applicationRulesTitle), page);
+    rulesGroup_ = new CollapsibleGroup(Texts::applicationRulesTitle.tr(), page);
     rulesGroup_->setObjectName(QStringLiteral("applicationRulesSection"));
     rulesPanel_ = new ApplicationRulesPanel(state_, rulesGroup_);
     rulesGroup_->contentLayout()->addWidget(rulesPanel_);
     column->addWidget(rulesGroup_);
 
-    diagnosticsGroup_ = new CollapsibleGroup(Theme::qt(Texts::diagnosticsTitle), page);
+    diagnosticsGroup_ = new CollapsibleGroup(Texts::diagnosticsTitle.tr(), page);
     diagnosticsGroup_->setObjectName(QStringLiteral("diagnosticsSection"));
     diagnosticsPanel_ = new DiagnosticsPanel(state_, diagnosticsGroup_);
     diagnosticsGroup_->contentLayout()->addWidget(diagnosticsPanel_);
     column->addWidget(diagnosticsGroup_);
 
-    auto* footer =
-        WidgetStyle::label(Theme::qt(Texts::footer), TextStyle::caption, QFont::Normal, page);
+    auto* footer = WidgetStyle::label(Texts::footer.tr(), TextStyle::caption, QFont::Normal, page);
     footer->setObjectName(QStringLiteral("footer"));
     footer->setAlignment(Qt::AlignHCenter);
     footer->setContentsMargins(8, 0, 8, 0);
@@ -104,7 +104,7 @@ QWidget* ContentView::makeHeader() {
     texts->addWidget(
         WidgetStyle::label(Theme::qt(Texts::appName), TextStyle::title2, QFont::DemiBold, header));
     auto* subtitle =
-        WidgetStyle::label(Theme::qt(Texts::subtitle), TextStyle::body, QFont::Normal, header);
+        WidgetStyle::label(Texts::subtitle.tr(), TextStyle::body, QFont::Normal, header);
     subtitle->setObjectName(QStringLiteral("subtitle"));
     WidgetStyle::makeSecondary(subtitle);
     texts->addWidget(subtitle);
@@ -118,16 +118,16 @@ QWidget* ContentView::makePermissionsSection() {
     auto* column = new QVBoxLayout(permissionsSection_);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    column->addWidget(WidgetStyle::label(Theme::qt(Texts::permissionsTitle), TextStyle::headline,
+    column->addWidget(WidgetStyle::label(Texts::permissionsTitle.tr(), TextStyle::headline,
                                          QFont::DemiBold, permissionsSection_));
     accessibilityCard_ = new PermissionCard(
-        Theme::qt(Texts::accessibilityTitle), Theme::qt(Texts::accessibilitySubtitle),
-        state_.permissions().accessibility, Theme::qt(Texts::openSettings),
+        Texts::accessibilityTitle.tr(), Texts::accessibilitySubtitle.tr(),
+        state_.permissions().accessibility, Texts::openSettings.tr(),
         [this] { state_.openAccessibilitySettings(); }, permissionsSection_);
     accessibilityCard_->setObjectName(QStringLiteral("accessibilityCard"));
     inputMonitoringCard_ = new PermissionCard(
-        Theme::qt(Texts::inputMonitoringTitle), Theme::qt(Texts::inputMonitoringSubtitle),
-        state_.permissions().inputMonitoring, Theme::qt(Texts::openSettings),
+        Texts::inputMonitoringTitle.tr(), Texts::inputMonitoringSubtitle.tr(),
+        state_.permissions().inputMonitoring, Texts::openSettings.tr(),
         [this] { state_.openInputMonitoringSettings(); }, permissionsSection_);
     inputMonitoringCard_->setObjectName(QStringLiteral("inputMonitoringCard"));
     column->addWidget(accessibilityCard_);
@@ -135,12 +135,12 @@ QWidget* ContentView::makePermissionsSection() {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    auto* request = new PushButton(Theme::qt(Texts::requestPermissions),
-                                   PushButton::Kind::prominent, permissionsSection_);
+    auto* request = new PushButton(Texts::requestPermissions.tr(), PushButton::Kind::prominent,
+                                   permissionsSection_);
     request->setObjectName(QStringLiteral("requestPermissions"));
     connect(request, &PushButton::clicked, this, [this] { state_.requestPermissions(); });
-    auto* check = new PushButton(Theme::qt(Texts::checkAgain), PushButton::Kind::bordered,
-                                 permissionsSection_);
+    auto* check =
+        new PushButton(Texts::checkAgain.tr(), PushButton::Kind::bordered, permissionsSection_);
     check->setObjectName(QStringLiteral("checkAgain"));
     connect(check, &PushButton::clicked, this, [this] { state_.refreshPermissions(); });
     buttons->addWidget(request);
@@ -155,7 +155,7 @@ QWidget* ContentView::makeFeaturesSection() {
     auto* column = new QVBoxLayout(section);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(12);
-    column->addWidget(WidgetStyle::label(Theme::qt(Texts::featuresTitle), TextStyle::headline,
+    column->addWidget(WidgetStyle::label(Texts::featuresTitle.tr(), TextStyle::headline,
                                          QFont::DemiBold, section));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(10);
@@ -168,8 +168,8 @@ QWidget* ContentView::makeFeaturesSection() {
             Texts::applicationRuleSwitches.begin(), Texts::applicationRuleSwitches.end(),
             [&feature](const auto& rule) { return rule.field == feature.option; });
         auto* tile = new FeatureRow(
-            Theme::qt(feature.before), Theme::qt(feature.after),
-            Theme::qt(ruleSwitch ? Texts::featureOffInRules : Texts::featureOff), section);
+            feature.before.tr(), feature.after.tr(),
+            (ruleSwitch ? Texts::featureOffInRules : Texts::featureOff).tr(), section);
         grid->addWidget(tile, static_cast<int>(i / 2), static_cast<int>(i % 2));
         bool KeyboardOptions::*option = nullptr;
         for (const auto& field : KeyboardOptions::fields) {
@@ -251,7 +251,7 @@ void ContentView::presentBannerIfAny() {
     if (!alert_) {
         alert_ = new Alert(window());
         alert_->setObjectName(QStringLiteral("bannerAlert"));
-        alert_->addButton(Theme::qt(Texts::alertButton), QMessageBox::AcceptRole);
+        alert_->addButton(Texts::alertButton.tr(), QMessageBox::AcceptRole);
         // "Хорошо", Escape or the close button: every dismissal clears the banner.
         connect(alert_, &QMessageBox::finished, this, [this] {
             if (isVisible()) {
@@ -259,7 +259,7 @@ void ContentView::presentBannerIfAny() {
             }
         });
     }
-    alert_->setMessage(QString::fromStdString(*banner));
+    alert_->setMessage(Translation::message(*banner));
     if (!alert_->isVisible()) {
         alert_->open();
     }

@@ -5,6 +5,7 @@
 
 #include "ui/texts.h"
 #include "ui/tone_label.h"
+#include "ui/translation.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
@@ -18,15 +19,14 @@ DiagnosticsPanel::DiagnosticsPanel(AppState& state, QWidget* parent)
     grid->setColumnStretch(1, 1);
     tap_ =
         new ToneLabel({}, Theme::TextStyle::callout, QFont::Normal, Theme::Tone::secondary, this);
-    addRow(Theme::qt(Texts::diagTap), tap_, QStringLiteral("diag.tap"), false);
+    addRow(Texts::diagTap.tr(), tap_, QStringLiteral("diag.tap"), false);
     secureInput_ =
         new ToneLabel({}, Theme::TextStyle::callout, QFont::Normal, Theme::Tone::secondary, this);
-    addRow(Theme::qt(Texts::diagSecureInput), secureInput_, QStringLiteral("diag.secureInput"),
-           false);
-    const auto row = [this](std::string_view label, const char* name, bool selectable) {
+    addRow(Texts::diagSecureInput.tr(), secureInput_, QStringLiteral("diag.secureInput"), false);
+    const auto row = [this](Texts::Text label, const char* name, bool selectable) {
         auto* value = new QLabel(this);
         value->setWordWrap(true);
-        return addRow(Theme::qt(label), value, QString::fromLatin1(name), selectable);
+        return addRow(label.tr(), value, QString::fromLatin1(name), selectable);
     };
     frontmost_ = row(Texts::diagFrontmost, "diag.frontmost", true);
     profile_ = row(Texts::diagProfile, "diag.profile", false);
@@ -62,32 +62,33 @@ QLabel* DiagnosticsPanel::addRow(const QString& label, QLabel* value, const QStr
 
 void DiagnosticsPanel::refresh() {
     const DiagnosticSnapshot& d = state_.diagnostic();
-    tap_->setText(Theme::qt(d.eventTapActive ? Texts::diagTapActive : Texts::diagTapInactive));
+    tap_->setText((d.eventTapActive ? Texts::diagTapActive : Texts::diagTapInactive).tr());
     tap_->setTone(d.eventTapActive ? Theme::Tone::green : Theme::Tone::secondary);
     // Secure input is read only while the mode is on.
     const bool checked = state_.isModeEnabled();
     const bool secure = state_.isPausedBySecureInput();
-    secureInput_->setText(Theme::qt(!checked ? Texts::diagNotChecked
-                                    : secure ? Texts::diagSecureInputOn
-                                             : Texts::diagSecureInputOff));
+    secureInput_->setText((!checked ? Texts::diagNotChecked
+                           : secure ? Texts::diagSecureInputOn
+                                    : Texts::diagSecureInputOff)
+                              .tr());
     secureInput_->setTone(secure ? Theme::Tone::orange : Theme::Tone::secondary);
     QString frontmost = !state_.frontmostName().empty()
                             ? QString::fromStdString(state_.frontmostName())
                             : QStringLiteral("—");
     if (state_.isFrontmostExcluded()) {
-        frontmost += Theme::qt(Texts::diagLeftAlone);
+        frontmost += Texts::diagLeftAlone.tr();
     }
     frontmost_->setText(frontmost);
-    QString profile = Theme::qt(
-        Texts::profileNames[static_cast<std::size_t>(state_.applicationProfile().profile)]);
+    QString profile =
+        Texts::profileNames[static_cast<std::size_t>(state_.applicationProfile().profile)].tr();
     switch (state_.focusKind()) {
-        case KeyboardFocus::Kind::textEntry: profile += Theme::qt(Texts::diagInTextField); break;
-        case KeyboardFocus::Kind::other: profile += Theme::qt(Texts::diagOutsideTextField); break;
+        case KeyboardFocus::Kind::textEntry: profile += Texts::diagInTextField.tr(); break;
+        case KeyboardFocus::Kind::other: profile += Texts::diagOutsideTextField.tr(); break;
         case KeyboardFocus::Kind::unknown: break;  // not followed, or not known
     }
     profile_->setText(profile);
-    language_->setText(Theme::qt(state_.typingLanguage().displayName()));
-    inputSource_->setText(QString::fromStdString(state_.currentInputSource()));
+    language_->setText(Translation::message(state_.typingLanguage().displayName()));
+    inputSource_->setText(Translation::message(state_.currentInputSource()));
     // The keyboard the last key typed came from: a Mac may have two.
     QString keyboard = QStringLiteral("—");
     if (d.keyboardType) {
@@ -98,8 +99,8 @@ void DiagnosticsPanel::refresh() {
         }
     }
     keyboard_->setText(keyboard);
-    lastKey_->setText(Theme::qt(d.lastPhysicalKey));
-    result_->setText(Theme::qt(d.lastTransformedAction));
+    lastKey_->setText(Translation::message(d.lastPhysicalKey));
+    result_->setText(Translation::message(d.lastTransformedAction));
     processed_->setText(QString::number(d.processedEvents));
     blocked_->setText(QString::number(d.blockedEvents));
 }

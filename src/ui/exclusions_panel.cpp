@@ -23,8 +23,8 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString withName(std::string_view pattern, const std::string& name) {
-    return Theme::qt(pattern).arg(fromStd(name));
+QString withName(Texts::Text pattern, const std::string& name) {
+    return pattern.tr().arg(fromStd(name));
 }
 
 // A line between rows in the colour of card borders, taken from the palette when painted.
@@ -45,8 +45,8 @@ ExclusionsPanel::ExclusionsPanel(AppState& state, QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
-    column->addLayout(WidgetStyle::headingOverCaption(Theme::qt(Texts::exclusionsTitle),
-                                                      Theme::qt(Texts::exclusionsHint), 2, this));
+    column->addLayout(WidgetStyle::headingOverCaption(Texts::exclusionsTitle.tr(),
+                                                      Texts::exclusionsHint.tr(), 2, this));
 
     list_ = new Card(10, /*bordered=*/true, this);
     list_->setObjectName(QStringLiteral("exclusionsList"));
@@ -64,8 +64,7 @@ ExclusionsPanel::ExclusionsPanel(AppState& state, QWidget* parent)
             state_.addExcludedApplication(*previous);
         }
     });
-    restore_ =
-        new PushButton(Theme::qt(Texts::exclusionsRestore), PushButton::Kind::bordered, this);
+    restore_ = new PushButton(Texts::exclusionsRestore.tr(), PushButton::Kind::bordered, this);
     restore_->setObjectName(QStringLiteral("restoreSuggestions"));
     connect(restore_, &PushButton::clicked, this, [this] { state_.restoreSuggestedExclusions(); });
     buttons->addWidget(addPrevious_);
@@ -101,7 +100,7 @@ void ExclusionsPanel::rebuildRows() {
         delete item;
     }
     if (shownList_.empty()) {
-        QLabel* empty = WidgetStyle::label(Theme::qt(Texts::exclusionsEmpty), TextStyle::callout,
+        QLabel* empty = WidgetStyle::label(Texts::exclusionsEmpty.tr(), TextStyle::callout,
                                            QFont::Normal, list_);
         empty->setObjectName(QStringLiteral("exclusionsEmpty"));
         empty->setContentsMargins(0, 6, 0, 6);
@@ -141,8 +140,7 @@ QWidget* ExclusionsPanel::makeRow(const std::string& bundleIdentifier) {
             WidgetStyle::headingOverCaption(fromStd(name), fromStd(bundleIdentifier), 1, row), 1);
     }
 
-    auto* remove =
-        new PushButton(Theme::qt(Texts::exclusionsRemove), PushButton::Kind::bordered, row);
+    auto* remove = new PushButton(Texts::exclusionsRemove.tr(), PushButton::Kind::bordered, row);
     remove->setObjectName(QStringLiteral("removeExclusion"));
     remove->setAccessibleName(withName(Texts::exclusionsRemoveName, name));
     connect(remove, &PushButton::clicked, this,
@@ -195,13 +193,13 @@ void ExclusionsPanel::updateButtons() {
         addPrevious_->setEnabled(!state_.excludedApplications().leavesAlone(*previous));
         addPrevious_->setToolTip({});
     } else {
-        addPrevious_->setText(Theme::qt(Texts::exclusionsAddUnknown));
+        addPrevious_->setText(Texts::exclusionsAddUnknown.tr());
         addPrevious_->setEnabled(false);
-        addPrevious_->setToolTip(Theme::qt(Texts::exclusionsAddUnknownHint));
+        addPrevious_->setToolTip(Texts::exclusionsAddUnknownHint.tr());
     }
     const bool canRestore = !state_.missingSuggestions().empty();
     restore_->setEnabled(canRestore);
-    restore_->setToolTip(canRestore ? QString() : Theme::qt(Texts::exclusionsRestoreNothing));
+    restore_->setToolTip(canRestore ? QString() : Texts::exclusionsRestoreNothing.tr());
 }
 
 }  // namespace varnel

@@ -42,9 +42,10 @@ void MenuBarItem::refresh() {
     const bool on = state_.isModeEnabled();
     const QString symbol =
         on ? QStringLiteral("keyboard.badge.ellipsis") : QStringLiteral("keyboard");
-    const QString name = Theme::qt(state_.showsSecureInputNotice() ? Texts::menuBarSecureInput
-                                   : on                            ? Texts::menuBarEnabled
-                                                                   : Texts::menuBarDisabled);
+    const QString name = (state_.showsSecureInputNotice() ? Texts::menuBarSecureInput
+                          : on                            ? Texts::menuBarEnabled
+                                                          : Texts::menuBarDisabled)
+                             .tr();
     if (symbol != symbol_) {
         symbol_ = symbol;
         updateIcon();

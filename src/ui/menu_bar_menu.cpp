@@ -3,6 +3,7 @@
 #include "ui/state_observer.h"
 #include "ui/texts.h"
 #include "ui/theme.h"
+#include "ui/translation.h"
 
 namespace varnel {
 
@@ -14,22 +15,22 @@ MenuBarMenu::MenuBarMenu(AppState& state, std::function<void()> openWindow,
     language_->setEnabled(false);
     toggleMode_ = addCommand({}, [this] { state_.toggleMode(); });
     addSeparator()->setMenuRole(QAction::NoRole);
-    addCommand(Theme::qt(Texts::menuOpen), [this, openWindow = std::move(openWindow)] {
+    addCommand(Texts::menuOpen.tr(), [this, openWindow = std::move(openWindow)] {
         if (openWindow) {
             openWindow();
         }
         state_.activateApplication();
     });
-    addCommand(Theme::qt(Texts::menuHide), [this] { state_.hideMainWindow(); });
-    launchAtLogin_ = addCommand(Theme::qt(Texts::menuLaunchAtLogin), nullptr);
+    addCommand(Texts::menuHide.tr(), [this] { state_.hideMainWindow(); });
+    launchAtLogin_ = addCommand(Texts::menuLaunchAtLogin.tr(), nullptr);
     launchAtLogin_->setCheckable(true);
     connect(launchAtLogin_, &QAction::triggered, this,
             [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
     addSeparator()->setMenuRole(QAction::NoRole);
-    addCommand(Theme::qt(Texts::menuStopHint), nullptr)->setEnabled(false);
+    addCommand(Texts::menuStopHint.tr(), nullptr)->setEnabled(false);
     addSeparator()->setMenuRole(QAction::NoRole);
     // The keys are handed back before anything else goes: nothing stays held down.
-    addCommand(Theme::qt(Texts::menuQuit), [this, quit = std::move(quit)] {
+    addCommand(Texts::menuQuit.tr(), [this, quit = std::move(quit)] {
         state_.stopForQuit();
         if (quit) {
             quit();
@@ -54,9 +55,8 @@ QAction* MenuBarMenu::addCommand(const QString& text, std::function<void()> acti
 }
 
 void MenuBarMenu::refresh() {
-    language_->setText(Theme::qt(state_.typingLanguage().displayName()));
-    toggleMode_->setText(
-        Theme::qt(state_.isModeEnabled() ? Texts::menuModeOn : Texts::menuModeOff));
+    language_->setText(Translation::message(state_.typingLanguage().displayName()));
+    toggleMode_->setText((state_.isModeEnabled() ? Texts::menuModeOn : Texts::menuModeOff).tr());
     launchAtLogin_->setChecked(state_.launchAtLogin());
 }
 

@@ -9,6 +9,7 @@
 #include "ui/symbol_view.h"
 #include "ui/texts.h"
 #include "ui/tone_label.h"
+#include "ui/translation.h"
 #include "ui/widget_style.h"
 
 namespace varnel {
@@ -33,8 +34,8 @@ ModeCard::ModeCard(AppState& state, QWidget* parent)
     status->addWidget(statusSymbol_, 0, Qt::AlignVCenter);
     status->addWidget(statusTitle_, 0, Qt::AlignVCenter);
     status->addStretch(1);
-    badge_ = new ToneLabel(Theme::qt(Texts::activeBadge), TextStyle::caption, QFont::Bold,
-                           Tone::green, this);
+    badge_ =
+        new ToneLabel(Texts::activeBadge.tr(), TextStyle::caption, QFont::Bold, Tone::green, this);
     badge_->setObjectName(QStringLiteral("activeBadge"));
     badge_->setCapsule(true);
     badge_->setAlignment(Qt::AlignCenter);
@@ -49,7 +50,7 @@ ModeCard::ModeCard(AppState& state, QWidget* parent)
     notice->setSpacing(7);
     notice->addWidget(new SymbolView("lock.fill", Tone::orange, 16, secureInputNotice_), 0,
                       Qt::AlignVCenter);
-    notice->addWidget(WidgetStyle::label(Theme::qt(Texts::secureInputNotice), TextStyle::callout,
+    notice->addWidget(WidgetStyle::label(Texts::secureInputNotice.tr(), TextStyle::callout,
                                          QFont::Medium, secureInputNotice_),
                       1);
     column->addWidget(secureInputNotice_);
@@ -97,26 +98,26 @@ void ModeCard::refresh() {
     const bool paused = state_.showsSecureInputNotice();
     const EngineState& engine = state_.engineState();
     const Tone statusTone = paused ? Tone::orange : on ? Tone::green : Tone::primary;
-    statusTitle_->setText(Theme::qt(paused ? Texts::pausedTitle : engine.title()));
+    statusTitle_->setText(paused ? Texts::pausedTitle.tr() : Translation::message(engine.title()));
     statusTitle_->setTone(statusTone);
     statusSymbol_->setSymbol(paused ? "pause.circle.fill" : engine.symbol(), statusTone);
     badge_->setVisible(on);
-    badge_->setText(Theme::qt(paused ? Texts::pausedBadge : Texts::activeBadge));
+    badge_->setText((paused ? Texts::pausedBadge : Texts::activeBadge).tr());
     badge_->setTone(paused ? Tone::orange : Tone::green);
     secureInputNotice_->setVisible(paused);
     refreshNotice(paused);
 
     const std::optional<std::string> detail = engine.detail();
     detail_->setVisible(detail.has_value());
-    detail_->setText(detail ? WidgetStyle::display(QString::fromStdString(*detail)) : QString());
+    detail_->setText(detail ? WidgetStyle::display(Translation::message(*detail)) : QString());
 
     const char* symbol = on ? "power" : "wand.and.stars";
-    mainButton_->setText(Theme::qt(on ? Texts::modeOnButton : Texts::modeOffButton));
+    mainButton_->setText((on ? Texts::modeOnButton : Texts::modeOffButton).tr());
     // White on the tint whatever the appearance.
     mainButton_->setIcon(Icons::icon(symbol, Qt::white, 17));
     mainButton_->setProperty("symbol", symbol);
     mainButton_->setTint(on ? Tone::red : Tone::accent);
-    hint_->setText(WidgetStyle::display(on ? Texts::modeOnHint : Texts::modeOffHint));
+    hint_->setText(WidgetStyle::display((on ? Texts::modeOnHint : Texts::modeOffHint).tr()));
 }
 
 // Only what is true now: the sentences of a switch turned off since are left out.
@@ -128,17 +129,16 @@ void ModeCard::refreshNotice(bool paused) {
     }
     QString text;
     if (notice->layoutWarning) {
-        text =
-            Theme::qt(Texts::noticeLayoutWarning) + QString::fromStdString(*notice->layoutWarning);
+        text = Texts::noticeLayoutWarning.tr() + Translation::message(*notice->layoutWarning);
     } else if (notice->kind == ModeNotice::Kind::restored) {
-        text = Theme::qt(Texts::noticeRestored);
+        text = Texts::noticeRestored.tr();
     } else {
-        QStringList sentences{Theme::qt(Texts::noticeReady)};
+        QStringList sentences{Texts::noticeReady.tr()};
         if (state_.options().fullWindowsTyping) {
-            sentences << Theme::qt(Texts::noticeTyping);
+            sentences << Texts::noticeTyping.tr();
         }
         if (state_.options().altShiftChangesLanguage) {
-            sentences << Theme::qt(Texts::noticeAltShift);
+            sentences << Texts::noticeAltShift.tr();
         }
         text = sentences.join(QLatin1Char(' '));
     }

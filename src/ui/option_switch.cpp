@@ -7,9 +7,9 @@
 
 namespace varnel {
 
-CheckBox* makeOptionSwitch(AppState& state, const KeyboardOptions::Field& field,
-                           std::string_view text, QWidget* parent) {
-    auto* box = new CheckBox(WidgetStyle::display(text), parent);
+CheckBox* makeOptionSwitch(AppState& state, const KeyboardOptions::Field& field, Texts::Text text,
+                           QWidget* parent) {
+    auto* box = new CheckBox(WidgetStyle::display(text.tr()), parent);
     box->setObjectName(QStringLiteral("option.") + Theme::qt(field.name));
     QObject::connect(box, &CheckBox::clicked, box, [&state, member = field.member](bool checked) {
         KeyboardOptions options = state.options();

@@ -28,7 +28,7 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
             makeOptionSwitch(state_, KeyboardOptions::fields[i], Texts::optionSwitches[i], this);
         column->addWidget(optionSwitches_[i]);
     }
-    launchAtLogin_ = new CheckBox(WidgetStyle::display(Texts::launchAtLoginSwitch), this);
+    launchAtLogin_ = new CheckBox(WidgetStyle::display(Texts::launchAtLoginSwitch.tr()), this);
     launchAtLogin_->setObjectName(QStringLiteral("launchAtLogin"));
     connect(launchAtLogin_, &CheckBox::clicked, this,
             [this](bool checked) { state_.setLaunchAtLogin(checked, /*silently=*/false); });
@@ -52,7 +52,7 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
     auto* shield = new SymbolView("shield.lefthalf.filled", Theme::Tone::primary,
                                   calloutMedium.pixelSize() + 4, this);
     emergency->addWidget(shield, 0, Qt::AlignVCenter);
-    auto* text = WidgetStyle::label(Theme::qt(Texts::emergencyHint), Theme::TextStyle::callout,
+    auto* text = WidgetStyle::label(Texts::emergencyHint.tr(), Theme::TextStyle::callout,
                                     QFont::Medium, this);
     emergency->addWidget(text, 1);
     column->addLayout(emergency);

@@ -29,8 +29,8 @@ PermissionCard::PermissionCard(const QString& title, const QString& subtitle, bo
     // The texts take the free width, so that they wrap only when they must.
     row->addLayout(WidgetStyle::headingOverCaption(title, subtitle, 2, this), 1);
 
-    grantedLabel_ = new ToneLabel(Theme::qt(Texts::granted), TextStyle::caption, QFont::DemiBold,
-                                  Tone::green, this);
+    grantedLabel_ =
+        new ToneLabel(Texts::granted.tr(), TextStyle::caption, QFont::DemiBold, Tone::green, this);
     grantedLabel_->setObjectName(QStringLiteral("grantedLabel"));
     row->addWidget(grantedLabel_, 0, Qt::AlignVCenter);
 

@@ -43,7 +43,7 @@ VarnelApp::VarnelApp(AppState& state, Desktop desktop, QObject* parent)
     content_ = new ContentView(state_, window_);
     window_->setCentralWidget(content_);
 
-    hideCommand_ = new QAction(Theme::qt(Texts::hideWindowCommand), window_);
+    hideCommand_ = new QAction(Texts::hideWindowCommand.tr(), window_);
     hideCommand_->setShortcut(QKeySequence::Quit);
     connect(hideCommand_, &QAction::triggered, this, [this] { hideWindow(); });
 #ifdef Q_OS_MACOS
@@ -145,10 +145,10 @@ bool VarnelApp::keepOpenToSayItQuits() {
     }
     quitNotice_ = new Alert(window_);
     quitNotice_->setObjectName(QStringLiteral("quitNotice"));
-    quitNotice_->setMessage(Theme::qt(Texts::quitNotice));
+    quitNotice_->setMessage(Texts::quitNotice.tr());
     QPushButton* quit =
-        quitNotice_->addButton(Theme::qt(Texts::quitButton), QMessageBox::DestructiveRole);
-    quitNotice_->addButton(Theme::qt(Texts::cancelButton), QMessageBox::RejectRole);
+        quitNotice_->addButton(Texts::quitButton.tr(), QMessageBox::DestructiveRole);
+    quitNotice_->addButton(Texts::cancelButton.tr(), QMessageBox::RejectRole);
     quitNotice_->setDefaultButton(quit);
     connect(quitNotice_, &QMessageBox::buttonClicked, this, [this, quit](QAbstractButton* button) {
         if (button == quit) {

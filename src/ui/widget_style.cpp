@@ -11,10 +11,6 @@ QString display(const QString& text) {
     return shown.replace(QStringLiteral(" + "), QStringLiteral("\u00a0+\u00a0"));
 }
 
-QString display(std::string_view text) {
-    return display(Theme::qt(text));
-}
-
 QLabel* label(const QString& text, Theme::TextStyle style, QFont::Weight weight, QWidget* parent) {
     auto* label = new QLabel(display(text), parent);
     label->setFont(Theme::font(style, weight));

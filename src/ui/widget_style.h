@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-#include <string_view>
 
 #include "ui/theme.h"
 
@@ -16,7 +15,6 @@ namespace varnel::WidgetStyle {
 // across lines (no-break spaces around the plus signs). Only for display; stored and
 // published texts keep their plain spaces.
 QString display(const QString& text);
-QString display(std::string_view text);
 
 // A word-wrapping label in a text style, showing `text` as display() gives it.
 QLabel* label(const QString& text, Theme::TextStyle style, QFont::Weight weight, QWidget* parent);

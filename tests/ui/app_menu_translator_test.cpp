@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "ui/texts.h"
+#include "ui/translation.h"
 
 namespace varnel {
 namespace {
@@ -20,30 +20,39 @@ QString titleQtWouldShow(const char* source) {
     return text.contains(QLatin1String("%1")) ? text.arg(QStringLiteral("Varnel")) : text;
 }
 
-TEST(AppMenuTranslatorTest, EveryApplicationMenuItemReadsRussian) {
+TEST(AppMenuTranslatorTest, EveryApplicationMenuItemReadsInTheInterfacesLanguage) {
     int argc = 1;
     char name[] = "app_menu_translator_test";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
-    AppMenuTranslator translator;
-    ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
 
-    const std::vector<std::pair<const char*, QString>> items{
-        {"Services", QStringLiteral("Службы")},
-        {"Hide %1", QStringLiteral("Скрыть Varnel")},
-        {"Hide Others", QStringLiteral("Скрыть остальные")},
-        {"Show All", QStringLiteral("Показать все")},
-        {"Preferences...", QStringLiteral("Настройки…")},
-        {"Quit %1", QString::fromUtf8(Texts::hideWindowCommand.data(),
-                                      static_cast<qsizetype>(Texts::hideWindowCommand.size()))},
-        {"About %1", QStringLiteral("О программе Varnel")},
+    const struct {
+        const char* source;
+        const char* russian;
+        const char* english;
+    } items[] = {
+        {"Services", "Службы", "Services"},
+        {"Hide %1", "Скрыть Varnel", "Hide Varnel"},
+        {"Hide Others", "Скрыть остальные", "Hide Others"},
+        {"Show All", "Показать все", "Show All"},
+        {"Preferences...", "Настройки…", "Settings…"},
+        {"Quit %1", "Скрыть окно Varnel", "Hide Varnel Window"},
+        {"About %1", "О программе Varnel", "About Varnel"},
     };
-    for (const auto& [source, russian] : items) {
-        EXPECT_EQ(titleQtWouldShow(source).toStdString(), russian.toStdString()) << source;
+    for (const auto language : {Translation::Language::russian, Translation::Language::english}) {
+        const Translation translation(language);
+        ASSERT_EQ(translation.language(), language);
+        const bool english = language == Translation::Language::english;
+        for (const auto& item : items) {
+            EXPECT_EQ(titleQtWouldShow(item.source).toStdString(),
+                      english ? item.english : item.russian)
+                << item.source;
+        }
+        // Only the application menu: the words Qt uses to guess menu roles stay as they are.
+        EXPECT_EQ(QCoreApplication::translate("QCocoaMenuItem", "Quit").toStdString(), "Quit");
+        EXPECT_EQ(QCoreApplication::translate("MAC_APPLICATION_MENU", "Close").toStdString(),
+                  "Close");
     }
-    // Only the application menu: the words Qt uses to guess menu roles stay as they are.
-    EXPECT_EQ(QCoreApplication::translate("QCocoaMenuItem", "Quit").toStdString(), "Quit");
-    EXPECT_EQ(QCoreApplication::translate("MAC_APPLICATION_MENU", "Close").toStdString(), "Close");
 }
 
 }  // namespace

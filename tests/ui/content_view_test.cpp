@@ -483,7 +483,7 @@ void ContentViewTest::tilesFollowTheirSwitches() {
                      off ? QStringLiteral("circle") : QStringLiteral("checkmark.circle.fill"));
             const bool inRules = Texts::features[i].option == "windowsKeyShortcuts";
             QCOMPARE(captionOf(tile),
-                     !off ? WidgetStyle::display(Texts::features[i].after)
+                     !off ? WidgetStyle::display(Texts::features[i].after.tr())
                      : inRules ? QStringLiteral("Выключено в правилах для приложений")
                                : QStringLiteral("Выключено в дополнительных настройках"));
         }
