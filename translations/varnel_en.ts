@@ -611,6 +611,10 @@
         <source>Microsoft Office</source>
         <translation>Microsoft Office</translation>
     </message>
+    <message>
+        <source>Перенос настроек</source>
+        <translation>Transfer Settings</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

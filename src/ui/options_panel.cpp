@@ -8,6 +8,7 @@
 #include "ui/check_box.h"
 #include "ui/exclusions_panel.h"
 #include "ui/option_switch.h"
+#include "ui/settings_file_panel.h"
 #include "ui/symbol_view.h"
 #include "ui/texts.h"
 #include "ui/widget_style.h"
@@ -44,6 +45,10 @@ OptionsPanel::OptionsPanel(AppState& state, QWidget* parent) : QWidget(parent), 
     exclusions_ = new ExclusionsPanel(state_, this);
     exclusions_->setObjectName(QStringLiteral("exclusionsPanel"));
     column->addWidget(exclusions_);
+    divider();
+    auto* settingsFile = new SettingsFilePanel(state_, this);
+    settingsFile->setObjectName(QStringLiteral("settingsFilePanel"));
+    column->addWidget(settingsFile);
     divider();
 
     auto* emergency = new QHBoxLayout;

@@ -12,7 +12,7 @@ class CheckBox;
 class ExclusionsPanel;
 
 // The content of "Дополнительные настройки": the feature switches, the start-at-login
-// switch, the applications left alone and the emergency chord.
+// switch, the applications left alone, the settings file and the emergency chord.
 class OptionsPanel : public QWidget {
     Q_OBJECT
 

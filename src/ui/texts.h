@@ -75,6 +75,7 @@ inline constexpr Text launchAtLoginSwitch{
     QT_TRANSLATE_NOOP("Interface", "Запускать Varnel при входе")};
 // Settings carried to another Mac in a file: the buttons, the system's panels, the import's
 // question and what the buttons did.
+inline constexpr Text settingsFileTitle{QT_TRANSLATE_NOOP("Interface", "Перенос настроек")};
 inline constexpr Text exportSettings{QT_TRANSLATE_NOOP("Interface", "Экспортировать настройки…")};
 inline constexpr Text importSettings{QT_TRANSLATE_NOOP("Interface", "Импортировать настройки…")};
 inline constexpr Text settingsFileHint{QT_TRANSLATE_NOOP(

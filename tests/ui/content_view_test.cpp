@@ -289,9 +289,9 @@ void ContentViewTest::readableAndOfOneLook() {
         }
     }
     // Every button of the window drawn the one way: the main button, the permission buttons,
-    // those under the (empty) list of applications left alone.
+    // those under the (empty) list of applications left alone, export and import.
     const auto buttons = view.findChildren<QPushButton*>();
-    QCOMPARE(buttons.size(), 7);
+    QCOMPARE(buttons.size(), 9);
     for (QPushButton* button : buttons) {
         QVERIFY2(qobject_cast<PushButton*>(button), qPrintable(button->text()));
     }

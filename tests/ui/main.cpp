@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     failures += QTest::qExec(&menu, argc, argv);
     varnel::ShellTest shell;
     failures += QTest::qExec(&shell, argc, argv);
+    varnel::LanguageTest language;
+    failures += QTest::qExec(&language, argc, argv);
     varnel::ThemeTest theme;
     failures += QTest::qExec(&theme, argc, argv);
     return failures == 0 ? 0 : 1;

@@ -44,6 +44,14 @@ class ShellTest : public QObject {
     void reopeningShowsTheHiddenWindow();
 };
 
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void windowAndMenuReadEnglishWithEnglish();
+    void windowAndMenuReadTodaysTextsWithRussian();
+    void settingsGoToAFileAndComeBackWhenConfirmed();
+};
+
 class ThemeTest : public QObject {
     Q_OBJECT
   private slots:
