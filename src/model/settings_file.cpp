@@ -29,7 +29,8 @@ void readOptions(const nlohmann::json& object, SettingsFile::Contents& contents)
                 memberPath(optionsMember, KeyboardOptions::fields[i].name));
         }
     }
-    for (const auto& [name, value] : object.items()) {
+    for (const auto& member : object.items()) {
+        const std::string& name = member.key();
         const bool known =
             std::any_of(KeyboardOptions::fields.begin(), KeyboardOptions::fields.end(),
                         [&name](const auto& field) { return field.name == name; });
