@@ -1,11 +1,12 @@
 // varnel-screenshot: renders the main window, the alert and the menu to PNG files, over the
-// simulated Mac on Qt's offscreen platform, in light and dark.
+// simulated Mac on Qt's offscreen platform, in light and dark, in Russian and in English.
 //
 //     varnel-screenshot OUTPUT_DIR
 
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QLinearGradient>
 #include <QMainWindow>
 #include <QPainter>
@@ -21,7 +22,9 @@
 #include "ui/collapsible_group.h"
 #include "ui/content_view.h"
 #include "ui/menu_bar_menu.h"
+#include "ui/settings_file_panel.h"
 #include "ui/theme.h"
+#include "ui/translation.h"
 #include "ui/varnel_app.h"
 
 namespace {
@@ -254,6 +257,59 @@ bool darkPictures(const QDir& out) {
     return ok;
 }
 
+// The window and the menu in English, as a Mac whose first language is English shows them: at
+// the default size and, where English texts run longer or shorter, at the narrowest.
+bool englishPictures(const QDir& out) {
+    const Translation english(Translation::Language::english);
+    bool ok = true;
+    {
+        Scene scene(Theme::lightPalette());
+        launchWorkingAfterCtrlC(scene);
+        scene.keys({0});  // A, typed by Varnel itself
+        scene.expand(true, true);
+        ok &= saveWindow(scene, out.filePath("window-english.png"), defaultSize, Height::full);
+
+        MenuBarMenu* menu = scene.shell->menu();
+        menu->refresh();
+        menu->adjustSize();
+        ok &= menu->grab().save(out.filePath("menu-english.png"));
+
+        // The import's question, before anything is applied.
+        const QString file = QDir::temp().filePath(QStringLiteral("Varnel Settings.json"));
+        auto* panel = scene.shell->contentView()->findChild<SettingsFilePanel*>();
+        KeyboardOptions options = scene.state->options();
+        options.windowsLockShortcut = false;
+        options.terminalProfile = false;
+        scene.state->setOptions(options);
+        panel->exportTo(file);
+        options.windowsLockShortcut = true;
+        options.terminalProfile = true;
+        scene.state->setOptions(options);
+        scene.state->removeExcludedApplication("com.utmapp.UTM");
+        panel->importFrom(file);
+        scene.settle();
+        ok &= panel->alert() && panel->alert()->grab().save(out.filePath("import-english.png"));
+        panel->alert()->hide();
+        QFile::remove(file);
+    }
+    {
+        Scene scene(Theme::darkPalette());
+        launchWorkingAfterCtrlC(scene);
+        scene.expand(true, true);
+        ok &= saveWindow(scene, out.filePath("window-english-dark-minimum.png"), minimumSize,
+                         Height::full);
+    }
+    {
+        Scene scene(Theme::lightPalette());
+        scene.mac.permissions.accessibility = false;
+        scene.mac.permissions.inputMonitoring = false;
+        scene.launch();
+        ok &= saveWindow(scene, out.filePath("window-english-permissions-minimum.png"), minimumSize,
+                         Height::given);
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -268,7 +324,7 @@ int main(int argc, char** argv) {
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
-    const bool ok = lightPictures(out) && darkPictures(out);
+    const bool ok = lightPictures(out) && darkPictures(out) && englishPictures(out);
     if (!ok) {
         std::fprintf(stderr, "varnel-screenshot: could not write the pictures\n");
         return 1;
