@@ -170,6 +170,9 @@ std::variant<SettingsFile::Contents, SettingsFile::Failure> SettingsFile::decode
         }
         // An error past the last byte: the text ended before the JSON did.
         return error.byte > text.size() ? Failure::truncated : Failure::notJson;
+    } catch (const nlohmann::json::exception&) {
+        // A number beyond a double's range, say: JSON no reader takes as it stands.
+        return tooDeep ? Failure::tooDeep : Failure::notJson;
     }
     if (tooDeep) {
         return Failure::tooDeep;

@@ -57,6 +57,7 @@ TEST(SettingsFileTest, AFileThatCannotBeReadWholeSaysWhy) {
         {R"({"varnelSettings": 1, "typingLanguage": "russ)", Failure::truncated},
         {"Hello, Varnel", Failure::notJson},
         {varnel + "}} trailing", Failure::notJson},
+        {R"({"varnelSettings": 1, "keyboardOptions": 1E400})", Failure::notJson},
         {"[]", Failure::notVarnel},
         {"{}", Failure::notVarnel},
         {R"({"varnelSettings": "1"})", Failure::notVarnel},
