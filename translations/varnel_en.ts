@@ -615,6 +615,14 @@
         <source>Перенос настроек</source>
         <translation>Transfer Settings</translation>
     </message>
+    <message>
+        <source>Окна приложений Windows из %1</source>
+        <translation>Windows application windows from %1</translation>
+    </message>
+    <message>
+        <source>Приложения «%1…»</source>
+        <translation>Applications “%1…”</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
