@@ -41,8 +41,14 @@ class CorePlatform : public EventPlatform {
     RunLoopSourceRef createRunLoopSource(TapRef) override {
         return reinterpret_cast<RunLoopSourceRef>(&userInfo_);
     }
-    void addToMainRunLoop(RunLoopSourceRef) override {}
-    void removeFromMainRunLoop(RunLoopSourceRef) override {}
+    // The benchmark's own thread is the tap's: there is no other.
+    TapThreadRef startTapThread() override { return nullptr; }
+    void runOnTapThread(TapThreadRef, void (*work)(void*), void* context) override {
+        work(context);
+    }
+    void endTapThread(TapThreadRef) override {}
+    void addToRunLoop(TapThreadRef, RunLoopSourceRef) override {}
+    void removeFromRunLoop(TapThreadRef, RunLoopSourceRef) override {}
     void enableTap(TapRef, bool) override {}
     void invalidateTap(TapRef) override {}
     void releaseTap(TapRef) override {}

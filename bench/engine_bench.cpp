@@ -28,7 +28,7 @@ struct Rig {
     std::shared_ptr<KeyboardEngine> engine = KeyboardEngine::make(events, queue);
 
     explicit Rig(const KeyboardOptions& options = KeyboardOptions::windowsDefaults) {
-        engine->options = options;
+        engine->setOptions(options);
         engine->start();
     }
     void send(const SimEvent& event) {

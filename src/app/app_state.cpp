@@ -138,9 +138,8 @@ void AppState::setOptions(const KeyboardOptions& options) {
 }
 
 void AppState::optionsChanged(bool layoutsWereSynced) {
-    engine_->options = options_;
-    engine_->refreshEventMask();  // mouse buttons through the tap only while a switch needs them
-    updateKeyContext();           // a profile switched off or on
+    engine_->setOptions(options_);  // the mouse through the tap only while a switch needs it
+    updateKeyContext();             // a profile switched off or on
     // Written over the stored record, so that switches of another Varnel version survive.
     const std::optional<std::string> storedBefore = platform_.settings.data(optionsKey);
     platform_.settings.setData(optionsKey, options_.encoded(storedBefore.value_or("")));
@@ -267,7 +266,7 @@ void AppState::startMode(ModeNotice::Kind notice) {
         }
     }
 
-    engine_->options = options_;
+    engine_->setOptions(options_);
     engine_->setTypingLanguage(typingLanguage_);
     readSystemState();  // the engine starts paused if it is to leave the keyboard alone
     if (!engine_->start()) {

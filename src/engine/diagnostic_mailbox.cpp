@@ -2,7 +2,7 @@
 
 namespace varnel {
 
-DiagnosticMailbox::DiagnosticMailbox() {
+DiagnosticMailbox::DiagnosticMailbox(MainQueue& mainQueue) : mainQueue_(mainQueue) {
     // Room for the work that can follow one another before the main thread waits (a language
     // switch and its snapshot, a stop and the tap's removal), so that posting allocates
     // nothing.
@@ -10,6 +10,7 @@ DiagnosticMailbox::DiagnosticMailbox() {
 }
 
 DiagnosticMailbox::Posted DiagnosticMailbox::takePosted() {
+    std::lock_guard guard(lock_);
     Posted posted = std::move(posted_[postedHead_++]);
     if (postedHead_ == posted_.size()) {  // all taken: the row starts again, keeping its room
         posted_.clear();

@@ -1,24 +1,32 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
+#include <mutex>
 #include <utility>
 #include <vector>
 
 #include "engine/description_cache.h"
 #include "engine/diagnostic_facts.h"
+#include "engine/main_queue.h"
+#include "engine/spin_lock.h"
 #include "engine/task.h"
 #include "model/diagnostic_snapshot.h"
 
 namespace varnel {
 
-// What the engine has for its owner, kept until the main thread has run what was due and is
-// about to wait: the diagnostics' facts, which the tap only updates in place and marks
-// changed, and work posted from the tap (a report to the owner, the removal of a tap retired
-// inside its callback). Nothing here is queued on the main queue, whose tasks may allocate
-// and lock. Before waiting, the engine runs the posted work in order, then delivers the live
-// facts rendered as they are then, so the owner sees the latest event and exact counters
-// once a turn of the loop. A report holds back the facts of its moment for a delivery just
-// before it: the owner hears of everything in the order it happened.
+// What the engine's tap thread has for the main thread, kept until the main thread has run
+// what was due and is about to wait: the diagnostics' facts, which the tap publishes whole
+// after each event, and work posted from the tap (a report to the owner, the removal of a tap
+// retired inside its callback). Nothing here is queued on the main queue, whose tasks may
+// allocate and lock. Before waiting, the engine runs the posted work in order, then delivers
+// the live facts rendered as they are then, so the owner sees the latest event and exact
+// counters once a turn of the loop. A report holds back the facts of its moment for a delivery
+// just before it: the owner hears of everything in the order it happened.
+//
+// The tap's side (changed, post, postReport) and the main thread's side (the rest) meet under a
+// spin lock that either holds only to copy or move a few bytes; the tap's first word after a
+// delivery wakes the main thread, which otherwise might sleep on while the tap works.
 class DiagnosticMailbox {
   public:
     struct Posted {
@@ -27,36 +35,78 @@ class DiagnosticMailbox {
         DiagnosticFacts facts;
     };
 
-    DiagnosticMailbox();
+    explicit DiagnosticMailbox(MainQueue& mainQueue);
 
-    // The facts changed: the tap's one store.
-    void changed() { waiting_ = true; }
-    void post(Task work) { posted_.push_back({std::move(work), false, {}}); }
+    // Tap side. The facts after an event, published whole.
+    void changed(const DiagnosticFacts& facts) {
+        {
+            std::lock_guard guard(lock_);
+            live_ = facts;
+            waiting_ = true;
+        }
+        wakeMainThread();
+    }
+    void post(Task work) {
+        {
+            std::lock_guard guard(lock_);
+            posted_.push_back({std::move(work), false, {}});
+        }
+        wakeMainThread();
+    }
     // A report: after the facts of `now`, if they changed since they were last delivered.
     void postReport(Task work, const DiagnosticFacts& now) {
-        const bool changedSince = std::exchange(waiting_, false);
-        posted_.push_back({std::move(work), changedSince, now});
+        {
+            std::lock_guard guard(lock_);
+            const bool changedSince = std::exchange(waiting_, false);
+            posted_.push_back({std::move(work), changedSince, now});
+        }
+        wakeMainThread();
     }
 
-    // The row is emptied as its last work is taken.
-    bool hasPosted() const { return !posted_.empty(); }
-    // The oldest work posted, taken out; what it posts while it runs comes after it.
+    // Main side. Called first thing before waiting: the tap's next word wakes it again.
+    void awake() { wakeRequested_.store(false, std::memory_order_release); }
+    bool hasPosted() {
+        std::lock_guard guard(lock_);
+        return !posted_.empty();
+    }
+    // The oldest work posted, taken out; what is posted while it runs comes after it.
     Posted takePosted();
-
-    // The live facts changed since they were last delivered (run what was posted first).
-    bool liveDue() const { return waiting_; }
-    void liveDelivered() { waiting_ = false; }
+    // The live facts into `facts`, when they changed since they were last taken (take what was
+    // posted first).
+    bool takeLive(DiagnosticFacts& facts) {
+        std::lock_guard guard(lock_);
+        if (!waiting_) {
+            return false;
+        }
+        waiting_ = false;
+        facts = live_;
+        return true;
+    }
     // The snapshot of `facts` (held back or live), rewriting only the texts whose facts changed
-    // since the last one. Valid until the next call.
+    // since the last one. Valid until the next call. Main thread only.
     const DiagnosticSnapshot& render(const DiagnosticFacts& facts) {
         facts.render(snapshot_, shown_, descriptions_);
         return snapshot_;
     }
 
   private:
-    bool waiting_ = false;        // the live facts changed since last delivered
+    // Once between two deliveries: a relaxed look first spares the exchange on every event.
+    void wakeMainThread() {
+        if (!wakeRequested_.load(std::memory_order_relaxed) &&
+            !wakeRequested_.exchange(true, std::memory_order_acq_rel)) {
+            mainQueue_.wakeUp();
+        }
+    }
+
+    MainQueue& mainQueue_;
+    SpinLock lock_;
+    // Under lock_:
+    bool waiting_ = false;        // the live facts changed since last taken
+    DiagnosticFacts live_;        // as the tap last published them
     std::vector<Posted> posted_;  // from postedHead_ on, in the order posted
     std::size_t postedHead_ = 0;
+    std::atomic<bool> wakeRequested_{false};
+    // Main thread only:
     DiagnosticSnapshot snapshot_;  // the texts rendered last, reused
     DiagnosticFacts shown_;        // the facts snapshot_ shows
     DescriptionCache descriptions_;

@@ -14,6 +14,8 @@ using EventRef = struct OpaqueEvent*;
 using TapRef = struct OpaqueTap*;
 using RunLoopSourceRef = struct OpaqueRunLoopSource*;
 using EventSourceRef = struct OpaqueEventSource*;
+// A thread with a run loop of its own, for a tap.
+using TapThreadRef = struct OpaqueTapThread*;
 
 // Event types by the platform's numbers.
 namespace EventType {
@@ -74,33 +76,50 @@ constexpr bool isMouseButtonEvent(std::uint32_t type) {
 using TapCallback = EventRef (*)(void* proxy, std::uint32_t type, EventRef event, void* userInfo);
 
 // The keyboard events of the user's session: an active filter that sees every key event
-// before applications do, and the means to post synthetic ones. Every call is made on the
-// main thread; none blocks.
+// before applications do, and the means to post synthetic ones. The tap runs on a thread of
+// its own (startTapThread), so that no key waits for the main thread; the calls on a tap, its
+// source, events and event sources are made on that thread (or on the main thread when no
+// such thread could be had), and none blocks. The tap thread's own calls say where they may be
+// made.
 class EventPlatform {
   public:
     virtual ~EventPlatform() = default;
 
+    // A thread with a run loop of its own, running until endTapThread(); null when none can be
+    // had (the tap then goes on the main run loop). Main thread only.
+    virtual TapThreadRef startTapThread() = 0;
+    // Runs `work(context)` on the tap thread, between two callbacks, and returns once it has
+    // run. Main thread only: never from the tap thread, whose callback would wait for itself.
+    virtual void runOnTapThread(TapThreadRef thread, void (*work)(void* context),
+                                void* context) = 0;
+    // Ends the thread's run loop and waits for the thread to end. Main thread only, once no
+    // tap's source is on its run loop.
+    virtual void endTapThread(TapThreadRef thread) = 0;
+
     // A tap at `location` with `placement` and `options` for the event types in `eventMask`.
     // Returns null when the system refuses (the permissions are missing). The tap does
-    // nothing until its run-loop source is on the main run loop and it is enabled; then
-    // `callback` runs on the main thread for every matching event, with `userInfo`.
+    // nothing until its run-loop source is on a run loop and it is enabled; then `callback`
+    // runs on that run loop's thread for every matching event, with `userInfo`.
     // The returned tap is owned by the caller: invalidate it, then releaseTap().
     virtual TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
                              std::uint64_t eventMask, TapCallback callback, void* userInfo) = 0;
     // A run-loop source for the tap (order 0), or null on failure. Owned by the caller.
     virtual RunLoopSourceRef createRunLoopSource(TapRef tap) = 0;
-    // Adds the source to, or removes it from, the main run loop in the common modes.
-    virtual void addToMainRunLoop(RunLoopSourceRef source) = 0;
-    virtual void removeFromMainRunLoop(RunLoopSourceRef source) = 0;
+    // Adds the source to, or removes it from, the run loop of `thread` (the main run loop when
+    // null), in the common modes. Callable from either thread.
+    virtual void addToRunLoop(TapThreadRef thread, RunLoopSourceRef source) = 0;
+    virtual void removeFromRunLoop(TapThreadRef thread, RunLoopSourceRef source) = 0;
     // Enables or disables the tap. A tap the system disables announces itself to its callback
-    // with EventType::tapDisabledByTimeout or tapDisabledByUserInput, but only once the main
-    // thread is free again: keys typed in between reach the applications untouched.
+    // with EventType::tapDisabledByTimeout or tapDisabledByUserInput, but only once its run
+    // loop's thread is free again: keys typed in between reach the applications untouched. A
+    // tap on the main run loop is disabled for timeout when a key waits too long for a busy
+    // main thread.
     // A tap is disabled before its source leaves the run loop: an enabled tap nobody services
     // holds the keyboard up.
     virtual void enableTap(TapRef tap, bool enable) = 0;
     // Ends the tap for good: its callback is never called again. Neither this nor the releases
-    // below may run inside the tap's own callback: disable the tap there, and finish on the
-    // main queue once the callback has returned.
+    // below may run inside the tap's own callback: disable the tap there, and finish once the
+    // callback has returned.
     virtual void invalidateTap(TapRef tap) = 0;
     virtual void releaseTap(TapRef tap) = 0;
     virtual void releaseRunLoopSource(RunLoopSourceRef source) = 0;

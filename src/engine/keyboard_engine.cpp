@@ -26,6 +26,7 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
     : platform_(platform),
       mainQueue_(mainQueue),
       emitter_(platform),
+      diagnostics_(mainQueue),
       rateWindowStarted_(platform.monotonicTime()) {
     mainQueue_.addBeforeWaiting(&KeyboardEngine::beforeWaiting, this);
 }
@@ -33,8 +34,12 @@ KeyboardEngine::KeyboardEngine(EventPlatform& platform, MainQueue& mainQueue)
 KeyboardEngine::~KeyboardEngine() {
     mainQueue_.removeBeforeWaiting(this);
     std::lock_guard guard(lock_);
-    stopLocked(/*insideCallback=*/false);
+    onTapThread([this] { stopLocked(/*insideCallback=*/false); });
     reportState(EngineState::stopped());
+    if (tapThread_ != nullptr) {
+        platform_.endTapThread(tapThread_);
+        tapThread_ = nullptr;
+    }
 }
 
 void KeyboardEngine::reportState(const EngineState& state) {
@@ -45,27 +50,41 @@ void KeyboardEngine::reportState(const EngineState& state) {
 
 bool KeyboardEngine::start() {
     std::lock_guard guard(lock_);
-    if (enabled_ && eventTap_ != nullptr) {
+    bool running = false;
+    onTapThread([this, &running] { running = enabled_ && eventTap_ != nullptr; });
+    if (running) {
         return true;
     }
-    removeTap();  // one retired inside its callback whose removal has not run yet
     reportState(EngineState::starting());
+    if (tapThread_ == nullptr) {
+        tapThread_ = platform_.startTapThread();  // none: the tap goes on the main run loop
+    }
+    std::optional<EngineState> failure;
+    onTapThread([this, &failure] { failure = install(); });
+    if (failure) {
+        reportState(*failure);
+        return false;
+    }
+    reportState(EngineState::running());
+    return true;
+}
+
+std::optional<EngineState> KeyboardEngine::install() {
+    removeTap();  // one retired inside its callback whose removal has not run yet
     TapRef tap = createTap(wantedEventMask());
     if (tap == nullptr) {
-        reportState(EngineState::failed(std::string(tapRefusedMessage)));
-        return false;
+        return EngineState::failed(std::string(tapRefusedMessage));
     }
     RunLoopSourceRef source = platform_.createRunLoopSource(tap);
     if (source == nullptr) {
         platform_.invalidateTap(tap);
         platform_.releaseTap(tap);
-        reportState(EngineState::failed(std::string(noRunLoopSourceMessage)));
-        return false;
+        return EngineState::failed(std::string(noRunLoopSourceMessage));
     }
     eventTap_ = tap;
     runLoopSource_ = source;
     tapEventMask_ = wantedEventMask();
-    platform_.addToMainRunLoop(source);
+    platform_.addToRunLoop(tapThread_, source);
     platform_.enableTap(tap, true);
     enabled_ = true;
     keyPathChanged();
@@ -77,8 +96,7 @@ bool KeyboardEngine::start() {
     diagnostic_.eventTapActive = true;
     diagnostic_.typingLanguage = typingLanguage_;
     publishDiagnostic();
-    reportState(EngineState::running());
-    return true;
+    return std::nullopt;
 }
 
 TapRef KeyboardEngine::createTap(std::uint64_t eventMask) {
@@ -95,7 +113,7 @@ TapRef KeyboardEngine::createTap(std::uint64_t eventMask) {
 
 void KeyboardEngine::stop() {
     std::lock_guard guard(lock_);
-    stopLocked(/*insideCallback=*/false);
+    onTapThread([this] { stopLocked(/*insideCallback=*/false); });
     reportState(EngineState::stopped());
 }
 
@@ -123,13 +141,16 @@ void KeyboardEngine::stopLocked(bool insideCallback) {
         removeTap();
     } else if (eventTap_ != nullptr && !tapRetired_) {
         // Ending a tap inside its own callback is not something the system promises to
-        // survive: the rest waits until the callback has returned.
+        // survive: the rest waits until the callback has returned, and the main thread asks
+        // the tap thread for it.
         tapRetired_ = true;
         later([](KeyboardEngine& self) {
             std::lock_guard guard(self.lock_);
-            if (self.tapRetired_) {
-                self.removeTap();
-            }
+            self.onTapThread([&self] {
+                if (self.tapRetired_) {
+                    self.removeTap();
+                }
+            });
         });
     }
     diagnostic_.eventTapActive = false;
@@ -138,7 +159,7 @@ void KeyboardEngine::stopLocked(bool insideCallback) {
 
 void KeyboardEngine::removeTap() {
     if (runLoopSource_ != nullptr) {
-        platform_.removeFromMainRunLoop(runLoopSource_);
+        platform_.removeFromRunLoop(tapThread_, runLoopSource_);
     }
     if (eventTap_ != nullptr) {
         platform_.invalidateTap(eventTap_);
@@ -156,10 +177,7 @@ void KeyboardEngine::removeTap() {
 
 // Only the rate guard, inside the tap's callback, enters it.
 void KeyboardEngine::enterSafeMode(std::string_view message) {
-    {
-        std::lock_guard guard(lock_);
-        stopLocked(/*insideCallback=*/true);
-    }
+    stopLocked(/*insideCallback=*/true);
     report([message = std::string(message)](KeyboardEngine& self) {
         if (self.onStateChange) {
             self.onStateChange(EngineState::safeMode(message));
@@ -171,9 +189,31 @@ void KeyboardEngine::enterSafeMode(std::string_view message) {
 }
 
 void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
-    typingLanguage_ = language;
-    diagnostic_.typingLanguage = language;
-    publishDiagnostic();
+    onTapThread([this, language] {
+        typingLanguage_ = language;
+        diagnostic_.typingLanguage = language;
+        publishDiagnostic();
+    });
+}
+
+void KeyboardEngine::setOptions(const KeyboardOptions& options) {
+    ownerOptions_ = options;
+    onTapThread([this, &options] {
+        options_ = options;
+        refreshEventMask();
+    });
+}
+
+bool KeyboardEngine::isPaused() {
+    bool paused = false;
+    onTapThread([this, &paused] { paused = paused_; });
+    return paused;
+}
+
+KeyContext KeyboardEngine::keyContext() {
+    KeyContext context;
+    onTapThread([this, &context] { context = keyContext_; });
+    return context;
 }
 
 // Inlined into the delivery before waiting, which runs after nearly every key.
@@ -187,12 +227,13 @@ void KeyboardEngine::setTypingLanguage(WindowsTypingLanguage language) {
 // engine is alive whenever this runs. Most turns have only the live facts to deliver.
 void KeyboardEngine::beforeWaiting(void* engine) {
     auto& self = *static_cast<KeyboardEngine*>(engine);
+    self.diagnostics_.awake();
     if (self.diagnostics_.hasPosted() && !self.runPosted()) [[unlikely]] {
         return;  // the owner let the engine go
     }
-    if (self.diagnostics_.liveDue()) {
-        self.diagnostics_.liveDelivered();
-        self.deliverDiagnostic(self.diagnostic_);
+    DiagnosticFacts facts;
+    if (self.diagnostics_.takeLive(facts)) {
+        self.deliverDiagnostic(facts);
     }
 }
 

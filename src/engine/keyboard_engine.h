@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "engine/diagnostic_facts.h"
 #include "engine/diagnostic_mailbox.h"
@@ -25,11 +27,19 @@ namespace varnel {
 // passes with Control and Command exchanged, is dropped, or is replaced by events the
 // emitter posts. Lives in a std::shared_ptr: queued reports hold it weakly.
 //
-// Everything runs on the main thread. The lock guards installing and removing the tap;
-// onStateChange is called with it held (from start(), stop() and destruction), so a
-// handler must not start or stop the engine synchronously. A stop inside the tap's own
-// callback (safe mode, a lost permission) only disables the tap there; the tap is removed
-// on the main queue once the callback has returned.
+// Two threads. The tap runs on a thread of its own (the platform's tap thread, made at the first
+// start and ended with the engine), so that no key waits for the main thread; where no such
+// thread can be had, the tap goes on the main run loop, as it once did. Everything the tap
+// touches is the tap thread's alone: the owner's operations (start, stop, the options, the
+// language, the pause, the context) are called on the main thread and each runs its work on the
+// tap thread, between two callbacks, while the main thread waits; the tap never waits for the
+// main thread. What the tap has for the owner (the diagnostics, the reports) goes through the
+// mailbox and reaches the owner on the main thread, before it waits.
+//
+// The lock serialises start, stop and destruction on the main thread; onStateChange is called
+// with it held, so a handler must not start or stop the engine synchronously. A stop inside
+// the tap's own callback (safe mode, a lost permission) only disables the tap there; the tap
+// is removed once the callback has returned.
 //
 // Whenever the engine starts or stops, and when its tap comes back after the system had
 // disabled it, the application is told which Control and Command keys are down under the
@@ -60,8 +70,13 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // Accessibility: the engine has stopped rather than stall the keyboard again.
     std::function<void()> onPermissionLost;
 
-    // Replaced whole by the owner at any time; the next event uses it.
-    KeyboardOptions options = KeyboardOptions::windowsDefaults;
+    // Replaced whole by the owner at any time; the next event uses it. The tap sees the mouse
+    // buttons only while options.windowsControlClick is on (their presses alone while
+    // options.windowsKeyShortcuts is): while running, a new tap replaces the old one when that
+    // changes (keyboard_engine_mouse.cpp).
+    void setOptions(const KeyboardOptions& options);
+    // The options last set.
+    const KeyboardOptions& options() const { return ownerOptions_; }
 
     // Installs the tap; true when it is installed (or already was).
     bool start();
@@ -72,27 +87,36 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     // The tap's C-callable entry; userInfo is the engine, not retained.
     static EventRef callback(void* proxy, std::uint32_t type, EventRef event, void* userInfo);
 
-    // Whether a synthetic modifier (the Command of Alt + Tab) is held down right now.
+    // Whether a synthetic modifier (the Command of Alt + Tab) is held down right now. From any
+    // thread.
     bool holdsSyntheticModifier() const { return emitter_.holdsAnyModifier(); }
 
     // Set by the owner at any time (keyboard_engine_pause.cpp). Paused, every event passes as
     // it is, as if the mode were off: no chords, no typing, no exchange, no diagnostics. The
     // Control and Command keys held are handed over at each change, as at a start and a stop.
     void setPaused(bool paused);
-    bool isPaused() const { return paused_; }
+    bool isPaused();
     // Set by the owner whenever the application in front, its focus or the system changes
     // (keyboard_engine_context.cpp): the next key is decided in it. Files cut in Finder are
     // forgotten when the application changes; a key held across the change goes on as it
     // began.
     void setKeyContext(const KeyContext& context);
-    const KeyContext& keyContext() const { return keyContext_; }
-    // After a change of options (keyboard_engine_mouse.cpp): the tap sees the mouse buttons
-    // only while options.windowsControlClick is on (their presses alone while
-    // options.windowsKeyShortcuts is); while running, a new tap replaces the old one when that
-    // changes.
-    void refreshEventMask();
+    // The context as the tap has it now, with the tap's own fact (files cut).
+    KeyContext keyContext();
 
   private:
+    // Runs `work` on the tap thread and returns once it has run; with no tap thread (before
+    // the first start, or none to be had), here. Main thread only.
+    template <class Work>
+    void onTapThread(Work&& work);
+    // The tap with its source on the tap thread's run loop, enabled, and the keys handed over;
+    // the reason when the system refuses. On the tap thread.
+    std::optional<EngineState> install();
+    // A new tap for the event types the options now want, instead of the one there.
+    void refreshEventMask();
+    // The pause taking effect, on the tap thread (keyboard_engine_pause.cpp).
+    void applyPause(bool paused);
+
     EventRef process(std::uint32_t type, EventRef event);
     // Whatever the deciding path does not take: the tap's notices, mouse buttons, and every
     // event while stopped or paused.
@@ -149,7 +173,7 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     }
 
     // The diagnostics changed: the main thread delivers them before it next waits.
-    void publishDiagnostic() { diagnostics_.changed(); }
+    void publishDiagnostic() { diagnostics_.changed(diagnostic_); }
     // The main thread's work before waiting: what was posted, then the live diagnostics.
     static void beforeWaiting(void* engine);
     // Runs what was posted; false when the engine is gone after it.
@@ -158,7 +182,7 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     void deliverDiagnostic(const DiagnosticFacts& facts);
     // `insideCallback`: called from the tap's own callback (safe mode, a lost permission).
     void stopLocked(bool insideCallback);
-    // Removes, invalidates and releases the tap (never inside its callback); lock held.
+    // Removes, invalidates and releases the tap (never inside its callback); on the tap thread.
     void removeTap();
     void enterSafeMode(std::string_view message);
     void reportState(const EngineState& state);
@@ -172,6 +196,13 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
 
     EventPlatform& platform_;
     MainQueue& mainQueue_;
+    // The owner's side, main thread only.
+    std::mutex lock_;
+    TapThreadRef tapThread_ = nullptr;
+    KeyboardOptions ownerOptions_ = KeyboardOptions::windowsDefaults;
+
+    // The tap's side: the tap thread only (or the main thread while there is no tap thread).
+    KeyboardOptions options_ = KeyboardOptions::windowsDefaults;
     TapRef eventTap_ = nullptr;
     RunLoopSourceRef runLoopSource_ = nullptr;
     EventEmitter emitter_;
@@ -208,8 +239,18 @@ class KeyboardEngine : public std::enable_shared_from_this<KeyboardEngine> {
     DiagnosticMailbox diagnostics_;
     double rateWindowStarted_;
     std::int64_t rateWindowCount_ = 0;
-    std::mutex lock_;
 };
+
+template <class Work>
+void KeyboardEngine::onTapThread(Work&& work) {
+    if (tapThread_ == nullptr) {
+        work();
+        return;
+    }
+    platform_.runOnTapThread(
+        tapThread_,
+        [](void* context) { (*static_cast<std::remove_reference_t<Work>*>(context))(); }, &work);
+}
 
 // Posted work dies with the engine's mailbox, so it may hold the engine plainly.
 template <class Work>

@@ -7,14 +7,16 @@
 namespace varnel {
 
 void KeyboardEngine::setKeyContext(const KeyContext& context) {
-    const bool sameApplication = context.application == keyContext_.application;
-    const bool filesCut = sameApplication && keyContext_.filesCut;
-    keyContext_ = context;
-    // Files cut in Finder are Finder's: a paste anywhere else is a paste.
-    keyContext_.filesCut = filesCut;
-    if (!sameApplication) {
-        windowsKeyAlone_ = false;
-    }
+    onTapThread([this, &context] {
+        const bool sameApplication = context.application == keyContext_.application;
+        const bool filesCut = sameApplication && keyContext_.filesCut;
+        keyContext_ = context;
+        // Files cut in Finder are Finder's: a paste anywhere else is a paste.
+        keyContext_.filesCut = filesCut;
+        if (!sameApplication) {
+            windowsKeyAlone_ = false;
+        }
+    });
 }
 
 }  // namespace varnel

@@ -121,7 +121,7 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
 
     windowsKeyAlone_ = false;
     const WindowsSpecialAction action =
-        WindowsMapping::specialAction(keyCode, physicalFlags, options, keyContext_);
+        WindowsMapping::specialAction(keyCode, physicalFlags, options_, keyContext_);
     if (keyContext_.filesCut || action.cutsFiles()) [[unlikely]] {
         keyContext_.filesCut = action.cutsFiles() || WindowsMapping::keepsFilesCut(keyCode);
     }
@@ -142,14 +142,14 @@ EventRef KeyboardEngine::processKeyDown(EventRef event, std::uint16_t keyCode,
     if (altTabSessionActive_) {
         endAltTab(physicalFlags);
     }
-    if (options.fullWindowsTyping) {
+    if (options_.fullWindowsTyping) {
         // Read here, for the keys the layouts may type: each key carries the type of the
         // keyboard it came from (a MacBook's ISO one and an external ANSI one may take turns).
         const KeyboardType keyboard = keyboardLayouts_.of(platform_, event);
         diagnostic_.setKeyboard(keyboard);
         if (auto text = WindowsMapping::printableText(
                 WindowsMapping::ansiPositionKeyCode(
-                    keyCode, options.isoKeyboardLayout ? keyboard : KeyboardType::ansi),
+                    keyCode, options_.isoKeyboardLayout ? keyboard : KeyboardType::ansi),
                 physicalFlags, typingLanguage_)) {
             // On the key's own code: applications that read key codes see the key pressed.
             emitter_.emitText(*text, keyCode);

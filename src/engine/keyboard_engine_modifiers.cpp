@@ -19,7 +19,7 @@ constexpr std::uint64_t otherModifierBits =
 
 EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCode,
                                              std::uint64_t physicalFlags) {
-    if (options.altShiftChangesLanguage &&
+    if (options_.altShiftChangesLanguage &&
         Flags::has(physicalFlags, Flags::shift | Flags::option)) {
         if (!languageChordLatched_) {
             languageChordLatched_ = true;
@@ -57,7 +57,7 @@ EventRef KeyboardEngine::processFlagsChanged(EventRef event, std::uint16_t keyCo
 // Windows users press the Windows key and type a name: Spotlight is the Mac's Start. The key
 // itself went through as Control, down and up, before the chord.
 void KeyboardEngine::windowsKeyTapped(std::uint64_t physicalFlags) {
-    if (!options.windowsKeyShortcuts ||
+    if (!options_.windowsKeyShortcuts ||
         keyContext_.application.profile == ApplicationProfile::terminal) {
         return;
     }
@@ -115,10 +115,7 @@ EventRef KeyboardEngine::processTapDisabled(std::uint32_t type, EventRef event) 
     }
     if (type == EventType::tapDisabledByTimeout && !platform_.isProcessTrusted()) {
         // Enabled again, the tap would only hold the keyboard up once more.
-        {
-            std::lock_guard guard(lock_);
-            stopLocked(/*insideCallback=*/true);
-        }
+        stopLocked(/*insideCallback=*/true);
         report([](KeyboardEngine& self) {
             if (self.onPermissionLost) {
                 self.onPermissionLost();

@@ -10,15 +10,15 @@ namespace varnel {
 std::uint64_t KeyboardEngine::wantedEventMask() const {
     // The whole mouse only while Ctrl + click is on: every drag would otherwise wait for this
     // main thread. The presses alone tell a Windows key + click from a tap of the key.
-    if (options.windowsControlClick) {
+    if (options_.windowsControlClick) {
         return keyboardEventMask | mouseButtonEventMask;
     }
-    return keyboardEventMask | (options.windowsKeyShortcuts ? mouseDownEventMask : 0);
+    return keyboardEventMask | (options_.windowsKeyShortcuts ? mouseDownEventMask : 0);
 }
 
 EventRef KeyboardEngine::processMouse(EventRef event) {
     windowsKeyAlone_ = false;
-    if (paused_ || !options.windowsControlClick) {
+    if (paused_ || !options_.windowsControlClick) {
         return event;
     }
     // As for keys: the Command that Alt + Tab holds is down for the application too.
@@ -28,7 +28,6 @@ EventRef KeyboardEngine::processMouse(EventRef event) {
 }
 
 void KeyboardEngine::refreshEventMask() {
-    std::lock_guard guard(lock_);
     const std::uint64_t wanted = wantedEventMask();
     if (!enabled_ || eventTap_ == nullptr || tapRetired_ || tapEventMask_ == wanted) {
         return;
@@ -48,7 +47,7 @@ void KeyboardEngine::refreshEventMask() {
     eventTap_ = tap;
     runLoopSource_ = source;
     tapEventMask_ = wanted;
-    platform_.addToMainRunLoop(source);
+    platform_.addToRunLoop(tapThread_, source);
     platform_.enableTap(tap, true);
     // The system may have disabled the old tap, its notice still waiting on the port that went
     // with it: catch up as after a gap (with nothing held, nothing is posted).

@@ -7,6 +7,10 @@
 namespace varnel {
 
 void KeyboardEngine::setPaused(bool paused) {
+    onTapThread([this, paused] { applyPause(paused); });
+}
+
+void KeyboardEngine::applyPause(bool paused) {
     if (paused == paused_) {
         return;
     }

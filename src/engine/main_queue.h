@@ -23,6 +23,10 @@ class MainQueue {
     using BeforeWaiting = void (*)(void* context);
     virtual void addBeforeWaiting(BeforeWaiting work, void* context) = 0;
     virtual void removeBeforeWaiting(void* context) = 0;
+    // Wakes the main thread if it waits, so that it soon runs its work before waiting again:
+    // how the tap's thread has the main thread deliver what it left. Callable from any thread;
+    // never blocks, never allocates.
+    virtual void wakeUp() = 0;
 };
 
 }  // namespace varnel

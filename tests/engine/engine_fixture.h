@@ -78,6 +78,12 @@ class EngineFixture : public ::testing::Test {
             keyboard.release(*it);
         }
     }
+    // One switch of the engine's options set, the rest kept.
+    void setOption(bool KeyboardOptions::*member, bool on) {
+        KeyboardOptions options = engine->options();
+        options.*member = on;
+        engine->setOptions(options);
+    }
     const DiagnosticSnapshot& lastSnapshot() {
         settle();
         EXPECT_FALSE(snapshots.empty());

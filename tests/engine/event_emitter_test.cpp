@@ -29,7 +29,7 @@ class EmitterTest : public ::testing::Test {
         TapRef tap = events.createTap(TapLocation::session, TapPlacement::headInsert,
                                       TapOptions::activeFilter, keyboardEventMask, &recordMarker,
                                       &markerTap);
-        events.addToMainRunLoop(events.createRunLoopSource(tap));
+        events.addToRunLoop(nullptr, events.createRunLoopSource(tap));
     }
     Lines posted() {
         events.deliverPosted();

@@ -171,7 +171,7 @@ TEST_F(EngineKeys, EachKeyIsTypedAsItsOwnKeyboardHasIt) {
 }
 
 TEST_F(EngineKeys, TypingSwitchedOffPassesLetters) {
-    engine->options.fullWindowsTyping = false;
+    setOption(&KeyboardOptions::fullWindowsTyping, false);
     keyboard.press(Key::a);
     keyboard.release(Key::a);
     settle();
@@ -344,7 +344,7 @@ TEST_F(EngineFixture, KeyUpsStayBalancedWithWhatTheApplicationSaw) {
     // that follows reaches the application too.
     clear();
     keyboard.press(Key::a);
-    engine->options.fullWindowsTyping = false;
+    setOption(&KeyboardOptions::fullWindowsTyping, false);
     keyboard.repeat(Key::a);
     keyboard.release(Key::a);
     settle();

@@ -63,12 +63,12 @@ TEST_F(EngineModifiers, ShiftAltTogglesOncePerPress) {
 }
 
 TEST_F(EngineModifiers, ShiftAltDoesNothingWhenSwitchedOff) {
-    engine->options.altShiftChangesLanguage = false;
+    setOption(&KeyboardOptions::altShiftChangesLanguage, false);
     keyboard.press(Key::leftShift);
     keyboard.press(Key::leftAlt);
     keyboard.release(Key::leftAlt);
     keyboard.release(Key::leftShift);
-    engine->options.altShiftChangesLanguage = true;  // the latch stayed clear
+    setOption(&KeyboardOptions::altShiftChangesLanguage, true);  // the latch stayed clear
     keyboard.press(Key::rightShift);
     keyboard.press(Key::rightAlt);
     settle();
@@ -89,7 +89,7 @@ TEST_F(EngineModifiers, FlagsChangedEventsAreNeverDropped) {
         Key::rightShift, Key::rightAlt,  Key::rightWin, Key::capsLock, Key::fn};
     for (bool allOn : {true, false}) {
         for (const auto& field : KeyboardOptions::fields) {
-            engine->options.*field.member = allOn;
+            setOption(field.member, allOn);
         }
         clear();
         for (auto key : modifiers) {

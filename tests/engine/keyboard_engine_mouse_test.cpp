@@ -15,12 +15,7 @@ class EngineMouse : public EngineFixture {
             lastFlags = event.flags;
         };
     }
-    void controlClickOn(bool on) {
-        KeyboardOptions options = engine->options;
-        options.windowsControlClick = on;
-        engine->options = options;
-        engine->refreshEventMask();
-    }
+    void controlClickOn(bool on) { setOption(&KeyboardOptions::windowsControlClick, on); }
     SimMouse mouse{events, keyboard};
     std::uint64_t lastFlags = 0;
 };

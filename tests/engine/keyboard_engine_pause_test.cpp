@@ -10,9 +10,7 @@ namespace {
 using EnginePause = EngineFixture;
 
 TEST_F(EnginePause, EverythingPassesAsItIsAndUncounted) {
-    KeyboardOptions options = engine->options;
-    options.windowsControlClick = true;
-    engine->options = options;
+    setOption(&KeyboardOptions::windowsControlClick, true);
     startEngine();
     engine->setPaused(true);
     clear();

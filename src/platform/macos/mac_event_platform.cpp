@@ -3,9 +3,11 @@
 #include <ApplicationServices/ApplicationServices.h>
 #include <time.h>
 
+#include <exception>
 #include <limits>
 
 #include "platform/macos/mac_keyboard_layout.h"
+#include "platform/macos/mac_tap_thread.h"
 
 namespace varnel {
 
@@ -38,8 +40,32 @@ CFRunLoopSourceRef cfSource(RunLoopSourceRef source) {
 CGEventTapLocation cgLocation(TapLocation location) {
     return static_cast<CGEventTapLocation>(location);
 }
+MacTapThread* macThread(TapThreadRef thread) {
+    return reinterpret_cast<MacTapThread*>(thread);
+}
+// The tap thread's run loop, or the main one.
+CFRunLoopRef runLoopOf(TapThreadRef thread) {
+    return thread != nullptr ? macThread(thread)->runLoop() : CFRunLoopGetMain();
+}
 
 }  // namespace
+
+TapThreadRef MacEventPlatform::startTapThread() {
+    // A thread that cannot be made (std::thread throws) leaves the tap on the main run loop.
+    try {
+        return reinterpret_cast<TapThreadRef>(new MacTapThread);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+void MacEventPlatform::runOnTapThread(TapThreadRef thread, void (*work)(void*), void* context) {
+    macThread(thread)->run(work, context);
+}
+
+void MacEventPlatform::endTapThread(TapThreadRef thread) {
+    delete macThread(thread);
+}
 
 TapRef MacEventPlatform::createTap(TapLocation location, TapPlacement placement, TapOptions options,
                                    std::uint64_t eventMask, TapCallback callback, void* userInfo) {
@@ -59,12 +85,12 @@ RunLoopSourceRef MacEventPlatform::createRunLoopSource(TapRef tap) {
         CFMachPortCreateRunLoopSource(kCFAllocatorDefault, macTap(tap)->port, 0));
 }
 
-void MacEventPlatform::addToMainRunLoop(RunLoopSourceRef source) {
-    CFRunLoopAddSource(CFRunLoopGetMain(), cfSource(source), kCFRunLoopCommonModes);
+void MacEventPlatform::addToRunLoop(TapThreadRef thread, RunLoopSourceRef source) {
+    CFRunLoopAddSource(runLoopOf(thread), cfSource(source), kCFRunLoopCommonModes);
 }
 
-void MacEventPlatform::removeFromMainRunLoop(RunLoopSourceRef source) {
-    CFRunLoopRemoveSource(CFRunLoopGetMain(), cfSource(source), kCFRunLoopCommonModes);
+void MacEventPlatform::removeFromRunLoop(TapThreadRef thread, RunLoopSourceRef source) {
+    CFRunLoopRemoveSource(runLoopOf(thread), cfSource(source), kCFRunLoopCommonModes);
 }
 
 void MacEventPlatform::enableTap(TapRef tap, bool enable) {

@@ -8,11 +8,14 @@ namespace varnel {
 // are CGEventRefs handed through untouched; each call is the one platform call it names.
 class MacEventPlatform : public EventPlatform {
   public:
+    TapThreadRef startTapThread() override;
+    void runOnTapThread(TapThreadRef thread, void (*work)(void* context), void* context) override;
+    void endTapThread(TapThreadRef thread) override;
     TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
                      std::uint64_t eventMask, TapCallback callback, void* userInfo) override;
     RunLoopSourceRef createRunLoopSource(TapRef tap) override;
-    void addToMainRunLoop(RunLoopSourceRef source) override;
-    void removeFromMainRunLoop(RunLoopSourceRef source) override;
+    void addToRunLoop(TapThreadRef thread, RunLoopSourceRef source) override;
+    void removeFromRunLoop(TapThreadRef thread, RunLoopSourceRef source) override;
     void enableTap(TapRef tap, bool enable) override;
     void invalidateTap(TapRef tap) override;
     void releaseTap(TapRef tap) override;

@@ -19,6 +19,9 @@ auto runner(Task task) {
 
 }  // namespace
 
+QtMainQueue::QtMainQueue()
+    : dispatcher_(QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread())) {}
+
 void QtMainQueue::async(Task task) {
     QMetaObject::invokeMethod(QCoreApplication::instance(), runner(std::move(task)),
                               Qt::QueuedConnection);
@@ -32,11 +35,15 @@ void QtMainQueue::asyncAfter(double seconds, Task task) {
 void QtMainQueue::addBeforeWaiting(BeforeWaiting work, void* context) {
     removeBeforeWaiting(context);
     // Emitted on the main thread, by the main thread's own dispatcher: a direct call.
-    QAbstractEventDispatcher* dispatcher =
-        QAbstractEventDispatcher::instance(QCoreApplication::instance()->thread());
     beforeWaiting_.push_back(
-        {context, QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+        {context, QObject::connect(dispatcher_, &QAbstractEventDispatcher::aboutToBlock,
                                    [work, context] { work(context); })});
+}
+
+// The dispatcher's wake-up is its thread-safe call: the loop turns, and says again that it is
+// about to block.
+void QtMainQueue::wakeUp() {
+    dispatcher_->wakeUp();
 }
 
 void QtMainQueue::removeBeforeWaiting(void* context) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMetaObject>
+
+class QAbstractEventDispatcher;
 #include <vector>
 
 #include "engine/main_queue.h"
@@ -13,7 +15,7 @@ namespace varnel {
 // the main run loop. Made once the application object, and so the dispatcher, exists.
 class QtMainQueue : public MainQueue {
   public:
-    QtMainQueue() = default;
+    QtMainQueue();
     ~QtMainQueue() override;
     QtMainQueue(const QtMainQueue&) = delete;
     QtMainQueue& operator=(const QtMainQueue&) = delete;
@@ -22,8 +24,11 @@ class QtMainQueue : public MainQueue {
     void asyncAfter(double seconds, Task task) override;
     void addBeforeWaiting(BeforeWaiting work, void* context) override;
     void removeBeforeWaiting(void* context) override;
+    void wakeUp() override;
 
   private:
+    // The main thread's, taken where it is made: wakeUp() comes from other threads.
+    QAbstractEventDispatcher* dispatcher_;
     struct WorkBeforeWaiting {
         void* context;
         QMetaObject::Connection connection;

@@ -21,6 +21,8 @@ class ManualMainQueue : public MainQueue {
     void asyncAfter(double seconds, Task task) override;
     void addBeforeWaiting(BeforeWaiting work, void* context) override;
     void removeBeforeWaiting(void* context) override;
+    // The simulated main thread runs its work before waiting whenever it has nothing due.
+    void wakeUp() override {}
 
     // Runs the first due task. When none is due, the main thread would wait: the work done
     // before waiting runs instead, and the answer is whether it queued a task (false: the

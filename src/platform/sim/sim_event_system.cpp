@@ -13,6 +13,7 @@ struct SimEventSystem::Tap {
     bool valid = true;
     bool released = false;
     bool inRunLoop = false;
+    SimEventSystem::TapThread* thread = nullptr;  // whose run loop; the main one when null
     // A disabled notice waiting on the tap's port, and whether it waits for a free main
     // thread (disabled `later`) rather than the end of the current event.
     std::uint32_t pendingNotice = 0;
@@ -22,6 +23,10 @@ struct SimEventSystem::Tap {
 
 struct SimEventSystem::Source {
     Tap* tap;
+};
+
+struct SimEventSystem::TapThread {
+    bool ended = false;
 };
 
 namespace {
@@ -49,6 +54,40 @@ KeyboardType layoutOf(std::int64_t keyboardType) {
 SimEventSystem::SimEventSystem(SimClock& clock) : clock_(clock) {}
 
 SimEventSystem::~SimEventSystem() = default;
+
+TapThreadRef SimEventSystem::startTapThread() {
+    if (failTapThreadCreation) {
+        return nullptr;
+    }
+    threads_.push_back(std::make_unique<TapThread>());
+    return reinterpret_cast<TapThreadRef>(threads_.back().get());
+}
+
+void SimEventSystem::runOnTapThread(TapThreadRef ref, void (*work)(void*), void* context) {
+    auto* thread = reinterpret_cast<TapThread*>(ref);
+    if (thread->ended && onMisuse) {
+        onMisuse("work run on a tap thread that has ended");
+    }
+    if (inCallback_ != nullptr && inCallback_->thread == thread && onMisuse) {
+        // On a Mac the callback would wait for itself for good.
+        onMisuse("a tap's callback waited for its own thread");
+    }
+    work(context);
+}
+
+void SimEventSystem::endTapThread(TapThreadRef ref) {
+    auto* thread = reinterpret_cast<TapThread*>(ref);
+    for (const auto& tap : taps_) {
+        if (tap->thread == thread && tap->inRunLoop && !tap->released) {
+            misuse(*tap, "tap thread ended with a tap's source on its run loop");
+        }
+    }
+    std::erase_if(threads_, [thread](const auto& t) { return t.get() == thread; });
+}
+
+std::size_t SimEventSystem::liveTapThreadCount() const {
+    return threads_.size();
+}
 
 TapRef SimEventSystem::createTap(TapLocation, TapPlacement, TapOptions, std::uint64_t eventMask,
                                  TapCallback callback, void* userInfo) {
@@ -85,11 +124,13 @@ void SimEventSystem::misuse(Tap& tap, const char* what) {
     }
 }
 
-void SimEventSystem::addToMainRunLoop(RunLoopSourceRef source) {
-    reinterpret_cast<Source*>(source)->tap->inRunLoop = true;
+void SimEventSystem::addToRunLoop(TapThreadRef thread, RunLoopSourceRef source) {
+    Tap& tap = *reinterpret_cast<Source*>(source)->tap;
+    tap.inRunLoop = true;
+    tap.thread = reinterpret_cast<TapThread*>(thread);
 }
 
-void SimEventSystem::removeFromMainRunLoop(RunLoopSourceRef source) {
+void SimEventSystem::removeFromRunLoop(TapThreadRef, RunLoopSourceRef source) {
     Tap& tap = *reinterpret_cast<Source*>(source)->tap;
     if (&tap == inCallback_) {
         misuse(tap, "tap torn down inside its own callback");
@@ -265,6 +306,9 @@ void SimEventSystem::deliver(SimEvent& event) {
         if (!isActive(tap) || event.type >= 64 || !(tap.mask >> event.type & 1u)) {
             continue;
         }
+        if (!waitForMainThread(tap)) {
+            continue;
+        }
         if (!isProcessTrusted()) {
             // An untrusted process's tap holds the event up until the system gives up on it.
             tap.enabled = false;
@@ -285,6 +329,24 @@ void SimEventSystem::deliver(SimEvent& event) {
         onReceive({event.type, static_cast<std::uint16_t>(event.keyCode), event.flags, event.text,
                    event.userData, layoutOf(event.keyboardType)});
     }
+}
+
+bool SimEventSystem::waitForMainThread(Tap& tap) {
+    if (tap.thread != nullptr || !isMainBusy()) {
+        return true;  // its thread is free: no wait
+    }
+    const double wait = mainBusyUntil_ - clock_.now();
+    if (wait > tapTimeoutSeconds) {
+        // The system gives up on the tap; it hears of it once the main thread is free.
+        tap.enabled = false;
+        tap.pendingNotice = EventType::tapDisabledByTimeout;
+        tap.noticeHeld = true;
+        maybeNotices_ = true;
+        longestKeyWait_ = std::max(longestKeyWait_, tapTimeoutSeconds);
+        return false;
+    }
+    longestKeyWait_ = std::max(longestKeyWait_, wait);
+    return true;
 }
 
 void SimEventSystem::inject(const SimEvent& event) {
@@ -324,8 +386,10 @@ void SimEventSystem::deliverNotices(bool heldOnes) {
     ++deliveryDepth_;
     for (std::size_t i = 0; i < taps_.size(); ++i) {
         Tap& tap = *taps_[i];
-        // A message on the tap's port: it reaches the callback only while the port is serviced.
-        if (tap.pendingNotice == 0 || (tap.noticeHeld && !heldOnes) || !isServiced(tap)) {
+        // A message on the tap's port: it reaches the callback only while the port is serviced,
+        // by a free thread.
+        if (tap.pendingNotice == 0 || (tap.noticeHeld && !heldOnes) || !isServiced(tap) ||
+            (tap.thread == nullptr && isMainBusy())) {
             continue;
         }
         noticeEvent.type = std::exchange(tap.pendingNotice, 0);

@@ -38,9 +38,17 @@ struct ReceivedEvent {
 // posted at the HID level is queued and travels the same path after the current callback
 // has returned, in the order posted, so it comes back through the poster's own tap.
 //
+// A tap's source goes on the main run loop or on the run loop of a tap thread of its own.
+// The simulated tap thread is free whenever a physical event arrives (work run on it runs at
+// once); the main thread may be busy (setMainBusyUntil).
+//
 // It is as unkind as a Mac where that matters:
-// - a tap disabled by the system hears of it only when the main thread is free again; keys
-//   typed in between reach the application untouched;
+// - a tap disabled by the system hears of it only when its run loop's thread is free again
+//   (the main thread, or the next wait for a notice held `later`); keys typed in between reach
+//   the application untouched;
+// - a key that reaches a tap on the main run loop while the main thread is busy waits for it;
+//   one that would wait more than a second gets the tap disabled for timeout instead, and
+//   passes untouched;
 // - while the process is not trusted (Accessibility), a new tap's mask loses the key downs and
 //   ups, and the tap is refused only when nothing is left; an active tap stalls at the first
 //   event that reaches it and is disabled for timeout; the event goes on unchanged;
@@ -57,11 +65,14 @@ class SimEventSystem : public EventPlatform {
     ~SimEventSystem() override;
 
     // EventPlatform
+    TapThreadRef startTapThread() override;
+    void runOnTapThread(TapThreadRef thread, void (*work)(void* context), void* context) override;
+    void endTapThread(TapThreadRef thread) override;
     TapRef createTap(TapLocation location, TapPlacement placement, TapOptions options,
                      std::uint64_t eventMask, TapCallback callback, void* userInfo) override;
     RunLoopSourceRef createRunLoopSource(TapRef tap) override;
-    void addToMainRunLoop(RunLoopSourceRef source) override;
-    void removeFromMainRunLoop(RunLoopSourceRef source) override;
+    void addToRunLoop(TapThreadRef thread, RunLoopSourceRef source) override;
+    void removeFromRunLoop(TapThreadRef thread, RunLoopSourceRef source) override;
     void enableTap(TapRef tap, bool enable) override;
     void invalidateTap(TapRef tap) override;
     void releaseTap(TapRef tap) override;
@@ -100,6 +111,14 @@ class SimEventSystem : public EventPlatform {
     void deliverHeldNotices();
     // Whether a disabled tap still waits for its notice: keys meanwhile pass untouched.
     bool hasHeldNotices() const;
+    // The main thread is busy until this time on the clock: taps on the main run loop wait.
+    void setMainBusyUntil(double time) { mainBusyUntil_ = time; }
+    bool isMainBusy() const { return clock_.now() < mainBusyUntil_; }
+    double mainBusyUntil() const { return mainBusyUntil_; }
+    // How long the system waits for a tap before it disables it for timeout.
+    static constexpr double tapTimeoutSeconds = 1.0;
+    // The longest a key event waited for a tap's thread before it went on, in seconds.
+    double longestKeyWait() const { return longestKeyWait_; }
     // The keyboard's state, as the HID system reports it.
     void setPhysicalModifierFlags(std::uint64_t flags) { physicalModifierFlags_ = flags; }
 
@@ -113,8 +132,9 @@ class SimEventSystem : public EventPlatform {
     // Whether some process has secure keyboard input on; absent means off.
     std::function<bool()> secureInput;
     // Failures on demand: a tap is refused while this answers false (as without Input
-    // Monitoring); run-loop sources, event sources and keyboard events fail while their flag
-    // is set.
+    // Monitoring); tap threads, run-loop sources, event sources and keyboard events fail while
+    // their flag is set.
+    bool failTapThreadCreation = false;
     std::function<bool()> tapAllowed;
     bool failRunLoopSourceCreation = false;
     bool failEventSourceCreation = false;
@@ -127,10 +147,15 @@ class SimEventSystem : public EventPlatform {
     std::size_t liveEventSourceCount() const { return liveSources_; }
     std::size_t postedCount() const { return postedTotal_; }
     std::size_t layoutQueryCount() const { return layoutQueries_; }
+    std::size_t liveTapThreadCount() const;
 
   private:
     struct Tap;
     struct Source;
+    struct TapThread;
+    // A tap on the main run loop while the main thread is busy: the event waits, or, past the
+    // timeout, the system disables the tap. Whether the event goes through the tap.
+    bool waitForMainThread(Tap& tap);
     void deliver(SimEvent& event);
     // Calls the tap's callback; tearing the tap down meanwhile is a misuse.
     EventRef call(Tap& tap, std::uint32_t type, EventRef event);
@@ -144,6 +169,9 @@ class SimEventSystem : public EventPlatform {
     SimClock& clock_;
     std::vector<std::unique_ptr<Tap>> taps_;  // head first
     std::vector<std::unique_ptr<Source>> sources_;
+    std::vector<std::unique_ptr<TapThread>> threads_;
+    double mainBusyUntil_ = 0;
+    double longestKeyWait_ = 0;
     std::vector<std::unique_ptr<SimEvent>> eventPool_;
     std::vector<SimEvent> posted_;
     std::size_t postedHead_ = 0;

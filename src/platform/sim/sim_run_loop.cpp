@@ -5,18 +5,26 @@ namespace varnel {
 void SimRunLoop::settle() {
     do {
         events_.deliverPosted();
-    } while (queue_.runOne() || events_.hasPosted());
+    } while (!isMainBusy() && (queue_.runOne() || events_.hasPosted()));
+}
+
+void SimRunLoop::busy(double seconds) {
+    events_.setMainBusyUntil(clock_.now() + seconds);
 }
 
 void SimRunLoop::wait(double seconds) {
     const double target = clock_.now() + seconds;
     events_.deliverHeldNotices();
     settle();
-    while (auto due = queue_.nextDueTime()) {
-        if (*due > target) {
+    // Each moment something happens on the main thread: it is free again, or a task falls due.
+    while (true) {
+        const std::optional<double> next =
+            isMainBusy() ? std::optional(events_.mainBusyUntil()) : queue_.nextDueTime();
+        if (!next || *next > target) {
             break;
         }
-        clock_.advanceTo(*due);
+        clock_.advanceTo(*next);
+        events_.deliverHeldNotices();  // those that waited for the main thread, now free
         settle();
     }
     clock_.advanceTo(target);

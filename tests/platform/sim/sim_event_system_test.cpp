@@ -34,7 +34,7 @@ struct RecordingTap {
         TapRef tap =
             events->createTap(TapLocation::session, TapPlacement::headInsert,
                               TapOptions::activeFilter, keyboardEventMask, &callback, this);
-        events->addToMainRunLoop(events->createRunLoopSource(tap));
+        events->addToRunLoop(nullptr, events->createRunLoopSource(tap));
         return tap;
     }
 };
@@ -180,7 +180,7 @@ TEST(SimMouse, ButtonsUnderTheModifiersHeldReachTapsThatAskForThem) {
         ++*static_cast<int*>(userInfo);
         return event;
     };
-    events.addToMainRunLoop(events.createRunLoopSource(
+    events.addToRunLoop(nullptr, events.createRunLoopSource(
         events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
                          keyboardEventMask, count, &seen)));
     keyboard.press(62);  // right Control
@@ -196,7 +196,7 @@ TEST(SimMouse, ButtonsUnderTheModifiersHeldReachTapsThatAskForThem) {
                             {EventType::otherMouseUp, rightControl},
                         }));
     EXPECT_EQ(seen, 1);  // the Control key only
-    events.addToMainRunLoop(events.createRunLoopSource(
+    events.addToRunLoop(nullptr, events.createRunLoopSource(
         events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
                          mouseButtonEventMask, count, &seen)));
     mouse.click(SimMouse::Button::right);
@@ -220,7 +220,7 @@ struct TearingTap {
         return event;
     }
     void tearDown() {
-        events->removeFromMainRunLoop(source);
+        events->removeFromRunLoop(nullptr, source);
         events->invalidateTap(tap);
         events->releaseRunLoopSource(source);
         events->releaseTap(tap);
@@ -247,7 +247,7 @@ TEST_F(SimEventSystemTest, TearDownsAMacDoesNotAllowAreReported) {
                                        TapOptions::activeFilter, keyboardEventMask,
                                        &TearingTap::callback, &tearing);
         tearing.source = events.createRunLoopSource(tearing.tap);
-        events.addToMainRunLoop(tearing.source);
+        events.addToRunLoop(nullptr, tearing.source);
         if (c.insideCallback) {
             inject(EventType::keyDown, 1);
         } else {
