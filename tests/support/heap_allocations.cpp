@@ -3,15 +3,18 @@
 
 #include "heap_allocations.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <new>
 
 namespace {
 
-std::uint64_t count = 0;  // counted where one thread allocates: the benchmarks, a test's path
+// Counted where one thread allocates (the benchmarks, a test's path), but Qt's and the tap's
+// threads allocate too: atomic, so that the count is a count.
+std::atomic<std::uint64_t> count{0};
 
 void* allocate(std::size_t size) {
-    ++count;
+    count.fetch_add(1, std::memory_order_relaxed);
     if (void* memory = std::malloc(size == 0 ? 1 : size)) {
         return memory;
     }
@@ -19,7 +22,7 @@ void* allocate(std::size_t size) {
 }
 
 void* allocateAligned(std::size_t size, std::align_val_t alignment) {
-    ++count;
+    count.fetch_add(1, std::memory_order_relaxed);
     const auto align = static_cast<std::size_t>(alignment);
     if (void* memory = std::aligned_alloc(align, (size + align - 1) / align * align)) {
         return memory;
@@ -30,7 +33,7 @@ void* allocateAligned(std::size_t size, std::align_val_t alignment) {
 }  // namespace
 
 std::uint64_t varnel::heapAllocations() {
-    return count;
+    return count.load(std::memory_order_relaxed);
 }
 
 void* operator new(std::size_t size) {
@@ -40,11 +43,11 @@ void* operator new[](std::size_t size) {
     return allocate(size);
 }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    ++count;
+    count.fetch_add(1, std::memory_order_relaxed);
     return std::malloc(size == 0 ? 1 : size);
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    ++count;
+    count.fetch_add(1, std::memory_order_relaxed);
     return std::malloc(size == 0 ? 1 : size);
 }
 void* operator new(std::size_t size, std::align_val_t alignment) {

@@ -522,16 +522,19 @@ Result tapDisable(Reader& reader) {
     return finish(reader, command);
 }
 
-Result wait(Reader& reader) {
+// wait SECONDS, busy SECONDS
+template <Verb verb>
+Result forSeconds(Reader& reader) {
     const Word* word = reader.take();
     if (!word) {
         return reader.missing("SECONDS");
     }
     auto seconds = decimal(word->text);
     if (!seconds) {
-        return "wait: SECONDS must be a decimal number, not " + quote(word->text);
+        return std::string(reader.command()) + ": SECONDS must be a decimal number, not " +
+               quote(word->text);
     }
-    Command command{Verb::wait};
+    Command command{verb};
     command.seconds = *seconds;
     return finish(reader, command);
 }
@@ -609,6 +612,13 @@ const Entry entries[] = {
     {"macos", "VERSION", "the major version of macOS (10 to 99)", Group::setUp, systemVersion},
     {"application", "add ID [\"NAME\"] | remove ID", "the installed applications", Group::setUp,
      application},
+    {"busy", "SECONDS",
+     "the main thread is occupied that long from now (the clock does not move by itself)",
+     Group::setUp, forSeconds<Verb::busy>},
+    {"tapthread", "on|off",
+     "off: the system gives Varnel's tap no thread of its own, from the next start (it goes on "
+     "the main run loop)",
+     Group::setUp, switched<Verb::tapThread>},
     {"keyboard", "ansi|iso|jis", "the keyboard's type", Group::setUp,
      [](Reader& reader) {
          return oneWordOf(reader, Verb::keyboardType, {"ansi", "iso", "jis"});
@@ -629,7 +639,7 @@ const Entry entries[] = {
     {"drag", "[left|right|other]", "the same, dragged in between", Group::keyboard,
      button<Verb::drag>},
     {"wait", "SECONDS", "the clock moves on; delayed work runs as it falls due", Group::person,
-     wait},
+     forSeconds<Verb::wait>},
     {"toggle", "", "the window's main button", Group::person, plain<Verb::toggle>},
     {"option", "NAME on|off", "a feature switch (NAME below)", Group::person, option},
     {"login", "on|off", "the start-at-login switch", Group::person, switched<Verb::login>},

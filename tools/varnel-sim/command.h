@@ -33,6 +33,8 @@ struct Command {
         focus,
         systemVersion,
         keyboardType,
+        busy,
+        tapThread,
         applicationAdd,
         applicationRemove,
         fileWrite,
@@ -86,7 +88,7 @@ struct Command {
     bool on = false;  // granted, on, true, tapdisable later, secure input on
     // status codes, login status, repeat count, macOS version, times a file's text is written
     std::int64_t number = 0;
-    double seconds = 0;
+    double seconds = 0;  // wait, busy
 
     // Set-up commands (and help) do not launch Varnel first.
     bool isSetUp() const { return verb <= Verb::quit; }

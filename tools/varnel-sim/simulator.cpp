@@ -137,6 +137,8 @@ std::optional<std::string> Simulator::runSetUp(const Command& command) {
             mac_.focus.set(command.on ? KeyboardFocus::Kind::textEntry
                                       : KeyboardFocus::Kind::other);
             break;
+        case Verb::busy: mac_.runLoop.busy(command.seconds); break;
+        case Verb::tapThread: mac_.events.failTapThreadCreation = !command.on; break;
         case Verb::systemVersion:
             mac_.workspace.systemVersion = static_cast<int>(command.number);
             break;
