@@ -60,9 +60,6 @@ TEST(EngineThreads, OwnerAndTapShareOnlyWhatIsHandedOver) {
                     break;
                 case 2: engine->setPaused(random() % 3 == 0); break;
                 case 3: engine->setKeyContext(randomContext(random)); break;
-                case 4:
-                    engine->setKeyboardType(random() % 2 ? KeyboardType::iso : KeyboardType::ansi);
-                    break;
                 case 5: engine->stop(); break;
                 case 6: engine->start(); break;
                 default:

@@ -147,7 +147,7 @@ TEST_F(EngineKeys, EachKeyIsTypedAsItsOwnKeyboardHasIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
-        engine->options.isoKeyboardLayout = c.isoSwitch;
+        setOption(&KeyboardOptions::isoKeyboardLayout, c.isoSwitch);
         keyboard.layout = c.keyboard;
         clear();
         keyboard.press(c.key);

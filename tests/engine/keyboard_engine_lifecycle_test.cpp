@@ -90,7 +90,7 @@ TEST_F(EngineLifecycle, AnUntrustedStartIsRefusedWhateverTheMask) {
     events.processTrusted = [] { return false; };
     for (bool controlClick : {false, true}) {
         SCOPED_TRACE(controlClick);
-        engine->options.windowsControlClick = controlClick;
+        setOption(&KeyboardOptions::windowsControlClick, controlClick);
         clear();
         EXPECT_FALSE(engine->start());
         settle();

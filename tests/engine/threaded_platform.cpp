@@ -139,7 +139,9 @@ void ThreadedPlatform::feedOne() {
         } else {
             std::erase(downKeys_, key);
         }
-        deliver({down ? EventType::keyDown : EventType::keyUp, key, 0, 0, held_});
+        // From one keyboard or the other, as a MacBook's own and an external one.
+        deliver({down ? EventType::keyDown : EventType::keyUp, key, 0, 0, held_,
+                 static_cast<std::int64_t>(random_() % 2)});
     } else {  // a click: down, then up
         deliver({EventType::leftMouseDown, 0, 0, 0, held_});
         deliver({EventType::leftMouseUp, 0, 0, 0, held_});
@@ -242,6 +244,7 @@ std::int64_t ThreadedPlatform::integerField(EventRef event, EventField field) {
         case EventField::keyboardEventAutorepeat: return e.autorepeat;
         case EventField::keyboardEventKeycode: return e.keyCode;
         case EventField::eventSourceUserData: return e.userData;
+        case EventField::keyboardEventKeyboardType: return e.keyboardType;
     }
     return 0;
 }
@@ -252,6 +255,7 @@ void ThreadedPlatform::setIntegerField(EventRef event, EventField field, std::in
         case EventField::keyboardEventAutorepeat: e.autorepeat = value; break;
         case EventField::keyboardEventKeycode: e.keyCode = value; break;
         case EventField::eventSourceUserData: e.userData = value; break;
+        case EventField::keyboardEventKeyboardType: e.keyboardType = value; break;
     }
 }
 

@@ -40,6 +40,10 @@ class ThreadedPlatform : public EventPlatform {
     bool isProcessTrusted() override { return true; }
     std::int64_t integerField(EventRef event, EventField field) override;
     void setIntegerField(EventRef event, EventField field, std::int64_t value) override;
+    // Two keyboards take turns: type 1 is ISO, any other ANSI.
+    KeyboardType keyboardLayoutType(std::int64_t type) override {
+        return type == 1 ? KeyboardType::iso : KeyboardType::ansi;
+    }
     std::uint64_t flags(EventRef event) override;
     void setFlags(EventRef event, std::uint64_t flags) override;
     EventSourceRef createEventSource(EventSourceState) override { return nullptr; }
@@ -67,6 +71,7 @@ class ThreadedPlatform : public EventPlatform {
         std::int64_t autorepeat = 0;
         std::int64_t userData = 0;
         std::uint64_t flags = 0;
+        std::int64_t keyboardType = 0;
     };
     struct Tap {
         TapCallback callback;
