@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/keyboard_type.h"
@@ -23,8 +24,12 @@ class InputSourceApi {
     virtual ~InputSourceApi() = default;
 
     // Every installed input source, enabled or not, in the platform's order; empty when the
-    // platform gives no list.
+    // platform gives no list. Slow on a Mac with many sources: asked only when no identifier
+    // Varnel knows is installed.
     virtual std::vector<InputSource> installedSources() = 0;
+    // The installed sources, enabled or not, with exactly this identifier (at most one, in
+    // practice): the system filters, nothing else is listed.
+    virtual std::vector<InputSource> sourcesWithIdentifier(std::string_view identifier) = 0;
     // The current keyboard input source, or none.
     virtual std::optional<InputSource> currentKeyboardSource() = 0;
     // Each returns the platform's status code, 0 for success. After a successful select the

@@ -27,15 +27,15 @@ bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-// The first source whose identifier is one of `identifiers`, trying them in order.
+// The first installed source whose identifier is one of `identifiers`, trying them in order:
+// the system is asked for each one alone, never for its whole list.
 template <std::size_t N>
-std::optional<InputSource> firstWithIdentifier(const std::vector<InputSource>& sources,
+std::optional<InputSource> firstWithIdentifier(InputSourceApi& api,
                                                const std::array<std::string_view, N>& identifiers) {
     for (std::string_view identifier : identifiers) {
-        for (const InputSource& source : sources) {
-            if (source.identifier == identifier) {
-                return source;
-            }
+        std::vector<InputSource> sources = api.sourcesWithIdentifier(identifier);
+        if (!sources.empty()) {
+            return std::move(sources.front());
         }
     }
     return std::nullopt;
@@ -74,19 +74,20 @@ bool InputSourceManager::isRussianPCSource(const InputSource& source) {
            (contains(name, "pc") || contains(name, "пк") || contains(name, "windows"));
 }
 
+// The identifiers Varnel knows first, each asked for alone (the whole list can take the system
+// tens of milliseconds); the whole list only when none of them is installed.
 std::optional<InputSource> InputSourceManager::preferredEnglishSource() const {
-    const std::vector<InputSource> sources = allSources();
     if (lastNonRussianSourceID) {
-        for (const InputSource& source : sources) {
-            if (source.identifier == lastNonRussianSourceID && !isRussianSource(source)) {
+        for (const InputSource& source : api_.sourcesWithIdentifier(*lastNonRussianSourceID)) {
+            if (!isRussianSource(source)) {
                 return source;
             }
         }
     }
-    if (auto source = firstWithIdentifier(sources, preferredEnglishIdentifiers)) {
+    if (auto source = firstWithIdentifier(api_, preferredEnglishIdentifiers)) {
         return source;
     }
-    for (const InputSource& source : sources) {
+    for (const InputSource& source : allSources()) {
         const std::string id = lowerIdentifier(source);
         const std::string name = lowerName(source);
         if (contains(id, "abc") || id.ends_with(".us") || name == "abc" || name == "u.s." ||
@@ -98,11 +99,10 @@ std::optional<InputSource> InputSourceManager::preferredEnglishSource() const {
 }
 
 std::optional<InputSource> InputSourceManager::russianPCSource() const {
-    const std::vector<InputSource> sources = allSources();
-    if (auto source = firstWithIdentifier(sources, preferredRussianPCIdentifiers)) {
+    if (auto source = firstWithIdentifier(api_, preferredRussianPCIdentifiers)) {
         return source;
     }
-    for (const InputSource& source : sources) {
+    for (const InputSource& source : allSources()) {
         if (isRussianPCSource(source)) {
             return source;
         }

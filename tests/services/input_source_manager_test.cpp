@@ -217,5 +217,24 @@ TEST_F(InputSourceTest, CurrentNameAndDetectedLanguage) {
     EXPECT_EQ(manager.currentDisplayName(), "Неизвестно");
 }
 
+// Listing every installed source can take the system tens of milliseconds: the identifiers
+// Varnel knows are asked for one by one, and the whole list only when none is there.
+TEST_F(InputSourceTest, TheWholeListOnlyWhenNoKnownIdentifierIsInstalled) {
+    install({{"com.apple.keylayout.Ukrainian", "Ukrainian"},
+             {"com.apple.keylayout.ABC", "ABC"},
+             {"com.apple.keylayout.RussianWin", "Russian – PC"}},
+            "com.apple.keylayout.Ukrainian");
+    manager.selectWindowsLanguage(WindowsTypingLanguage::russian);
+    manager.selectWindowsLanguage(WindowsTypingLanguage::english);
+    EXPECT_EQ(sources.selected, (std::vector<std::string>{"com.apple.keylayout.RussianWin",
+                                                          "com.apple.keylayout.ABC"}));
+    EXPECT_EQ(sources.fullListings, 0u);
+
+    install({{"com.example.russian-pc", "Russian PC"}});
+    manager.selectWindowsLanguage(WindowsTypingLanguage::russian);
+    EXPECT_EQ(sources.selected, std::vector<std::string>{"com.example.russian-pc"});
+    EXPECT_EQ(sources.fullListings, 1u);
+}
+
 }  // namespace
 }  // namespace varnel

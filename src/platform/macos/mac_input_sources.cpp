@@ -24,11 +24,9 @@ TISInputSourceRef tisSource(const InputSource& source) {
     return static_cast<TISInputSourceRef>(const_cast<void*>(source.handle.get()));
 }
 
-}  // namespace
-
-std::vector<InputSource> MacInputSources::installedSources() {
+// The sources of a list TIS made; takes over `list`.
+std::vector<InputSource> sourcesOf(CFArrayRef list) {
     std::vector<InputSource> sources;
-    CFArrayRef list = TISCreateInputSourceList(nullptr, true);
     if (list == nullptr) {
         return sources;
     }
@@ -40,6 +38,33 @@ std::vector<InputSource> MacInputSources::installedSources() {
         sources.push_back(describe(source));
     }
     CFRelease(list);
+    return sources;
+}
+
+}  // namespace
+
+std::vector<InputSource> MacInputSources::installedSources() {
+    return sourcesOf(TISCreateInputSourceList(nullptr, true));
+}
+
+std::vector<InputSource> MacInputSources::sourcesWithIdentifier(std::string_view identifier) {
+    CFStringRef id = CFStringCreateWithBytes(
+        kCFAllocatorDefault, reinterpret_cast<const UInt8*>(identifier.data()),
+        static_cast<CFIndex>(identifier.size()), kCFStringEncodingUTF8, false);
+    if (id == nullptr) {
+        return {};
+    }
+    const void* keys[] = {kTISPropertyInputSourceID};
+    const void* values[] = {id};
+    CFDictionaryRef filter =
+        CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1, &kCFTypeDictionaryKeyCallBacks,
+                           &kCFTypeDictionaryValueCallBacks);
+    CFRelease(id);
+    if (filter == nullptr) {
+        return {};
+    }
+    std::vector<InputSource> sources = sourcesOf(TISCreateInputSourceList(filter, true));
+    CFRelease(filter);
     return sources;
 }
 

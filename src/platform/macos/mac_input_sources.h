@@ -9,6 +9,8 @@ namespace varnel {
 class MacInputSources : public InputSourceApi {
   public:
     std::vector<InputSource> installedSources() override;
+    // TISCreateInputSourceList with a filter on kTISPropertyInputSourceID.
+    std::vector<InputSource> sourcesWithIdentifier(std::string_view identifier) override;
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;
     int select(const InputSource& source) override;

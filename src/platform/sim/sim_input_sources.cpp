@@ -31,9 +31,20 @@ std::shared_ptr<SimInputSources::Entry> SimInputSources::find(std::string_view i
 }
 
 std::vector<InputSource> SimInputSources::installedSources() {
+    ++fullListings;
     std::vector<InputSource> sources;
     for (const auto& entry : entries_) {
         sources.push_back(describe(entry));
+    }
+    return sources;
+}
+
+std::vector<InputSource> SimInputSources::sourcesWithIdentifier(std::string_view identifier) {
+    std::vector<InputSource> sources;
+    for (const auto& entry : entries_) {
+        if (entry->identifier == identifier) {
+            sources.push_back(describe(entry));
+        }
     }
     return sources;
 }

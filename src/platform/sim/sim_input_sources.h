@@ -17,6 +17,7 @@ namespace varnel {
 class SimInputSources : public InputSourceApi {
   public:
     std::vector<InputSource> installedSources() override;
+    std::vector<InputSource> sourcesWithIdentifier(std::string_view identifier) override;
     std::optional<InputSource> currentKeyboardSource() override;
     int enable(const InputSource& source) override;
     int select(const InputSource& source) override;
@@ -39,6 +40,8 @@ class SimInputSources : public InputSourceApi {
     // Identifiers of the sources enabled and selected, in order ("" for one without).
     std::vector<std::string> enabled;
     std::vector<std::string> selected;
+    // How often every source was listed.
+    std::size_t fullListings = 0;
 
   private:
     struct Entry {
