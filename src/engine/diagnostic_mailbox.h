@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -63,25 +64,37 @@ class DiagnosticMailbox {
         wakeMainThread();
     }
 
-    // Main side. Called first thing before waiting: the tap's next word wakes it again.
-    void awake() { wakeRequested_.store(false, std::memory_order_release); }
+    // Main side. Called first thing before waiting: whether the tap has said anything since
+    // the last call. False spares the lock below: a word the tap is still saying wakes the
+    // main thread again.
+    bool awake() {
+        if (!wakeRequested_.load(std::memory_order_relaxed)) {
+            return false;
+        }
+        wakeRequested_.store(false, std::memory_order_relaxed);
+        return true;
+    }
+    enum class Due : std::uint8_t { nothing, posted, live };
+    // What to take first: posted work, else the live facts (into `facts`) when they changed
+    // since they were last taken. One lock for the common turn, a key and no report.
+    Due takeDue(DiagnosticFacts& facts) {
+        std::lock_guard guard(lock_);
+        if (!posted_.empty()) {
+            return Due::posted;
+        }
+        if (!waiting_) {
+            return Due::nothing;
+        }
+        waiting_ = false;
+        facts = live_;
+        return Due::live;
+    }
     bool hasPosted() {
         std::lock_guard guard(lock_);
         return !posted_.empty();
     }
     // The oldest work posted, taken out; what is posted while it runs comes after it.
     Posted takePosted();
-    // The live facts into `facts`, when they changed since they were last taken (take what was
-    // posted first).
-    bool takeLive(DiagnosticFacts& facts) {
-        std::lock_guard guard(lock_);
-        if (!waiting_) {
-            return false;
-        }
-        waiting_ = false;
-        facts = live_;
-        return true;
-    }
     // The snapshot of `facts` (held back or live), rewriting only the texts whose facts changed
     // since the last one. Valid until the next call. Main thread only.
     const DiagnosticSnapshot& render(const DiagnosticFacts& facts) {
@@ -90,10 +103,13 @@ class DiagnosticMailbox {
     }
 
   private:
-    // Once between two deliveries: a relaxed look first spares the exchange on every event.
+    // Once between two turns of the main thread. Plain loads and stores of the flag suffice,
+    // with no exchange on either side: each side looks at it only after its own last turn of
+    // lock_, and the lock orders the two. A word said under the lock before the main thread's
+    // turn of it is taken in that turn; one said after sees the flag cleared and wakes it.
     void wakeMainThread() {
-        if (!wakeRequested_.load(std::memory_order_relaxed) &&
-            !wakeRequested_.exchange(true, std::memory_order_acq_rel)) {
+        if (!wakeRequested_.load(std::memory_order_relaxed)) {
+            wakeRequested_.store(true, std::memory_order_relaxed);
             mainQueue_.wakeUp();
         }
     }

@@ -227,12 +227,18 @@ KeyContext KeyboardEngine::keyContext() {
 // engine is alive whenever this runs. Most turns have only the live facts to deliver.
 void KeyboardEngine::beforeWaiting(void* engine) {
     auto& self = *static_cast<KeyboardEngine*>(engine);
-    self.diagnostics_.awake();
-    if (self.diagnostics_.hasPosted() && !self.runPosted()) [[unlikely]] {
-        return;  // the owner let the engine go
+    if (!self.diagnostics_.awake()) {
+        return;
     }
     DiagnosticFacts facts;
-    if (self.diagnostics_.takeLive(facts)) {
+    DiagnosticMailbox::Due due = self.diagnostics_.takeDue(facts);
+    if (due == DiagnosticMailbox::Due::posted) [[unlikely]] {
+        if (!self.runPosted()) {
+            return;  // the owner let the engine go
+        }
+        due = self.diagnostics_.takeDue(facts);
+    }
+    if (due == DiagnosticMailbox::Due::live) {
         self.deliverDiagnostic(facts);
     }
 }

@@ -4,9 +4,10 @@
 
 namespace varnel {
 
-// A lock for short work that in practice is never contended (the emitter is used on the main
-// thread): taking it free costs one atomic exchange, where a mutex costs a call into the
-// thread library each way. A second taker would spin. Usable with std::lock_guard.
+// A lock for work of a few stores that is rarely contended (the tap's thread and the main
+// thread each hold it only to copy a few bytes): taking it free costs one atomic exchange,
+// where a mutex costs a call into the thread library each way. A second taker spins, never
+// long. Usable with std::lock_guard.
 class SpinLock {
   public:
     void lock() noexcept {

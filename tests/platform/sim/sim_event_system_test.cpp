@@ -30,11 +30,12 @@ struct RecordingTap {
         return key == 7 ? nullptr : event;
     }
 
-    TapRef install() {
+    // On the main run loop, or on `thread`'s.
+    TapRef install(TapThreadRef thread = nullptr) {
         TapRef tap =
             events->createTap(TapLocation::session, TapPlacement::headInsert,
                               TapOptions::activeFilter, keyboardEventMask, &callback, this);
-        events->addToRunLoop(nullptr, events->createRunLoopSource(tap));
+        events->addToRunLoop(thread, events->createRunLoopSource(tap));
         return tap;
     }
 };
@@ -99,6 +100,36 @@ TEST_F(SimEventSystemTest, NoticesOfALaterDisableWaitForAFreeMainThread) {
     SimRunLoop(clock, events, queue).wait(0.1);
     EXPECT_EQ(log, (std::vector<std::string>{"tap 4294967295:0"}));
     EXPECT_FALSE(events.hasHeldNotices());
+}
+
+TEST_F(SimEventSystemTest, OnlyATapOnTheBusyMainThreadMakesKeysWait) {
+    struct Case {
+        bool ownThread;
+        double busySeconds;
+        bool tapSeesKey;
+        double longestWait;
+    } cases[] = {
+        {false, 0.5, true, 0.5},  // waits for the main thread, then goes through the tap
+        {false, 2.0, false, SimEventSystem::tapTimeoutSeconds},  // the system gives up on it
+        {true, 2.0, true, 0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "own thread " << c.ownThread << ", busy " << c.busySeconds);
+        SimClock clock;
+        SimEventSystem system(clock);
+        std::vector<std::string> seen;
+        RecordingTap tap{&system, &seen, "tap"};
+        tap.install(c.ownThread ? system.startTapThread() : nullptr);
+        system.setMainBusyUntil(c.busySeconds);
+        SimEvent event;
+        event.type = EventType::keyUp;
+        event.keyCode = 7;
+        system.inject(event);
+        EXPECT_EQ(seen.size(), c.tapSeesKey ? 1u : 0u);
+        EXPECT_DOUBLE_EQ(system.longestKeyWait(), c.longestWait);
+        EXPECT_EQ(system.hasHeldNotices(), !c.tapSeesKey);
+    }
 }
 
 TEST_F(SimEventSystemTest, AnUntrustedProcesssTapStallsAtEveryReEnable) {
@@ -180,9 +211,9 @@ TEST(SimMouse, ButtonsUnderTheModifiersHeldReachTapsThatAskForThem) {
         ++*static_cast<int*>(userInfo);
         return event;
     };
-    events.addToRunLoop(nullptr, events.createRunLoopSource(
-        events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
-                         keyboardEventMask, count, &seen)));
+    events.addToRunLoop(nullptr, events.createRunLoopSource(events.createTap(
+                                     TapLocation::session, TapPlacement::headInsert,
+                                     TapOptions::activeFilter, keyboardEventMask, count, &seen)));
     keyboard.press(62);  // right Control
     received.clear();
     mouse.click(SimMouse::Button::left);
@@ -196,9 +227,10 @@ TEST(SimMouse, ButtonsUnderTheModifiersHeldReachTapsThatAskForThem) {
                             {EventType::otherMouseUp, rightControl},
                         }));
     EXPECT_EQ(seen, 1);  // the Control key only
-    events.addToRunLoop(nullptr, events.createRunLoopSource(
-        events.createTap(TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
-                         mouseButtonEventMask, count, &seen)));
+    events.addToRunLoop(
+        nullptr, events.createRunLoopSource(events.createTap(
+                     TapLocation::session, TapPlacement::headInsert, TapOptions::activeFilter,
+                     mouseButtonEventMask, count, &seen)));
     mouse.click(SimMouse::Button::right);
     EXPECT_EQ(seen, 3);
 }
