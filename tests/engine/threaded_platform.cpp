@@ -20,6 +20,18 @@ constexpr ModifierKey modifierKeys[] = {
 // Letters, Tab, Escape, Space, the arrows, Home, F5: keys the rules and layouts care for.
 constexpr std::uint16_t plainKeys[] = {0, 1, 7, 8, 9, 12, 37, 48, 49, 53, 96, 115, 123, 124};
 
+// The modifiers of the keys down, as the keyboard reports them: a modifier's bit stays while
+// either of its keys is down.
+std::uint64_t flagsOf(const std::vector<std::uint16_t>& downKeys) {
+    std::uint64_t flags = 0;
+    for (const ModifierKey& key : modifierKeys) {
+        if (std::find(downKeys.begin(), downKeys.end(), key.keyCode) != downKeys.end()) {
+            flags |= key.bits;
+        }
+    }
+    return flags;
+}
+
 const ModifierKey* modifierKey(std::int64_t keyCode) {
     for (const ModifierKey& key : modifierKeys) {
         if (key.keyCode == keyCode) {
@@ -77,8 +89,8 @@ void ThreadedPlatform::releaseEverything() {
             while (!self.downKeys_.empty()) {
                 const std::uint16_t key = self.downKeys_.back();
                 self.downKeys_.pop_back();
-                if (const ModifierKey* modifier = modifierKey(key)) {
-                    self.held_ &= ~modifier->bits;
+                if (modifierKey(key) != nullptr) {
+                    self.held_ = flagsOf(self.downKeys_);
                     self.deliver({EventType::flagsChanged, key, 0, 0, self.held_});
                 } else {
                     self.deliver({EventType::keyUp, key, 0, 0, self.held_});
@@ -125,11 +137,10 @@ void ThreadedPlatform::feedOne() {
             std::find(downKeys_.begin(), downKeys_.end(), key.keyCode) == downKeys_.end();
         if (down) {
             downKeys_.push_back(key.keyCode);
-            held_ |= key.bits;
         } else {
             std::erase(downKeys_, key.keyCode);
-            held_ &= ~key.bits;
         }
+        held_ = flagsOf(downKeys_);
         deliver({EventType::flagsChanged, key.keyCode, 0, 0, held_});
     } else if (roll < 95) {  // a key pressed or let go
         const std::uint16_t key = plainKeys[random_() % std::size(plainKeys)];
@@ -175,9 +186,11 @@ void ThreadedPlatform::deliver(Event event) {
 
 void ThreadedPlatform::receive(const Event& event) {
     if (event.type == EventType::flagsChanged) {
-        if (const ModifierKey* key = modifierKey(event.keyCode)) {
-            const std::uint64_t device = key->bits & ~Flags::modifiers;
-            applicationDown_[static_cast<std::size_t>(event.keyCode)] = (event.flags & device) != 0;
+        // An application reads the modifier keys down from the flags, whichever key changed:
+        // by their device bits.
+        for (const ModifierKey& key : modifierKeys) {
+            const std::uint64_t device = key.bits & ~Flags::modifiers;
+            applicationDown_[key.keyCode] = (event.flags & device) != 0;
         }
     } else if (event.type == EventType::keyDown || event.type == EventType::keyUp) {
         if (event.keyCode >= 0 && event.keyCode < 128) {
