@@ -51,13 +51,20 @@ struct Platform {
     }
 };
 
-int selfCheck() {
+// The report in the user's language, as the window would be. Qt's translators need an
+// application object; a core one opens nothing.
+int selfCheck(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    const varnel::Translation translation(
+        varnel::Translation::preferred(QLocale::system().uiLanguages()));
     varnel::MacPlatform mac;
     varnel::MacSelfCheckProbe probe;
     const varnel::SelfCheck::Findings findings =
         varnel::SelfCheck::examine({probe, mac.permissions, mac.inputSources,
                                     mac.inputSourceManager, mac.loginItems, mac.settings});
-    std::cout << varnel::SelfCheck::report(findings) << std::flush;
+    std::cout << varnel::SelfCheck::report(findings, [](const char* source) {
+        return varnel::Translation::text(varnel::SelfCheck::textContext, source);
+    }) << std::flush;
     return varnel::SelfCheck::ready(findings) ? 0 : 1;
 }
 #else
@@ -87,7 +94,7 @@ struct Platform {
     }
 };
 
-int selfCheck() {
+int selfCheck(int, char**) {
     std::cerr << "varnel: --self-check examines a Mac; this build runs over the simulated Mac\n";
     return 2;
 }
@@ -141,7 +148,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     switch (*action) {
-        case Action::selfCheck: return selfCheck();
+        case Action::selfCheck: return selfCheck(argc, argv);
         case Action::help: std::cout << usage; return 0;
         case Action::version: std::cout << "Varnel " VARNEL_VERSION "\n"; return 0;
         case Action::run: break;

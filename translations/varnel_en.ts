@@ -1091,4 +1091,211 @@
         <translation>Ctrl + Windows + Right → desktop on the right</translation>
     </message>
 </context>
+<context>
+    <name>SelfCheck</name>
+    <message>
+        <source>нет: действуют настройки по умолчанию</source>
+        <translation>absent: the defaults are used</translation>
+    </message>
+    <message>
+        <source>%1 Б, не читается (%2): их заменяют настройки по умолчанию</source>
+        <translation>%1 bytes, unreadable (%2): the defaults replace it</translation>
+    </message>
+    <message>
+        <source>%1 Б: %2</source>
+        <translation>%1 bytes: %2</translation>
+    </message>
+    <message>
+        <source>нет: язык следует текущему источнику ввода</source>
+        <translation>absent: the language follows the current input source</translation>
+    </message>
+    <message>
+        <source>%1, не язык: решает текущий источник ввода</source>
+        <translation>%1, not a language: the current input source decides</translation>
+    </message>
+    <message>
+        <source>нет: первый запуск оставит без переназначения установленные удалённые рабочие столы и виртуальные машины, следующий — ни одного приложения</source>
+        <translation>absent: a first start leaves the installed remote desktops and virtual machines alone, a later one none</translation>
+    </message>
+    <message>
+        <source>не читается (%1): его заменяет пустой список</source>
+        <translation>unreadable (%1): an empty list replaces it</translation>
+    </message>
+    <message>
+        <source>нет: первый запуск из папки «Программы» включит запуск при входе, следующий оставит его как есть</source>
+        <translation>absent: a first start turns start at login on from Applications, a later one leaves it as it is</translation>
+    </message>
+    <message>
+        <source>%1: первый запуск из папки «Программы» включит запуск при входе</source>
+        <translation>%1: the first start from Applications turns start at login on</translation>
+    </message>
+    <message>
+        <source>%1: запуск при входе меняет только пользователь</source>
+        <translation>%1: only the user changes start at login</translation>
+    </message>
+    <message>
+        <source>%1, не читается: запуск при входе меняет только пользователь</source>
+        <translation>%1, unreadable: only the user changes start at login</translation>
+    </message>
+    <message>
+        <source>Самопроверка Varnel</source>
+        <translation>Varnel self-check</translation>
+    </message>
+    <message>
+        <source>(без идентификатора)</source>
+        <translation>(no identifier)</translation>
+    </message>
+    <message>
+        <source>Запуск: через Launch Services; разрешения ниже — собственные разрешения Varnel</source>
+        <translation>Started by: Launch Services; the permissions below are Varnel&apos;s own</translation>
+    </message>
+    <message>
+        <source>%1 в %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>приложению, которое его запустило</source>
+        <translation>the application that started it</translation>
+    </message>
+    <message>
+        <source>Запуск: %1, не через Launch Services: разрешения, перехват и эхо ниже относятся к %2, а не к Varnel</source>
+        <translation>Started by: %1, not through Launch Services: the permissions, the tap and the echo below are those of %2, not Varnel&apos;s</translation>
+    </message>
+    <message>
+        <source>Запустите как Varnel: %1</source>
+        <translation>Run it as Varnel: %1</translation>
+    </message>
+    <message>
+        <source>Универсальный доступ: разрешён</source>
+        <translation>Accessibility: granted</translation>
+    </message>
+    <message>
+        <source>Универсальный доступ: не разрешён (Системные настройки → Конфиденциальность и безопасность → Универсальный доступ)</source>
+        <translation>Accessibility: not granted (System Settings → Privacy &amp; Security → Accessibility)</translation>
+    </message>
+    <message>
+        <source>Мониторинг ввода: разрешён</source>
+        <translation>Input Monitoring: granted</translation>
+    </message>
+    <message>
+        <source>Мониторинг ввода: не разрешён (Системные настройки → Конфиденциальность и безопасность → Мониторинг ввода)</source>
+        <translation>Input Monitoring: not granted (System Settings → Privacy &amp; Security → Input Monitoring)</translation>
+    </message>
+    <message>
+        <source>Защищённый ввод с клавиатуры: включён (поле пароля или защищённый ввод в Терминале); пока он не выключен, ни один перехват не видит клавиш</source>
+        <translation>Secure keyboard input: on (a password field or Terminal&apos;s Secure Keyboard Entry); no tap sees keys until it is off</translation>
+    </message>
+    <message>
+        <source>Защищённый ввод с клавиатуры: выключен</source>
+        <translation>Secure keyboard input: off</translation>
+    </message>
+    <message>
+        <source>Источники ввода: установлено %1, текущий %2</source>
+        <translation>Input sources: %1 installed, current %2</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Для английского: %1</source>
+        <translation>For English: %1</translation>
+    </message>
+    <message>
+        <source>Для английского: нет раскладки ABC или U.S.; Varnel всё равно печатает по-английски по своей раскладке</source>
+        <translation>For English: no ABC or U.S. layout; Varnel still types English from its own layout</translation>
+    </message>
+    <message>
+        <source>Для русского: %1</source>
+        <translation>For Russian: %1</translation>
+    </message>
+    <message>
+        <source>Для русского: нет раскладки «Русская – ПК»; Varnel всё равно печатает по-русски по своей раскладке</source>
+        <translation>For Russian: no Russian PC layout; Varnel still types Russian from its own layout</translation>
+    </message>
+    <message>
+        <source>Клавиатура: ANSI</source>
+        <translation>Keyboard: ANSI</translation>
+    </message>
+    <message>
+        <source>Клавиатура: ISO (клавиши слева от 1 и слева от Z обмениваются кодами; Varnel печатает то, что на них нарисовано)</source>
+        <translation>Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel types what is printed on them)</translation>
+    </message>
+    <message>
+        <source>Клавиатура: JIS</source>
+        <translation>Keyboard: JIS</translation>
+    </message>
+    <message>
+        <source>Объект входа: включён</source>
+        <translation>Login item: enabled</translation>
+    </message>
+    <message>
+        <source>Объект входа: не зарегистрирован (запуск при входе выключен)</source>
+        <translation>Login item: not registered (start at login is off)</translation>
+    </message>
+    <message>
+        <source>Объект входа: ждёт одобрения (Системные настройки → Основные → Объекты входа)</source>
+        <translation>Login item: requires approval (System Settings → General → Login Items)</translation>
+    </message>
+    <message>
+        <source>Объект входа: не найден (запускайте Varnel.app из папки «Программы», а не с образа диска и не из перемещённой копии)</source>
+        <translation>Login item: not found (run Varnel.app from Applications, not from the disk image or a moved copy)</translation>
+    </message>
+    <message>
+        <source>Объект входа: неизвестное состояние %1</source>
+        <translation>Login item: unknown status %1</translation>
+    </message>
+    <message>
+        <source>Расположение: %1</source>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>Расположение: %1 (не в папке «Программы»: отсюда Varnel не будет запускаться при входе)</source>
+        <translation>Location: %1 (not in Applications: Varnel will not start at login from here)</translation>
+    </message>
+    <message>
+        <source>Перехват клавиатуры: система отказала в перехвате только для чтения</source>
+        <translation>Keyboard tap: the system refused a listen-only tap</translation>
+    </message>
+    <message>
+        <source>Эхо события: нет перехвата, которым слушать</source>
+        <translation>Event echo: no tap to listen with</translation>
+    </message>
+    <message>
+        <source>Перехват клавиатуры: перехват только для чтения создан</source>
+        <translation>Keyboard tap: a listen-only tap was created</translation>
+    </message>
+    <message>
+        <source>Эхо события: не проверено, для отправки событий нужен Универсальный доступ</source>
+        <translation>Event echo: not tried, posting events needs Accessibility</translation>
+    </message>
+    <message>
+        <source>Эхо события: событие с меткой Varnel отправлено и не вернулось</source>
+        <translation>Event echo: an event posted with Varnel&apos;s marker never came back</translation>
+    </message>
+    <message>
+        <source>Эхо события: событие с меткой Varnel отправлено и вернулось</source>
+        <translation>Event echo: an event posted with Varnel&apos;s marker came back</translation>
+    </message>
+    <message>
+        <source>Настройки: user defaults, домен %1</source>
+        <translation>Settings: user defaults %1</translation>
+    </message>
+    <message>
+        <source>Система: %1</source>
+        <translation>System: %1</translation>
+    </message>
+    <message>
+        <source>Готово: Varnel может переназначать клавиатуру.</source>
+        <translation>Ready: Varnel can remap the keyboard.</translation>
+    </message>
+    <message>
+        <source>Не готово: см. строки FAIL.</source>
+        <translation>Not ready: see the FAIL lines.</translation>
+    </message>
+    <message>
+        <source>Не проверено: это не собственные разрешения Varnel (см. строку «Запуск»).</source>
+        <translation>Not verified: these are not Varnel&apos;s own permissions (see &quot;Started by&quot;).</translation>
+    </message>
+</context>
 </TS>

@@ -1,9 +1,7 @@
 #include "app/self_check.h"
 
-#include "app/app_state.h"
 #include "engine/keyboard_engine.h"
-#include "model/excluded_applications.h"
-#include "model/keyboard_options.h"
+#include "model/translatable.h"
 #include "model/windows_typing_language.h"
 #include "services/launch_at_login_manager.h"
 
@@ -12,70 +10,59 @@ namespace varnel {
 namespace {
 
 using TapEcho = SelfCheckProbe::TapEcho;
+// What the system answered, for the %1, %2... of a text of the report.
+using Values = std::vector<std::string>;
 
-SelfCheck::StoredValue storedOptions(SettingsStore& settings) {
-    const std::string key(AppState::optionsKey);
-    const std::optional<std::string> bytes = settings.data(key);
-    if (!bytes) {
-        return {key, "absent: the defaults are used", true};
+// `pattern` with each %1 to %9 replaced by its value, in one pass: a value holding "%1" (a
+// path, a stored text) stays as it is.
+std::string filled(std::string_view pattern, const Values& values) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t index = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+            out.append(values[index]);
+            ++i;
+        } else {
+            out += pattern[i];
+        }
     }
-    const std::string size = std::to_string(bytes->size()) + " bytes";
-    const Decoded<KeyboardOptions> decoded = KeyboardOptions::decode(*bytes);
-    if (!decoded) {
-        return {key,
-                size + ", unreadable (" + decoded.error().message + "): the defaults replace it",
-                false};
-    }
-    return {key, size + ": " + *bytes, true};
+    return out;
 }
 
-SelfCheck::StoredValue storedLanguage(SettingsStore& settings) {
-    const std::string key(AppState::typingLanguageKey);
-    const std::optional<std::string> text = settings.string(key);
-    if (!text) {
-        return {key, "absent: the language follows the current input source", true};
-    }
-    const std::string quoted = '"' + *text + '"';
-    if (!WindowsTypingLanguage::fromRawValue(*text)) {
-        return {key, quoted + ", not a language: the current input source decides", false};
-    }
-    return {key, quoted, true};
-}
-
-SelfCheck::StoredValue storedExclusions(SettingsStore& settings) {
-    const std::string key(AppState::excludedApplicationsKey);
-    const std::optional<std::string> bytes = settings.data(key);
-    if (!bytes) {
-        return {key,
-                "absent: a first start leaves the installed remote desktops and virtual "
-                "machines alone, a later one none",
-                true};
-    }
-    const Decoded<ExcludedApplications> decoded = ExcludedApplications::decode(*bytes);
-    if (!decoded) {
-        return {key, "unreadable (" + decoded.error().message + "): an empty list replaces it",
-                false};
-    }
-    return {key, *bytes, true};
-}
-
-std::string describe(const InputSource& source) {
-    return source.identifier.value_or("(no identifier)") + " \"" +
-           source.localizedName.value_or("") + '"';
-}
-
+// The report as it is written, line by line, each text looked up in the reader's language.
 class Report {
   public:
-    void line(std::string_view mark, std::string_view text) {
-        out_.append("  ").append(mark).append(6 - mark.size(), ' ').append(text).append("\n");
+    explicit Report(const SelfCheck::Translate& translate) : translate_(translate) {
+        out_ = text(VARNEL_TRANSLATE_NOOP("SelfCheck", "Самопроверка Varnel")) + "\n";
     }
-    void detail(std::string_view text) { out_.append(10, ' ').append(text).append("\n"); }
-    void verdict(std::string_view text) { out_.append(text).append("\n"); }
+
+    std::string text(const char* source, const Values& values = {}) const {
+        return filled(translate_ ? translate_(source) : std::string(source), values);
+    }
+    void line(std::string_view mark, const char* source, const Values& values = {}) {
+        out_.append("  ").append(mark).append(6 - mark.size(), ' ');
+        out_.append(text(source, values)).append("\n");
+    }
+    void detail(const char* source, const Values& values = {}) {
+        out_.append(10, ' ').append(text(source, values)).append("\n");
+    }
+    void verdict(const char* source, std::string_view token) {
+        out_.append(text(source)).append("\nverdict: ").append(token).append("\n");
+    }
     std::string take() { return std::move(out_); }
 
   private:
-    std::string out_ = "Varnel self-check\n";
+    const SelfCheck::Translate& translate_;
+    std::string out_;
 };
+
+std::string describe(const Report& report, const InputSource& source) {
+    const std::string identifier =
+        source.identifier ? *source.identifier
+                          : report.text(VARNEL_TRANSLATE_NOOP("SelfCheck", "(без идентификатора)"));
+    return identifier + " \"" + source.localizedName.value_or("") + '"';
+}
 
 // Text a POSIX shell takes as one word, whatever it holds.
 std::string shellQuoted(std::string_view text) {
@@ -92,126 +79,191 @@ std::string shellQuoted(std::string_view text) {
 void reportStarter(Report& report, const SelfCheck::Findings& findings) {
     const SelfCheckProbe::Starter& starter = findings.starter;
     if (starter.launchServices) {
-        report.line("ok", "Started by: Launch Services; the permissions below are Varnel's own");
+        report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                "Запуск: через Launch Services; разрешения ниже — "
+                                                "собственные разрешения Varnel"));
         return;
     }
     const std::string from = starter.application.empty()
                                  ? starter.process
-                                 : starter.process + " in " + starter.application;
+                                 : report.text(VARNEL_TRANSLATE_NOOP("SelfCheck", "%1 в %2"),
+                                               {starter.process, starter.application});
+    // The Russian wants the owner in the dative: "относятся к Terminal".
     const std::string owner =
-        starter.application.empty() ? "the application that started it" : starter.application;
-    report.line("warn", "Started by: " + from +
-                            ", not through Launch Services: the permissions, the tap and the "
-                            "echo below are those of " +
-                            owner + ", not Varnel's");
-    report.detail("Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" " +
-                  shellQuoted(findings.location.bundlePath) + " --args --self-check");
+        starter.application.empty()
+            ? report.text(VARNEL_TRANSLATE_NOOP("SelfCheck", "приложению, которое его запустило"))
+            : starter.application;
+    report.line(
+        "warn",
+        VARNEL_TRANSLATE_NOOP("SelfCheck",
+                              "Запуск: %1, не через Launch Services: разрешения, перехват и эхо "
+                              "ниже относятся к %2, а не к Varnel"),
+        {from, owner});
+    report.detail(VARNEL_TRANSLATE_NOOP("SelfCheck", "Запустите как Varnel: %1"),
+                  {"open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" " +
+                   shellQuoted(findings.location.bundlePath) + " --args --self-check"});
 }
 
 void reportPermissions(Report& report, const PermissionStatus& permissions) {
-    report.line(permissions.accessibility ? "ok" : "FAIL",
-                permissions.accessibility ? "Accessibility: granted"
-                                          : "Accessibility: not granted (System Settings → "
-                                            "Privacy & Security → Accessibility)");
-    report.line(permissions.inputMonitoring ? "ok" : "FAIL",
-                permissions.inputMonitoring ? "Input Monitoring: granted"
-                                            : "Input Monitoring: not granted (System Settings → "
-                                              "Privacy & Security → Input Monitoring)");
+    if (permissions.accessibility) {
+        report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Универсальный доступ: разрешён"));
+    } else {
+        report.line("FAIL", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                  "Универсальный доступ: не разрешён (Системные "
+                                                  "настройки → Конфиденциальность и безопасность → "
+                                                  "Универсальный доступ)"));
+    }
+    if (permissions.inputMonitoring) {
+        report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Мониторинг ввода: разрешён"));
+    } else {
+        report.line("FAIL",
+                    VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                          "Мониторинг ввода: не разрешён (Системные настройки "
+                                          "→ Конфиденциальность и безопасность → Мониторинг "
+                                          "ввода)"));
+    }
+}
+
+void reportSecureInput(Report& report, bool on) {
+    if (on) {
+        report.line("FAIL",
+                    VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                          "Защищённый ввод с клавиатуры: включён (поле пароля "
+                                          "или защищённый ввод в Терминале); пока он не "
+                                          "выключен, ни один перехват не видит клавиш"));
+    } else {
+        report.line("ok",
+                    VARNEL_TRANSLATE_NOOP("SelfCheck", "Защищённый ввод с клавиатуры: выключен"));
+    }
 }
 
 void reportInputSources(Report& report, const SelfCheck::Findings& findings) {
     report.line(findings.installedSources == 0 ? "warn" : "ok",
-                "Input sources: " + std::to_string(findings.installedSources) +
-                    " installed, current " +
-                    (findings.currentSource ? describe(*findings.currentSource) : "none"));
-    const auto choice = [&](const char* language, const std::optional<InputSource>& source,
-                            const char* wanted) {
+                VARNEL_TRANSLATE_NOOP("SelfCheck", "Источники ввода: установлено %1, текущий %2"),
+                {std::to_string(findings.installedSources),
+                 findings.currentSource ? describe(report, *findings.currentSource)
+                                        : report.text(VARNEL_TRANSLATE_NOOP("SelfCheck", "нет"))});
+    const auto choice = [&](const std::optional<InputSource>& source, const char* found,
+                            const char* missing) {
         if (source) {
-            report.line("ok", std::string("For ") + language + ": " + describe(*source));
+            report.line("ok", found, {describe(report, *source)});
         } else {
-            report.line("warn", std::string("For ") + language + ": no " + wanted +
-                                    " layout; Varnel still types " + language +
-                                    " from its own layout");
+            report.line("warn", missing);
         }
     };
-    choice("English", findings.englishSource, "ABC or U.S.");
-    choice("Russian", findings.russianSource, "Russian PC");
+    choice(findings.englishSource, VARNEL_TRANSLATE_NOOP("SelfCheck", "Для английского: %1"),
+           VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                 "Для английского: нет раскладки ABC или U.S.; Varnel всё равно "
+                                 "печатает по-английски по своей раскладке"));
+    choice(findings.russianSource, VARNEL_TRANSLATE_NOOP("SelfCheck", "Для русского: %1"),
+           VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                 "Для русского: нет раскладки «Русская – ПК»; Varnel всё равно "
+                                 "печатает по-русски по своей раскладке"));
     switch (findings.keyboardType) {
-        case KeyboardType::ansi: report.line("ok", "Keyboard: ANSI"); break;
+        case KeyboardType::ansi:
+            report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Клавиатура: ANSI"));
+            break;
         case KeyboardType::iso:
             report.line("ok",
-                        "Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel types "
-                        "what is printed on them)");
+                        VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                              "Клавиатура: ISO (клавиши слева от 1 и слева от Z "
+                                              "обмениваются кодами; Varnel печатает то, что на них "
+                                              "нарисовано)"));
             break;
-        case KeyboardType::jis: report.line("ok", "Keyboard: JIS"); break;
+        case KeyboardType::jis:
+            report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Клавиатура: JIS"));
+            break;
     }
 }
 
 void reportLoginItem(Report& report, int status) {
     switch (status) {
-        case LoginItemApi::enabled: report.line("ok", "Login item: enabled"); return;
+        case LoginItemApi::enabled:
+            report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Объект входа: включён"));
+            return;
         case LoginItemApi::notRegistered:
-            report.line("ok", "Login item: not registered (start at login is off)");
+            report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                    "Объект входа: не зарегистрирован (запуск при "
+                                                    "входе выключен)"));
             return;
         case LoginItemApi::requiresApproval:
-            report.line("warn",
-                        "Login item: requires approval (System Settings → General → Login Items)");
+            report.line("warn", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                      "Объект входа: ждёт одобрения (Системные "
+                                                      "настройки → Основные → Объекты входа)"));
             return;
         case LoginItemApi::notFound:
             report.line("warn",
-                        "Login item: not found (run Varnel.app from Applications, not from the "
-                        "disk image or a moved copy)");
+                        VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                              "Объект входа: не найден (запускайте Varnel.app "
+                                              "из папки «Программы», а не с образа диска и не "
+                                              "из перемещённой копии)"));
             return;
-        default: report.line("warn", "Login item: unknown status " + std::to_string(status));
+        default:
+            report.line(
+                "warn",
+                VARNEL_TRANSLATE_NOOP("SelfCheck", "Объект входа: неизвестное состояние %1"),
+                {std::to_string(status)});
     }
 }
 
 void reportLocation(Report& report, const LoginItemApi::Location& location) {
     if (LaunchAtLoginManager::isInApplicationsFolder(location)) {
-        report.line("ok", "Location: " + location.bundlePath);
+        report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Расположение: %1"),
+                    {location.bundlePath});
     } else {
-        report.line("warn", "Location: " + location.bundlePath +
-                                " (not in Applications: Varnel will not start at login from here)");
+        report.line(
+            "warn",
+            VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                  "Расположение: %1 (не в папке «Программы»: отсюда Varnel не "
+                                  "будет запускаться при входе)"),
+            {location.bundlePath});
     }
 }
 
 void reportTap(Report& report, TapEcho echo) {
     if (echo == TapEcho::refused) {
-        report.line("FAIL", "Keyboard tap: the system refused a listen-only tap");
-        report.line("skip", "Event echo: no tap to listen with");
+        report.line("FAIL",
+                    VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                          "Перехват клавиатуры: система отказала в перехвате "
+                                          "только для чтения"));
+        report.line("skip", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                  "Эхо события: нет перехвата, которым слушать"));
         return;
     }
-    report.line("ok", "Keyboard tap: a listen-only tap was created");
+    report.line("ok", VARNEL_TRANSLATE_NOOP(
+                          "SelfCheck", "Перехват клавиатуры: перехват только для чтения создан"));
     switch (echo) {
         case TapEcho::notPosted:
-            report.line("skip", "Event echo: not tried, posting events needs Accessibility");
+            report.line("skip", VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                      "Эхо события: не проверено, для отправки "
+                                                      "событий нужен Универсальный доступ"));
             return;
         case TapEcho::lost:
-            report.line("FAIL", "Event echo: an event posted with Varnel's marker never came back");
+            report.line("FAIL",
+                        VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                              "Эхо события: событие с меткой Varnel отправлено "
+                                              "и не вернулось"));
             return;
         default:
-            report.line("ok", "Event echo: an event posted with Varnel's marker came back");
+            report.line("ok",
+                        VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                              "Эхо события: событие с меткой Varnel отправлено "
+                                              "и вернулось"));
             return;
     }
 }
 
-SelfCheck::StoredValue storedLaunchAtLogin(SettingsStore& settings) {
-    const std::string key(AppState::launchAtLoginKey);
-    const std::optional<std::string> text = settings.string(key);
-    if (!text) {
-        return {key,
-                "absent: a first start turns start at login on from Applications, a later one "
-                "leaves it as it is",
-                true};
+void reportSettings(Report& report, const SelfCheck::Findings& findings) {
+    bool usable = true;
+    for (const SelfCheck::StoredValue& value : findings.settings) {
+        usable = usable && value.usable;
     }
-    const std::string quoted = '"' + *text + '"';
-    if (*text == AppState::loginItemAtFirstStart) {
-        return {key, quoted + ": the first start from Applications turns start at login on", true};
+    report.line(usable ? "ok" : "warn",
+                VARNEL_TRANSLATE_NOOP("SelfCheck", "Настройки: user defaults, домен %1"),
+                {findings.settingsDomain});
+    for (const SelfCheck::StoredValue& value : findings.settings) {
+        report.detail("%1: %2", {value.key, report.text(value.description, value.values)});
     }
-    if (*text == AppState::loginItemUserDecides) {
-        return {key, quoted + ": only the user changes start at login", true};
-    }
-    return {key, quoted + ", unreadable: only the user changes start at login", false};
 }
 
 }  // namespace
@@ -233,50 +285,51 @@ SelfCheck::Findings SelfCheck::examine(const Ports& ports) {
     findings.tapEcho =
         ports.probe.tapEcho(findings.permissions.accessibility, KeyboardEngine::syntheticMarker);
     findings.settingsDomain = ports.probe.settingsDomain();
-    findings.settings.push_back(storedOptions(ports.settings));
-    findings.settings.push_back(storedLanguage(ports.settings));
-    findings.settings.push_back(
-        {std::string(AppState::modeEnabledKey),
-         ports.settings.boolValue(AppState::modeEnabledKey) ? "true" : "false", true});
-    findings.settings.push_back(storedExclusions(ports.settings));
-    findings.settings.push_back(storedLaunchAtLogin(ports.settings));
+    findings.settings = storedSettings(ports.settings);
     return findings;
 }
 
 bool SelfCheck::ready(const Findings& findings) {
-    return findings.starter.launchServices && findings.permissions.allGranted() &&
-           !findings.secureEventInput && findings.tapEcho == TapEcho::echoed;
+    return verdict(findings) == Verdict::ready;
 }
 
-std::string SelfCheck::report(const Findings& findings) {
-    Report report;
-    report.line("ok", "System: " + findings.systemVersion);
+SelfCheck::Verdict SelfCheck::verdict(const Findings& findings) {
+    if (!findings.starter.launchServices) {
+        return Verdict::notVerified;
+    }
+    const bool ready = findings.permissions.allGranted() && !findings.secureEventInput &&
+                       findings.tapEcho == TapEcho::echoed;
+    return ready ? Verdict::ready : Verdict::notReady;
+}
+
+std::string SelfCheck::report(const Findings& findings, const Translate& translate) {
+    Report report(translate);
+    report.line("ok", VARNEL_TRANSLATE_NOOP("SelfCheck", "Система: %1"), {findings.systemVersion});
     reportStarter(report, findings);
     reportPermissions(report, findings.permissions);
-    report.line(findings.secureEventInput ? "FAIL" : "ok",
-                findings.secureEventInput
-                    ? "Secure keyboard input: on (a password field or Terminal's Secure "
-                      "Keyboard Entry); no tap sees keys until it is off"
-                    : "Secure keyboard input: off");
+    reportSecureInput(report, findings.secureEventInput);
     reportInputSources(report, findings);
     reportLoginItem(report, findings.loginItemStatus);
     reportLocation(report, findings.location);
     reportTap(report, findings.tapEcho);
-    bool settingsUsable = true;
-    for (const StoredValue& value : findings.settings) {
-        settingsUsable = settingsUsable && value.usable;
-    }
-    report.line(settingsUsable ? "ok" : "warn",
-                "Settings: user defaults " + findings.settingsDomain);
-    for (const StoredValue& value : findings.settings) {
-        report.detail(value.key + ": " + value.description);
-    }
-    if (!findings.starter.launchServices) {
-        report.verdict(
-            "Not verified: these are not Varnel's own permissions (see \"Started by\").");
-    } else {
-        report.verdict(ready(findings) ? "Ready: Varnel can remap the keyboard."
-                                       : "Not ready: see the FAIL lines.");
+    reportSettings(report, findings);
+    switch (verdict(findings)) {
+        case Verdict::ready:
+            report.verdict(VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                                 "Готово: Varnel может переназначать клавиатуру."),
+                           "ready");
+            break;
+        case Verdict::notReady:
+            report.verdict(VARNEL_TRANSLATE_NOOP("SelfCheck", "Не готово: см. строки FAIL."),
+                           "not-ready");
+            break;
+        case Verdict::notVerified:
+            report.verdict(
+                VARNEL_TRANSLATE_NOOP("SelfCheck",
+                                      "Не проверено: это не собственные разрешения Varnel "
+                                      "(см. строку «Запуск»)."),
+                "not-verified");
+            break;
     }
     return report.take();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,10 +28,13 @@ class SelfCheck {
         SettingsStore& settings;
     };
 
+    // What is stored under a key, as the report words it: a text of the report whose %1, %2...
+    // are `values`, translated when the report is.
     struct StoredValue {
         std::string key;
-        std::string description;  // what is stored, as the report shows it
-        bool usable = true;       // false: the application replaces or ignores it
+        const char* description = "%1";
+        std::vector<std::string> values;
+        bool usable = true;  // false: the application replaces or ignores it
     };
 
     struct Findings {
@@ -50,12 +54,29 @@ class SelfCheck {
         std::vector<StoredValue> settings;
     };
 
+    enum class Verdict {
+        ready,
+        notReady,
+        notVerified,  // started otherwise than as Varnel: the system answered for another
+    };
+
+    // The context of the report's texts in the translations.
+    static constexpr const char* textContext = "SelfCheck";
+    // A text of the report in the reader's language, from its Russian source.
+    using Translate = std::function<std::string(const char* source)>;
+
     static Findings examine(const Ports& ports);
+    // The five stored settings, as the report words them.
+    static std::vector<StoredValue> storedSettings(SettingsStore& settings);
     // Started as Varnel itself, both permissions, secure input off and an event that came back
     // through a tap: the keyboard can be remapped now.
     static bool ready(const Findings& findings);
-    // One line per finding, marked ok, warn, FAIL or skip, and the verdict last.
-    static std::string report(const Findings& findings);
+    static Verdict verdict(const Findings& findings);
+    // One line per finding, marked ok, warn, FAIL or skip, then the verdict in words, in the
+    // language `translate` gives (without it, Russian). The marks and the last line stay the
+    // same in every language, for scripts: "verdict: ready", "verdict: not-ready" or
+    // "verdict: not-verified".
+    static std::string report(const Findings& findings, const Translate& translate = {});
 };
 
 }  // namespace varnel

@@ -62,4 +62,8 @@ QString Translation::message(std::string_view text) {
     return whole;
 }
 
+std::string Translation::text(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source).toStdString();
+}
+
 }  // namespace varnel

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QTranslator>
+#include <string>
 #include <string_view>
 
 #include "ui/app_menu_translator.h"
@@ -36,6 +37,9 @@ class Translation {
     // core's texts, else piece by piece around the fixed parts of composed texts; what is
     // neither (a name, a number, what was typed) stays as it is.
     static QString message(std::string_view text);
+    // A text of the core looked up whole in its own context (the self-check's report) and
+    // given back as UTF-8 for the console; itself when it has no translation.
+    static std::string text(const char* context, const char* source);
 
   private:
     Language language_;

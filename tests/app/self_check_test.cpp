@@ -63,28 +63,29 @@ TEST(SelfCheckTest, ReadyOnlyWhenTheKeyboardCanBeRemapped) {
         {"everything in place",
          [](SelfCheckFixture&) {},
          true,
-         {"  ok    Event echo: an event posted with Varnel's marker came back\n",
-          "\nReady: Varnel can remap the keyboard.\n"}},
+         {"  ok    Эхо события: событие с меткой Varnel отправлено и вернулось\n",
+          "\nГотово: Varnel может переназначать клавиатуру.\nverdict: ready\n"}},
         {"no Accessibility: nothing is posted",
          [](SelfCheckFixture& f) { f.mac.permissions.accessibility = false; },
          false,
-         {"  FAIL  Accessibility: not granted", "  ok    Keyboard tap: a listen-only tap",
-          "  skip  Event echo: not tried, posting events needs Accessibility\n",
-          "\nNot ready: see the FAIL lines.\n"}},
+         {"  FAIL  Универсальный доступ: не разрешён",
+          "  ok    Перехват клавиатуры: перехват только для чтения создан\n",
+          "  skip  Эхо события: не проверено, для отправки событий нужен Универсальный доступ\n",
+          "\nНе готово: см. строки FAIL.\nverdict: not-ready\n"}},
         {"no Input Monitoring: no tap",
          [](SelfCheckFixture& f) { f.mac.permissions.inputMonitoring = false; },
          false,
-         {"  FAIL  Input Monitoring: not granted",
-          "  FAIL  Keyboard tap: the system refused a listen-only tap\n",
-          "  skip  Event echo: no tap to listen with\n"}},
+         {"  FAIL  Мониторинг ввода: не разрешён",
+          "  FAIL  Перехват клавиатуры: система отказала в перехвате только для чтения\n",
+          "  skip  Эхо события: нет перехвата, которым слушать\n"}},
         {"secure input on",
          [](SelfCheckFixture& f) { f.probe.secureInput = true; },
          false,
-         {"  FAIL  Secure keyboard input: on"}},
+         {"  FAIL  Защищённый ввод с клавиатуры: включён"}},
         {"the posted event is lost",
          [](SelfCheckFixture& f) { f.probe.echo = TapEcho::lost; },
          false,
-         {"  FAIL  Event echo: an event posted with Varnel's marker never came back\n"}},
+         {"  FAIL  Эхо события: событие с меткой Varnel отправлено и не вернулось\n"}},
         // What the system answered was the terminal's: neither ready nor a FAIL of Varnel's.
         {"started from a terminal",
          [](SelfCheckFixture& f) {
@@ -92,18 +93,19 @@ TEST(SelfCheckTest, ReadyOnlyWhenTheKeyboardCanBeRemapped) {
              f.mac.loginItems.currentLocation.bundlePath = "/Users/me/Varnel's build/Varnel.app";
          },
          false,
-         {"  warn  Started by: zsh in Terminal, not through Launch Services: the permissions, "
-          "the tap and the echo below are those of Terminal, not Varnel's\n"
-          "          Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" "
+         {"  warn  Запуск: zsh в Terminal, не через Launch Services: разрешения, перехват и эхо "
+          "ниже относятся к Terminal, а не к Varnel\n"
+          "          Запустите как Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" "
           "'/Users/me/Varnel'\\''s build/Varnel.app' --args --self-check\n",
-          "\nNot verified: these are not Varnel's own permissions (see \"Started by\").\n"}},
+          "\nНе проверено: это не собственные разрешения Varnel (см. строку «Запуск»).\n"
+          "verdict: not-verified\n"}},
         {"started by a process outside any application",
          [](SelfCheckFixture& f) {
              f.probe.started = {false, "sshd", {}};
          },
          false,
-         {"  warn  Started by: sshd, not through Launch Services: the permissions, the tap and "
-          "the echo below are those of the application that started it, not Varnel's\n"}},
+         {"  warn  Запуск: sshd, не через Launch Services: разрешения, перехват и эхо ниже "
+          "относятся к приложению, которое его запустило, а не к Varnel\n"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -131,38 +133,41 @@ TEST(SelfCheckTest, ReportsWhatABugReportAsksFor) {
     f.mac.inputSources.keyboardType = KeyboardType::iso;
     const std::string options = KeyboardOptions::windowsDefaults.encoded();
     EXPECT_EQ(SelfCheck::report(f.examine()),
-              "Varnel self-check\n"
-              "  ok    System: macOS Version 14.2.1 (Build 23C71)\n"
-              "  ok    Started by: Launch Services; the permissions below are Varnel's own\n"
-              "  ok    Accessibility: granted\n"
-              "  ok    Input Monitoring: granted\n"
-              "  ok    Secure keyboard input: off\n"
-              "  ok    Input sources: 4 installed, current com.apple.keylayout.ABC \"ABC\"\n"
-              "  ok    For English: com.apple.keylayout.ABC \"ABC\"\n"
-              "  ok    For Russian: com.apple.keylayout.RussianWin \"Russian – PC\"\n"
-              "  ok    Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel "
-              "types what is printed on them)\n"
-              "  ok    Login item: enabled\n"
-              "  ok    Location: /Applications/Varnel.app\n"
-              "  ok    Keyboard tap: a listen-only tap was created\n"
-              "  ok    Event echo: an event posted with Varnel's marker came back\n"
-              "  ok    Settings: user defaults app.varnel.Varnel\n"
+              "Самопроверка Varnel\n"
+              "  ok    Система: macOS Version 14.2.1 (Build 23C71)\n"
+              "  ok    Запуск: через Launch Services; разрешения ниже — собственные разрешения "
+              "Varnel\n"
+              "  ok    Универсальный доступ: разрешён\n"
+              "  ok    Мониторинг ввода: разрешён\n"
+              "  ok    Защищённый ввод с клавиатуры: выключен\n"
+              "  ok    Источники ввода: установлено 4, текущий com.apple.keylayout.ABC \"ABC\"\n"
+              "  ok    Для английского: com.apple.keylayout.ABC \"ABC\"\n"
+              "  ok    Для русского: com.apple.keylayout.RussianWin \"Russian – PC\"\n"
+              "  ok    Клавиатура: ISO (клавиши слева от 1 и слева от Z обмениваются кодами; "
+              "Varnel печатает то, что на них нарисовано)\n"
+              "  ok    Объект входа: включён\n"
+              "  ok    Расположение: /Applications/Varnel.app\n"
+              "  ok    Перехват клавиатуры: перехват только для чтения создан\n"
+              "  ok    Эхо события: событие с меткой Varnel отправлено и вернулось\n"
+              "  ok    Настройки: user defaults, домен app.varnel.Varnel\n"
               "          keyboardOptions.v3: " +
-                  std::to_string(options.size()) + " bytes: " + options +
+                  std::to_string(options.size()) + " Б: " + options +
                   "\n"
                   "          typingLanguage.v3: \"russian\"\n"
                   "          modeEnabled: true\n"
                   "          excludedApplications.v1: [\"com.utmapp.UTM\"]\n"
-                  "          launchAtLogin.v1: \"userDecides\": only the user changes start at "
-                  "login\n"
-                  "Ready: Varnel can remap the keyboard.\n");
+                  "          launchAtLogin.v1: \"userDecides\": запуск при входе меняет только "
+                  "пользователь\n"
+                  "Готово: Varnel может переназначать клавиатуру.\n"
+                  "verdict: ready\n");
 }
 
 TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
     SelfCheckFixture f;
     f.mac.inputSources.clear();
     f.mac.loginItems.currentStatus = LoginItemApi::notFound;
-    f.mac.loginItems.currentLocation.bundlePath = "/Volumes/Varnel/Varnel.app";
+    // A value is put in as it is, even one that looks like a placeholder.
+    f.mac.loginItems.currentLocation.bundlePath = "/Volumes/Varnel %1/Varnel.app";
     f.mac.settings.setString(AppState::launchAtLoginKey, "yes");
     f.mac.settings.setData(AppState::optionsKey, "{not json");
     f.mac.settings.setString(AppState::typingLanguageKey, "Russian");
@@ -170,23 +175,22 @@ TEST(SelfCheckTest, WarnsOfWhatVarnelWorksAround) {
     const SelfCheck::Findings findings = f.examine();
     const std::string report = SelfCheck::report(findings);
     for (std::string_view line : {
-             "  warn  Input sources: 0 installed, current none\n",
-             "  warn  For English: no ABC or U.S. layout; Varnel still types English from its own "
-             "layout\n",
-             "  warn  For Russian: no Russian PC layout; Varnel still types Russian from its own "
-             "layout\n",
-             "  warn  Login item: not found",
-             "  warn  Location: /Volumes/Varnel/Varnel.app (not in Applications: Varnel will not "
-             "start at login from here)\n",
-             "          launchAtLogin.v1: \"yes\", unreadable: only the user changes start at "
-             "login\n",
-             "  warn  Settings: user defaults app.varnel.Varnel\n",
-             "          keyboardOptions.v3: 9 bytes, unreadable (",
-             "          typingLanguage.v3: \"Russian\", not a language: the current input source "
-             "decides\n",
+             "  warn  Источники ввода: установлено 0, текущий нет\n",
+             "  warn  Для английского: нет раскладки ABC или U.S.; Varnel всё равно печатает "
+             "по-английски по своей раскладке\n",
+             "  warn  Для русского: нет раскладки «Русская – ПК»; Varnel всё равно печатает "
+             "по-русски по своей раскладке\n",
+             "  warn  Объект входа: не найден",
+             "  warn  Расположение: /Volumes/Varnel %1/Varnel.app (не в папке «Программы»: отсюда "
+             "Varnel не будет запускаться при входе)\n",
+             "          launchAtLogin.v1: \"yes\", не читается: запуск при входе меняет только "
+             "пользователь\n",
+             "  warn  Настройки: user defaults, домен app.varnel.Varnel\n",
+             "          keyboardOptions.v3: 9 Б, не читается (",
+             "          typingLanguage.v3: \"Russian\", не язык: решает текущий источник ввода\n",
              "          modeEnabled: false\n",
-             "          excludedApplications.v1: unreadable (excluded applications: expected an "
-             "array): an empty list replaces it\n",
+             "          excludedApplications.v1: не читается (excluded applications: expected an "
+             "array): его заменяет пустой список\n",
          }) {
         EXPECT_TRUE(contains(report, line)) << line << "\nin:\n" << report;
     }

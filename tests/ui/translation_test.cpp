@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/self_check.h"
 #include "ui/texts.h"
 
 namespace varnel {
@@ -151,6 +152,68 @@ TEST(TranslationTest, CoreTextsAreTranslatedWholeOrAroundWhatTheyHold) {
                       language == Language::english ? english : core);
         }
     }
+}
+
+// The self-check's report reads in the user's language, its marks and its last line the same in
+// both, for the scripts that read them.
+TEST(TranslationTest, SelfCheckReportIsInTheUsersLanguage) {
+    int argc = 1;
+    char name[] = "translation_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    SelfCheck::Findings findings;
+    findings.systemVersion = "macOS Version 14.2.1 (Build 23C71)";
+    findings.starter = {false, "zsh", "Terminal"};
+    findings.permissions = {true, false};
+    findings.installedSources = 1;
+    findings.currentSource = InputSource{nullptr, "com.apple.keylayout.ABC", "ABC"};
+    findings.englishSource = findings.currentSource;
+    findings.keyboardType = KeyboardType::iso;
+    findings.loginItemStatus = LoginItemApi::requiresApproval;
+    findings.location.bundlePath = "/Users/me/Varnel.app";
+    findings.tapEcho = SelfCheckProbe::TapEcho::refused;
+    findings.settingsDomain = "app.varnel.Varnel";
+    findings.settings = {{"keyboardOptions.v3",
+                          "%1 Б, не читается (%2): их заменяют настройки по "
+                          "умолчанию",
+                          {"9", "not JSON"},
+                          false},
+                         {"modeEnabled", "%1", {"true"}, true}};
+    const auto report = [&findings](Language language) {
+        const Translation translation(language);
+        return SelfCheck::report(findings, [](const char* source) {
+            return Translation::text(SelfCheck::textContext, source);
+        });
+    };
+    EXPECT_EQ(report(Language::russian), SelfCheck::report(findings));
+    EXPECT_EQ(report(Language::english),
+              "Varnel self-check\n"
+              "  ok    System: macOS Version 14.2.1 (Build 23C71)\n"
+              "  warn  Started by: zsh in Terminal, not through Launch Services: the permissions, "
+              "the tap and the echo below are those of Terminal, not Varnel's\n"
+              "          Run it as Varnel: open -W -n --stdout \"$(tty)\" --stderr \"$(tty)\" "
+              "'/Users/me/Varnel.app' --args --self-check\n"
+              "  ok    Accessibility: granted\n"
+              "  FAIL  Input Monitoring: not granted (System Settings → Privacy & Security → "
+              "Input Monitoring)\n"
+              "  ok    Secure keyboard input: off\n"
+              "  ok    Input sources: 1 installed, current com.apple.keylayout.ABC \"ABC\"\n"
+              "  ok    For English: com.apple.keylayout.ABC \"ABC\"\n"
+              "  warn  For Russian: no Russian PC layout; Varnel still types Russian from its own "
+              "layout\n"
+              "  ok    Keyboard: ISO (the keys left of 1 and left of Z trade codes; Varnel types "
+              "what is printed on them)\n"
+              "  warn  Login item: requires approval (System Settings → General → Login Items)\n"
+              "  warn  Location: /Users/me/Varnel.app (not in Applications: Varnel will not start "
+              "at login from here)\n"
+              "  FAIL  Keyboard tap: the system refused a listen-only tap\n"
+              "  skip  Event echo: no tap to listen with\n"
+              "  warn  Settings: user defaults app.varnel.Varnel\n"
+              "          keyboardOptions.v3: 9 bytes, unreadable (not JSON): the defaults replace "
+              "it\n"
+              "          modeEnabled: true\n"
+              "Not verified: these are not Varnel's own permissions (see \"Started by\").\n"
+              "verdict: not-verified\n");
 }
 
 }  // namespace
